@@ -1,0 +1,62 @@
+#pragma once
+// The 272-byte command frame: field offsets, readers and writers, the token, the login request,
+// the keep-alive and the chat text encoding.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tlj::net {
+
+inline constexpr std::size_t kFrameSize = 272;
+using Frame = std::array<std::uint8_t, kFrameSize>;
+
+inline constexpr std::size_t kTypeAt = 3;
+inline constexpr std::size_t kSeatAt = 6;
+inline constexpr std::size_t kStatusAt = 15;
+inline constexpr std::size_t kPayloadAt = 16;
+inline constexpr std::size_t kTokenAt = 260;
+inline constexpr std::size_t kHandIdAt = 268;
+
+// Readers. Every reader stops at the end of its field and never reads past the frame.
+std::uint8_t ReadByte(const Frame& frame, std::size_t at);
+std::uint32_t ReadLe32(const Frame& frame, std::size_t first);
+// 8-byte little-endian unsigned amount, accumulated into a double.
+double ReadAmount(const Frame& frame, std::size_t first);
+// 4-byte big-endian card code.
+std::uint32_t ReadCardCode(const Frame& frame, std::size_t first);
+// Mixed ANSI text (GBK), as UTF-8; stops at the first zero byte or the field's end.
+std::string ReadAnsiText(const Frame& frame, std::size_t first, std::size_t size);
+// Single-byte text, one character per byte, as UTF-8.
+std::string ReadByteText(const Frame& frame, std::size_t first, std::size_t size);
+// Double-byte text (GBK pairs), as UTF-8; stops at a pair whose first byte is zero.
+std::string ReadDoubleByteText(const Frame& frame, std::size_t first, std::size_t size);
+
+// Writers.
+void WriteByte(Frame& frame, std::size_t at, std::uint8_t value);
+// The bet amount: rounded to a signed 32-bit integer, 8 bytes big-endian from `first`.
+void WriteAmountBe(Frame& frame, std::size_t first, double amount);
+
+// The token the client echoes in every frame it queues.
+inline std::array<std::uint8_t, 2> ServerToken{};
+// Takes bytes 260..261 of a received frame as the token, except for type 29.
+void CaptureToken(const Frame& message);
+
+// The login request, built once at start-up and sent on every connection.
+inline Frame LoginFrame{};
+// Builds the login request (type 18) from the account and the password (UTF-8).
+// False when a character's ANSI code does not fit in one byte.
+bool BuildLoginFrame(std::string_view account, std::string_view password);
+
+// A keep-alive (type 24) carrying the own seat code.
+Frame BuildKeepAlive(std::uint8_t seat_code);
+
+// The chat text of the type-19 frame being queued (UTF-8).
+inline std::string g_sChatText;
+// Writes g_sChatText into a type-19 frame from byte 16 and empties it.
+// False when the text was empty: nothing is to be queued.
+bool EncodeChatText(Frame& frame);
+
+}  // namespace tlj::net

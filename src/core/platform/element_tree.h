@@ -1,0 +1,87 @@
+#pragma once
+// Every visual element is a named node (window, name, index). The logic writes the tree; a front
+// end renders it and turns input into element events. Tests assert on the tree.
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+namespace tlj::platform {
+
+struct Element {
+  std::string name;
+  std::optional<int> index;  // set for members of an element array
+  bool visible = true;
+  bool enabled = true;
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+  std::optional<int> picture;  // resource id of the picture shown
+  bool stretch = false;        // the picture is stretched to the element's size
+  std::string caption;         // label caption or text box text (UTF-8)
+  int color = 0;               // foreground colour, 0xBBGGRR
+  double fontSize = 9;
+  int z = 0;                   // stacking order: higher is in front
+  std::string tooltip;
+  std::vector<std::string> lines;  // list box lines
+  std::string url;                 // web panel: the address navigated to
+};
+
+struct Window {
+  std::string name;
+  bool visible = false;
+  bool minimized = false;
+  std::string caption;
+  double left = 0;
+  double top = 0;
+  double width = 0;
+  double height = 0;
+  std::vector<std::unique_ptr<Element>> elements;  // in creation order
+  int top_z = 0;
+};
+
+enum class EventKind { Click, DblClick, MouseMove, KeyDown, Change };
+
+struct ElementEvent {
+  std::string window;
+  std::string name;
+  std::optional<int> index;
+  EventKind kind = EventKind::Click;
+  int line = -1;     // DblClick on a list: the line
+  int key = 0;       // KeyDown: the key code
+  std::string text;  // Change: the new text
+};
+
+class ElementTree {
+ public:
+  using Handler = std::function<void(const ElementEvent&)>;
+
+  // Find-or-create: element arrays grow at run time as the logic addresses new indexes.
+  Window& Win(std::string_view window);
+  Element& El(std::string_view window, std::string_view name, std::optional<int> index = {});
+  Element* Find(std::string_view window, std::string_view name,
+                std::optional<int> index = {}) const;
+  const Window* FindWin(std::string_view window) const;
+  const std::vector<std::unique_ptr<Window>>& Windows() const { return windows_; }
+
+  void BringToFront(std::string_view window, Element& element);
+
+  // Handlers are registered per element name (any index) and event kind.
+  void On(std::string_view window, std::string_view name, EventKind kind, Handler handler);
+  // Delivers an input event; returns false when no handler takes it.
+  bool Fire(const ElementEvent& event);
+
+  void Clear();
+
+ private:
+  std::vector<std::unique_ptr<Window>> windows_;
+  std::map<std::tuple<std::string, std::string, EventKind>, Handler> handlers_;
+};
+
+}  // namespace tlj::platform

@@ -1,0 +1,36 @@
+#pragma once
+// The platform services the logic calls, set up by a front end (or a test) before start-up.
+
+#include <filesystem>
+#include <string>
+
+#include "core/platform/element_tree.h"
+#include "core/platform/event_loop.h"
+#include "core/platform/game_socket.h"
+#include "core/platform/lobby_link.h"
+#include "core/platform/message_box.h"
+#include "core/platform/resource_store.h"
+#include "core/platform/sound_device.h"
+
+namespace tlj::platform {
+
+struct Services {
+  EventLoop* loop = nullptr;
+  ElementTree* ui = nullptr;
+  GameSocket* socket = nullptr;
+  LobbyLink* lobby = nullptr;
+  SoundDevice* sound = nullptr;
+  MessageBoxes* msgbox = nullptr;
+  ResourceStore* store = nullptr;
+  std::filesystem::path app_dir;  // the program folder: local files and the sound folders
+  int screen_width = 1280;
+  int screen_height = 1024;
+  std::string command_line;
+};
+
+Services& Sys();
+
+// Ends the process at once, from inside any handler or wait.
+[[noreturn]] void EndProcess(int code = 0);
+
+}  // namespace tlj::platform

@@ -1,0 +1,24 @@
+#pragma once
+// INI files with the semantics of the private-profile functions: sections and keys unique and
+// compared without regard to case, values up to 1023 characters, writes that create the file
+// and the section. Text in the file is in the ANSI code page; the class takes and gives UTF-8.
+
+#include <filesystem>
+#include <string>
+
+namespace tlj::settings {
+
+class classIniFile {
+ public:
+  std::string INIFileName;
+
+  std::string GetIniKey(const std::string& section, const std::string& key) const;
+  void WriteIniKey(const std::string& section, const std::string& key, const std::string& value);
+  void DelIniKey(const std::string& section, const std::string& key);
+  void DelIniSec(const std::string& section);
+};
+
+// True when listing `path` gives exactly the file `name`.
+bool Is_File_Exist(const std::filesystem::path& path, const std::string& name);
+
+}  // namespace tlj::settings

@@ -1,0 +1,28 @@
+#pragma once
+// Text on the wire and in the local files is in the ANSI code page (GBK, code page 936);
+// the program holds UTF-8.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tlj::text {
+
+std::u32string DecodeUtf8(std::string_view utf8);
+std::string EncodeUtf8(std::u32string_view chars);
+std::string EncodeUtf8(char32_t c);
+
+// The character's code in the ANSI code page: below 0x100 for a single-byte character,
+// lead byte * 256 + trail byte for a double-byte one; '?' (63) when it has none.
+std::uint16_t AnsiCode(char32_t c);
+
+// The whole text in the ANSI code page; nothing when a character has no code there.
+std::optional<std::string> Utf8ToAnsi(std::string_view utf8);
+// ANSI bytes to UTF-8; a byte sequence that is not GBK becomes U+FFFD per byte.
+std::string AnsiToUtf8(std::string_view ansi);
+
+// The character whose single-byte code is `byte` (single-byte text fields).
+char32_t ByteChar(std::uint8_t byte);
+
+}  // namespace tlj::text

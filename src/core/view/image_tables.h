@@ -1,0 +1,32 @@
+#pragma once
+// Picture resources by id, and the id tables built once at start-up. An entry of 0 is empty.
+
+#include <array>
+#include <string_view>
+
+#include "core/platform/element_tree.h"
+
+namespace tlj::view {
+
+inline std::array<int, 64> CardImageIds{};
+inline std::array<int, 20> ButtonImageIds{};
+inline std::array<int, 8> DialogButtonImageIds{};
+inline std::array<int, 15> OperationImageIds{};
+inline std::array<int, 30> NumImageIds{};
+inline std::array<int, 20> AvatarImageIds{};
+inline std::array<int, 4> ReadyImageIds{};
+inline std::array<int, 20> CoinFrames5{};
+inline std::array<int, 20> CoinFrames10{};
+inline std::array<int, 20> CoinFrames20{};
+inline std::array<int, 20> CoinFrames50{};
+inline std::array<int, 20> CoinFrames100{};
+inline int CoinImageId1 = 0;
+inline int CoinImageId500 = 0;
+
+// Fills every table from LayoutScale.
+void BuildImageTables();
+
+// Makes resource (type, id) the element's picture; any failure leaves the old picture quietly.
+void LoadGifResource(int id, std::string_view type, platform::Element& element);
+
+}  // namespace tlj::view

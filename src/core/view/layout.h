@@ -1,0 +1,29 @@
+#pragma once
+// The table layout: window size, layout scale, the one-time layout pass and the view reset.
+
+#include <array>
+
+namespace tlj::view {
+
+inline double LayoutScale = 1.0;
+inline bool IsReducedLayout() { return LayoutScale < 1.0; }
+
+// Card anchors, computed by the view reset.
+inline int CardPitch = 90;
+inline double PileLeft = 775;
+inline int CardTop2 = 0;
+struct CardPlace {
+  int x = 0;
+  int y = 0;
+};
+inline std::array<CardPlace, 4> CardAnchor{};  // by screen position
+
+// Decides LayoutScale from the screen and sizes MainForm and Pic1.
+void ChooseLayout(int screen_width, int screen_height);
+// The two halves of the layout pass (before and after the window is shown).
+void LayoutTableFirstHalf();
+void LayoutTableSecondHalf();
+// The view reset run before every hand.
+void ResetTableView();
+
+}  // namespace tlj::view

@@ -1,0 +1,33 @@
+#pragma once
+// Short access to the element tree for the logic.
+
+#include <optional>
+#include <string_view>
+
+#include "core/platform/services.h"
+
+namespace tlj::view {
+
+inline constexpr std::string_view kMainForm = "MainForm";
+
+// An element of the table window MainForm.
+inline platform::Element& El(std::string_view name, std::optional<int> index = {}) {
+  return platform::Sys().ui->El(kMainForm, name, index);
+}
+// An element of another window.
+inline platform::Element& ElOf(std::string_view window, std::string_view name,
+                               std::optional<int> index = {}) {
+  return platform::Sys().ui->El(window, name, index);
+}
+inline platform::Window& Win(std::string_view window = kMainForm) {
+  return platform::Sys().ui->Win(window);
+}
+inline void BringToFront(platform::Element& e, std::string_view window = kMainForm) {
+  platform::Sys().ui->BringToFront(window, e);
+}
+
+// The two-line message strip Sysmsg(0..1).
+void ClearSysmsg(int line);
+void AddSysmsg(int line, std::string_view text);
+
+}  // namespace tlj::view
