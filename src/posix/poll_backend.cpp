@@ -47,6 +47,13 @@ void PollBackend::Watch(int fd, short events, ReadyHandler handler) {
   watched_[fd] = {events, std::move(handler)};
 }
 
-void PollBackend::Unwatch(int fd) { watched_.erase(fd); }
+void PollBackend::SetEvents(int fd, short events) {
+  auto it = watched_.find(fd);
+  if (it != watched_.end()) it->second.events = events;
+}
+
+void PollBackend::Unwatch(int fd) {
+  watched_.erase(fd);
+}
 
 }  // namespace tlj::posix

@@ -2,6 +2,7 @@
 // The loop backend on the machine's monotonic clock: waits in poll() on the watched file
 // descriptors, so an idle client uses no CPU between its timers.
 
+#include <cstddef>
 #include <functional>
 #include <map>
 
@@ -20,7 +21,10 @@ class PollBackend : public platform::LoopBackend {
   void SleepUntil(platform::TimeMs deadline) override;
 
   void Watch(int fd, short events, ReadyHandler handler);
+  // Changes what a watched descriptor waits for; nothing happens when it is not watched.
+  void SetEvents(int fd, short events);
   void Unwatch(int fd);
+  std::size_t WatchedCount() const { return watched_.size(); }
 
  private:
   struct Watched {

@@ -6,4 +6,7 @@ namespace tlj::lobby {
 // the table and starts the connection. Throws platform::ProcessExit when the process ends.
 void StartUp();
 
+// Releases what the table window owns (its timers), so that the loop may go.
+void ShutDownWindows();
+
 }  // namespace tlj::lobby

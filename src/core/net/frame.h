@@ -37,6 +37,7 @@ std::string ReadDoubleByteText(const Frame& frame, std::size_t first, std::size_
 // Writers.
 void WriteByte(Frame& frame, std::size_t at, std::uint8_t value);
 // The bet amount: rounded to a signed 32-bit integer, 8 bytes big-endian from `first`.
+// Halves round to even; an amount below 0 is written as 0, one above 2^31-1 as 2^31-1.
 void WriteAmountBe(Frame& frame, std::size_t first, double amount);
 
 // The token the client echoes in every frame it queues.
@@ -47,7 +48,8 @@ void CaptureToken(const Frame& message);
 // The login request, built once at start-up and sent on every connection.
 inline Frame LoginFrame{};
 // Builds the login request (type 18) from the account and the password (UTF-8).
-// False when a character's ANSI code does not fit in one byte.
+// False when a character's ANSI code does not fit in one byte (or it has none), or when a text
+// would run past the payload; LoginFrame is then left as it was.
 bool BuildLoginFrame(std::string_view account, std::string_view password);
 
 // A keep-alive (type 24) carrying the own seat code.

@@ -94,6 +94,11 @@ void EventLoop::ProcessEventsUntil(TimeMs deadline, const std::function<bool()>&
   }
 }
 
+void EventLoop::ProcessReadyEvents() {
+  while (HandleOneReady()) {
+  }
+}
+
 int EventLoop::Run() {
   try {
     while (RunOnce(kForever)) {

@@ -64,6 +64,8 @@ class EventLoop {
   void ProcessEventsUntil(TimeMs deadline);
   // The same, ending early once `done` holds (checked after each event).
   void ProcessEventsUntil(TimeMs deadline, const std::function<bool()>& done);
+  // Handles every event that is ready now, waiting for nothing.
+  void ProcessReadyEvents();
   // A wait that does not: the clock moves on, nothing is handled.
   void SleepUntil(TimeMs deadline) { backend_.SleepUntil(deadline); }
 

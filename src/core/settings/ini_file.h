@@ -18,7 +18,8 @@ class classIniFile {
   void DelIniSec(const std::string& section);
 };
 
-// True when listing `path` gives exactly the file `name`.
+// True when listing `path` gives exactly the file `name`: `path` is either the file itself or
+// the folder that holds it.
 bool Is_File_Exist(const std::filesystem::path& path, const std::string& name);
 
 }  // namespace tlj::settings

@@ -39,6 +39,27 @@ class Converter {
   iconv_t cd_;
 };
 
+constexpr char32_t kReplacement = U'\uFFFD';
+
+bool IsCharacter(char32_t c) {
+  return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
+}
+
+// What a UTF-8 lead byte announces: continuation bytes, its own value bits, and the smallest
+// value that needs this length (anything below is an overlong form).
+struct Utf8Lead {
+  size_t extra = 0;
+  char32_t bits = 0;
+  char32_t min = 0;
+};
+
+Utf8Lead ClassifyLead(unsigned char b0) {
+  if ((b0 & 0xE0) == 0xC0) return {1, static_cast<char32_t>(b0 & 0x1F), 0x80};
+  if ((b0 & 0xF0) == 0xE0) return {2, static_cast<char32_t>(b0 & 0x0F), 0x800};
+  if ((b0 & 0xF8) == 0xF0) return {3, static_cast<char32_t>(b0 & 0x07), 0x10000};
+  return {};
+}
+
 Converter& ToGbk() {
   static Converter c("GBK", "UTF-8");
   return c;
@@ -55,50 +76,32 @@ std::u32string DecodeUtf8(std::string_view utf8) {
   size_t i = 0;
   while (i < utf8.size()) {
     const auto b0 = static_cast<unsigned char>(utf8[i]);
-    int extra = 0;
-    char32_t c = 0;
     if (b0 < 0x80) {
-      c = b0;
-    } else if ((b0 & 0xE0) == 0xC0) {
-      c = b0 & 0x1F;
-      extra = 1;
-    } else if ((b0 & 0xF0) == 0xE0) {
-      c = b0 & 0x0F;
-      extra = 2;
-    } else if ((b0 & 0xF8) == 0xF0) {
-      c = b0 & 0x07;
-      extra = 3;
-    } else {
-      out.push_back(U'\uFFFD');
+      out.push_back(b0);
       ++i;
       continue;
     }
-    if (i + extra >= utf8.size()) {
-      out.push_back(U'\uFFFD');
-      ++i;
-      continue;
-    }
-    bool ok = true;
-    for (int k = 1; k <= extra; ++k) {
+    const Utf8Lead lead = ClassifyLead(b0);
+    char32_t c = lead.bits;
+    bool ok = lead.extra > 0 && i + lead.extra < utf8.size();
+    for (size_t k = 1; ok && k <= lead.extra; ++k) {
       const auto b = static_cast<unsigned char>(utf8[i + k]);
-      if ((b & 0xC0) != 0x80) {
-        ok = false;
-        break;
-      }
+      ok = (b & 0xC0) == 0x80;
       c = (c << 6) | (b & 0x3F);
     }
-    if (!ok) {
-      out.push_back(U'\uFFFD');
+    if (ok && c >= lead.min && IsCharacter(c)) {
+      out.push_back(c);
+      i += lead.extra + 1;
+    } else {
+      out.push_back(kReplacement);
       ++i;
-      continue;
     }
-    out.push_back(c);
-    i += extra + 1;
   }
   return out;
 }
 
 std::string EncodeUtf8(char32_t c) {
+  if (!IsCharacter(c)) c = kReplacement;
   std::string out;
   if (c < 0x80) {
     out.push_back(static_cast<char>(c));
@@ -124,13 +127,17 @@ std::string EncodeUtf8(std::u32string_view chars) {
   return out;
 }
 
-std::uint16_t AnsiCode(char32_t c) {
+std::optional<std::uint16_t> FindAnsiCode(char32_t c) {
   if (c < 0x80) return static_cast<std::uint16_t>(c);
   std::string gbk;
-  if (!ToGbk().Convert(EncodeUtf8(c), gbk) || gbk.empty() || gbk.size() > 2) return '?';
+  if (!ToGbk().Convert(EncodeUtf8(c), gbk) || gbk.empty() || gbk.size() > 2) return std::nullopt;
   if (gbk.size() == 1) return static_cast<unsigned char>(gbk[0]);
   return static_cast<std::uint16_t>(static_cast<unsigned char>(gbk[0]) * 256 +
                                     static_cast<unsigned char>(gbk[1]));
+}
+
+std::uint16_t AnsiCode(char32_t c) {
+  return FindAnsiCode(c).value_or(u'?');
 }
 
 std::optional<std::string> Utf8ToAnsi(std::string_view utf8) {
@@ -158,13 +165,25 @@ std::string AnsiToUtf8(std::string_view ansi) {
       out += one;
       ++i;
     } else {
-      out += EncodeUtf8(U'\uFFFD');
+      out += EncodeUtf8(kReplacement);
       ++i;
     }
   }
   return out;
 }
 
-char32_t ByteChar(std::uint8_t byte) { return byte; }
+char32_t AnsiPairChar(std::uint8_t lead, std::uint8_t trail) {
+  // Only 0x81..0xFE lead a pair; iconv would read any other first byte as a character of its own.
+  if (lead < 0x81 || lead == 0xFF) return kReplacement;
+  const char pair[] = {static_cast<char>(lead), static_cast<char>(trail)};
+  std::string utf8;
+  if (!FromGbk().Convert(std::string_view(pair, 2), utf8)) return kReplacement;
+  const std::u32string chars = DecodeUtf8(utf8);
+  return chars.size() == 1 ? chars[0] : kReplacement;
+}
+
+char32_t ByteChar(std::uint8_t byte) {
+  return byte;
+}
 
 }  // namespace tlj::text

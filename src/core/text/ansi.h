@@ -9,18 +9,27 @@
 
 namespace tlj::text {
 
+// A malformed sequence (stray or missing continuation byte, overlong form, surrogate, a value
+// above U+10FFFF) becomes U+FFFD for its first byte, and decoding goes on with the next byte.
 std::u32string DecodeUtf8(std::string_view utf8);
+// A value that is not a character (surrogate, above U+10FFFF) is written as U+FFFD.
 std::string EncodeUtf8(std::u32string_view chars);
 std::string EncodeUtf8(char32_t c);
 
 // The character's code in the ANSI code page: below 0x100 for a single-byte character,
 // lead byte * 256 + trail byte for a double-byte one; '?' (63) when it has none.
 std::uint16_t AnsiCode(char32_t c);
+// The same code, or nothing when the character has none (where AnsiCode gives '?').
+std::optional<std::uint16_t> FindAnsiCode(char32_t c);
 
-// The whole text in the ANSI code page; nothing when a character has no code there.
+// The whole text in the ANSI code page; nothing when a character has no code there or the
+// UTF-8 is malformed.
 std::optional<std::string> Utf8ToAnsi(std::string_view utf8);
 // ANSI bytes to UTF-8; a byte sequence that is not GBK becomes U+FFFD per byte.
 std::string AnsiToUtf8(std::string_view ansi);
+
+// The double-byte character made of a lead and a trail byte; U+FFFD when the pair is not one.
+char32_t AnsiPairChar(std::uint8_t lead, std::uint8_t trail);
 
 // The character whose single-byte code is `byte` (single-byte text fields).
 char32_t ByteChar(std::uint8_t byte);

@@ -2,11 +2,22 @@
 // The table layout: window size, layout scale, the one-time layout pass and the view reset.
 
 #include <array>
+#include <cmath>
 
 namespace tlj::view {
 
 inline double LayoutScale = 1.0;
-inline bool IsReducedLayout() { return LayoutScale < 1.0; }
+inline bool IsReducedLayout() {
+  return LayoutScale < 1.0;
+}
+
+// Positions and sizes on the table surface are kept exactly as computed (design pixels times
+// LayoutScale, fractions included), so that sums of scaled steps do not drift; a front end
+// draws each at the nearest whole pixel, which Px gives. Only the card anchors, which the deal
+// moves cards to pixel by pixel, are kept as whole pixels.
+inline int Px(double v) {
+  return static_cast<int>(std::lround(v));
+}
 
 // Card anchors, computed by the view reset.
 inline int CardPitch = 90;

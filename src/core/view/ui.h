@@ -9,6 +9,8 @@
 namespace tlj::view {
 
 inline constexpr std::string_view kMainForm = "MainForm";
+// The program's own title: the table window's default caption and the default message box title.
+inline constexpr const char* kProgramTitle = "铜炉局";
 
 // An element of the table window MainForm.
 inline platform::Element& El(std::string_view name, std::optional<int> index = {}) {

@@ -1,0 +1,15 @@
+#pragma once
+// Leaving the table: the leave frame, and the idle reset after which the client waits,
+// minimized and disconnected, for the lobby to send it to a table again.
+
+namespace tlj::lobby {
+
+// Tells the server the user leaves (if the link is up) and stops the transport.
+void LeaveTable();
+// The idle reset.
+void ReturnToIdle();
+
+// Gives the table up after a lost link or a silent server: back to the lobby, idle.
+void GiveUpTable();
+
+}  // namespace tlj::lobby

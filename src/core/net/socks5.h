@@ -1,0 +1,42 @@
+#pragma once
+// Reaching the game server through a SOCKS5 proxy with user name and password authentication,
+// IPv4 CONNECT only. The same socket then carries the frame stream.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/platform/event_loop.h"
+#include "core/platform/game_socket.h"
+
+namespace tlj::net {
+
+inline std::string ProxyHost;
+inline std::int16_t ProxyPort = 0;
+inline std::string ProxyUser;
+inline std::string ProxyPassword;
+inline std::uint8_t ProxyStep = 0;
+
+inline constexpr std::size_t kProxyBufferSize = 1024;
+struct ProxyBufferRing {
+  std::array<std::uint8_t, kProxyBufferSize> bytes{};
+  std::size_t read = 0;
+  std::size_t write = 0;
+};
+inline ProxyBufferRing ProxyBuffer;
+
+// How long to wait for the proxy's TCP connection before giving up with the greeting failure.
+inline constexpr platform::TimeMs kProxyConnectTimeoutMs = 30'000;
+
+// Connects to the proxy and sends the greeting; the rest follows from the proxy's replies.
+void ConnectToSock5Server();
+// Bytes from the socket while DataMode is false.
+void ProxyBytesArrived(const platform::GameSocket::Bytes& bytes);
+
+// The requests, as sent.
+std::vector<std::uint8_t> BuildGreeting();
+std::vector<std::uint8_t> BuildAuthentication(const std::string& user, const std::string& password);
+std::vector<std::uint8_t> BuildConnectRequest(const std::string& host, int port);
+
+}  // namespace tlj::net

@@ -1,0 +1,85 @@
+#include "headless/automation_channel.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <stdexcept>
+#include <utility>
+
+#include "headless/atomic_file.h"
+#include "headless/tree_json.h"
+
+namespace tlj::headless {
+
+AutomationChannel::AutomationChannel(platform::EventLoop& loop, posix::PollBackend& poll,
+                                     platform::ElementTree& tree,
+                                     const std::vector<ShownMessageBox>& boxes, int fd,
+                                     std::ostream& diagnostics)
+    : loop_(loop), poll_(poll), tree_(tree), boxes_(boxes), fd_(fd), diagnostics_(diagnostics) {
+  poll_.Watch(fd_, POLLIN, [this](short revents) { OnReadable(revents); });
+}
+
+AutomationChannel::~AutomationChannel() {
+  StopReading();
+}
+
+void AutomationChannel::StopReading() {
+  if (!reading_) return;
+  reading_ = false;
+  poll_.Unwatch(fd_);
+}
+
+// One read per wake-up: the descriptor is shared with whoever started us and stays blocking.
+void AutomationChannel::OnReadable(short revents) {
+  if ((revents & POLLNVAL) != 0) {
+    StopReading();
+    return;
+  }
+  char chunk[4096];
+  const ssize_t n = ::read(fd_, chunk, sizeof chunk);
+  if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
+  if (n <= 0) {
+    // The last line may come without its newline.
+    if (!partial_.empty()) TakeLine(std::exchange(partial_, {}));
+    StopReading();
+    return;
+  }
+  partial_.append(chunk, static_cast<std::size_t>(n));
+  std::size_t start = 0;
+  for (auto end = partial_.find('\n'); end != std::string::npos; end = partial_.find('\n', start)) {
+    TakeLine(std::string_view(partial_).substr(start, end - start));
+    start = end + 1;
+  }
+  partial_.erase(0, start);
+}
+
+void AutomationChannel::TakeLine(std::string_view line) {
+  ParsedLine parsed = ParseAutomationLine(line);
+  if (!parsed.error.empty()) diagnostics_ << "automation: " << parsed.error << std::endl;
+  if (!parsed.command) return;
+  loop_.Post([this, command = std::move(*parsed.command)] { Execute(command); });
+}
+
+void AutomationChannel::Execute(const AutomationCommand& command) {
+  if (command.kind == AutomationCommand::Kind::Dump) {
+    try {
+      WriteFileAtomically(command.path, JsonText(DumpToJson(tree_, boxes_)));
+    } catch (const std::runtime_error& error) {
+      diagnostics_ << "automation: dump: " << error.what() << std::endl;
+    }
+    return;
+  }
+  const platform::ElementEvent& event = command.event;
+  platform::Element* element = tree_.Find(event.window, event.name, event.index);
+  if (event.kind == platform::EventKind::Change && element != nullptr) {
+    element->caption = event.text;
+  }
+  if (!tree_.Fire(event) && element == nullptr) {
+    diagnostics_ << "automation: no element " << event.window << '.' << event.name;
+    if (event.index) diagnostics_ << '(' << *event.index << ')';
+    diagnostics_ << std::endl;
+  }
+}
+
+}  // namespace tlj::headless

@@ -1,0 +1,83 @@
+#include "headless/options.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace tlj::headless {
+namespace {
+
+constexpr int kLargestScreen = 100000;
+
+bool ParseSide(std::string_view text, int& out) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return !text.empty() && error == std::errc() && end == text.data() + text.size() && out > 0 &&
+         out <= kLargestScreen;
+}
+
+bool ParseScreen(std::string_view text, Options& options) {
+  const auto x = text.find('x');
+  return x != std::string_view::npos && ParseSide(text.substr(0, x), options.screen_width) &&
+         ParseSide(text.substr(x + 1), options.screen_height);
+}
+
+}  // namespace
+
+ParsedOptions ParseOptions(const std::vector<std::string>& args) {
+  ParsedOptions parsed;
+  std::vector<std::string> rest;
+  bool options_ended = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (options_ended || arg.empty() || arg.front() != '-' || arg == "-") {
+      rest.push_back(arg);
+    } else if (arg == "--") {
+      options_ended = true;
+    } else if (arg == "--headless") {
+      // The only front end of this build: accepted for the launchers that ask for it.
+    } else if (arg == "--help" || arg == "-h") {
+      parsed.options.help = true;
+    } else if (arg == "--screen" || arg.starts_with("--screen=")) {
+      std::string value;
+      if (arg != "--screen") {
+        value = arg.substr(std::string_view("--screen=").size());
+      } else if (i + 1 < args.size()) {
+        value = args[++i];
+      } else {
+        parsed.error = "--screen needs a size such as 1024x768";
+        return parsed;
+      }
+      if (!ParseScreen(value, parsed.options)) {
+        parsed.error = "--screen needs a size such as 1024x768, not '" + value + "'";
+        return parsed;
+      }
+    } else {
+      parsed.error = "unknown option '" + arg + "'";
+      return parsed;
+    }
+  }
+  for (const std::string& part : rest) {
+    if (!parsed.options.command_line.empty()) parsed.options.command_line += ' ';
+    parsed.options.command_line += part;
+  }
+  return parsed;
+}
+
+const char* Usage() {
+  return "usage: tlj [--headless] [--screen WIDTHxHEIGHT] [--] 'COMMAND LINE'\n"
+         "\n"
+         "Runs the table client without a window. COMMAND LINE is the lobby's thirteen\n"
+         "'$'-terminated fields, given as one argument.\n"
+         "\n"
+         "  --headless       run without a window (the only front end of this build)\n"
+         "  --screen WxH     the screen size the table is laid out for (default 1280x1024)\n"
+         "  --help           print this help\n"
+         "\n"
+         "Automation commands, one per line on standard input:\n"
+         "  click NAME [INDEX]          move NAME [INDEX]\n"
+         "  dblclick NAME [INDEX] LINE  key NAME [INDEX] KEYCODE\n"
+         "  text NAME TEXT              dump PATH\n"
+         "NAME is ELEMENT on the table window MainForm, or WINDOW.ELEMENT on another window.\n"
+         "Message boxes are printed to standard error as 'MessageBox: TITLE: TEXT'.\n";
+}
+
+}  // namespace tlj::headless

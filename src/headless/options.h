@@ -1,0 +1,27 @@
+#pragma once
+// The front end's own command line: a few options and the lobby's command line.
+
+#include <string>
+#include <vector>
+
+namespace tlj::headless {
+
+struct Options {
+  bool help = false;
+  int screen_width = 1280;
+  int screen_height = 1024;
+  std::string command_line;  // the lobby's fields, as one text
+};
+
+struct ParsedOptions {
+  Options options;
+  std::string error;  // set when the arguments cannot be used
+};
+
+// `args` without the program name. Arguments that are not options form the lobby's command
+// line, joined by blanks; "--" ends the options.
+ParsedOptions ParseOptions(const std::vector<std::string>& args);
+
+const char* Usage();
+
+}  // namespace tlj::headless

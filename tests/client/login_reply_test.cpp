@@ -1,0 +1,112 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/actions/betting_state.h"
+#include "core/actions/button_state.h"
+#include "core/game/login_reply.h"
+#include "core/game/table_model.h"
+#include "core/net/link_state.h"
+#include "core/net/pump.h"
+#include "sim/client_harness.h"
+
+namespace tlj::sim {
+namespace {
+
+using ::testing::ElementsAre;
+
+class LoginReplyTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    h.Listen();
+    h.Start(DirectCommandLine());
+    h.RunFor(200);
+    h.lobby.ClearReceived(kLobbyTitle);
+  }
+
+  void Reply(net::Frame frame) {
+    h.ServerSend(frame);
+    h.RunFor(200);
+  }
+
+  ClientHarness h;
+};
+
+TEST_F(LoginReplyTest, AcceptedPutsTheClientAtTheTable) {
+  auto reply = MakeFrame(18, 0, 1);
+  reply[11] = 20;
+  const std::string page = "http://ads.example/p";
+  std::copy(page.begin(), page.end(), reply.begin() + 16);
+  Reply(reply);
+  ASSERT_FALSE(h.Ended());
+  EXPECT_THAT(h.SysmsgLines(0), ElementsAre("连接服务器成功！"));
+  ASSERT_EQ(h.SysmsgLines(1).size(), 1u);
+  EXPECT_EQ(h.SysmsgLines(1)[0].rfind("欢迎进入", 0), 0u);
+  EXPECT_THAT(h.LobbyMessages(), ElementsAre(771));
+  EXPECT_FALSE(net::LoginPending);
+  EXPECT_TRUE(game::g_bTimeLimit);
+  EXPECT_TRUE(actions::g_bGameActive);
+  EXPECT_EQ(actions::g_iTimeoutLimit, 2);
+  EXPECT_EQ(actions::g_iDefaultCountdown, 20);
+  EXPECT_TRUE(net::KeepAliveEnabled());
+  EXPECT_EQ(game::AdPage, page);
+  EXPECT_EQ(game::AdPanelPage, page + ".gamead");
+  EXPECT_EQ(h.El("WebBrowser1").url, page);
+  EXPECT_TRUE(h.El("WebBrowser1").visible);
+}
+
+TEST_F(LoginReplyTest, NoAdvertisementLeavesThePanelAlone) {
+  auto reply = MakeFrame(18, 0, 1);
+  reply[11] = 0;
+  reply[17] = 'x';  // after the terminating zero: not part of the name
+  Reply(reply);
+  EXPECT_TRUE(game::AdPage.empty());
+  EXPECT_TRUE(game::AdPanelPage.empty());
+  EXPECT_TRUE(h.El("WebBrowser1").url.empty());
+  EXPECT_EQ(actions::g_iDefaultCountdown, 0);
+}
+
+TEST_F(LoginReplyTest, FullLengthAdvertisementName) {
+  auto reply = MakeFrame(18, 0, 1);
+  std::fill(reply.begin() + 16, reply.begin() + 116, 'a');
+  reply[116] = 'b';
+  Reply(reply);
+  EXPECT_EQ(game::AdPage, std::string(100, 'a'));
+}
+
+struct RefusalCase {
+  std::uint8_t status;
+  const char* line;
+};
+
+class LoginRefused : public LoginReplyTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(LoginRefused, EndsWithTheLineAndTheLobby) {
+  Reply(MakeFrame(18, 0, GetParam().status));
+  ASSERT_TRUE(h.Ended());
+  EXPECT_THAT(h.SysmsgLines(0), ElementsAre(GetParam().line));
+  const auto& lobby = h.lobby.Received(kLobbyTitle);
+  ASSERT_EQ(lobby.size(), 2u);
+  EXPECT_EQ(lobby[0].msg, 22);
+  EXPECT_EQ(lobby[1].msg, platform::kWmSysCommand);
+  EXPECT_EQ(lobby[1].wparam, platform::kScRestore);
+  // The keep-alive was started before the status was looked at.
+  EXPECT_TRUE(net::KeepAliveEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Statuses, LoginRefused,
+    ::testing::Values(RefusalCase{2, "启动游戏失败，请重新在大厅就座后进入游戏！"},
+                      RefusalCase{0, "验证错误，请重新在大厅就座后进入游戏！"},
+                      RefusalCase{3, "验证错误，请重新在大厅就座后进入游戏！"},
+                      RefusalCase{255, "验证错误，请重新在大厅就座后进入游戏！"}));
+
+TEST_F(LoginReplyTest, HiddenTurnsShortenTheDefaultCountdown) {
+  actions::g_bHiddenTurns = true;
+  auto reply = MakeFrame(18, 0, 1);
+  reply[11] = 15;
+  Reply(reply);
+  EXPECT_EQ(actions::g_iDefaultCountdown, 2);
+}
+
+}  // namespace
+}  // namespace tlj::sim

@@ -1,0 +1,105 @@
+#include "core/net/reconnect.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/actions/betting_state.h"
+#include "core/game/table_model.h"
+#include "core/net/link_state.h"
+#include "core/net/pump.h"
+#include "core/net/reconnect_state.h"
+#include "sim/client_harness.h"
+
+namespace tlj::sim {
+namespace {
+
+using ::testing::ElementsAre;
+
+class ReconnectTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    h.Listen();
+    h.Start(DirectCommandLine());
+    h.RunFor(200);
+    h.AcceptLogin();
+    h.RunFor(200);
+    // In a hand the user plays, with a token from the last frame.
+    auto last = MakeFrame(99);
+    last[net::kTokenAt] = 0x12;
+    last[net::kTokenAt + 1] = 0x34;
+    h.ServerSend(last);
+    h.RunFor(200);
+    net::HandInProgress = true;
+    game::HandId = 0x01020304;
+  }
+
+  ClientHarness h;
+};
+
+TEST_F(ReconnectTest, AttemptsEveryThreeSecondsAndResumes) {
+  h.StopListening();
+  h.ServerClose();
+  h.RunFor(200);
+  EXPECT_FALSE(actions::g_bGameActive);
+  EXPECT_TRUE(net::KeepAliveEnabled());
+  EXPECT_FALSE(h.tree.Win("MainForm").minimized);
+  h.RunFor(6'000);  // two attempts fail
+  EXPECT_EQ(net::ReconnectAttempts, 2);
+  EXPECT_THAT(h.SysmsgLines(0), ElementsAre("正在重新连接服务器..."));
+  h.Listen();
+  h.RunFor(3'300);  // the third attempt gets through, and the request goes out
+  EXPECT_EQ(net::ReconnectAttempts, 3);
+  const auto frames = h.FramesFromClient();
+  ASSERT_FALSE(frames.empty());
+  const net::Frame& request = frames[0];
+  EXPECT_EQ(request[net::kTypeAt], 28);
+  EXPECT_EQ(request[16], 'a');
+  EXPECT_EQ(request[32], 'x');
+  EXPECT_EQ(request[260], 0x12);
+  EXPECT_EQ(request[261], 0x34);
+  EXPECT_EQ(request[268], 0x04);
+  EXPECT_EQ(request[271], 0x01);
+  h.ServerSend(MakeFrame(29, 0, 1));
+  h.RunFor(300);
+  EXPECT_TRUE(actions::g_bGameActive);
+  EXPECT_TRUE(net::Reconnected);
+  EXPECT_THAT(h.SysmsgLines(0), ElementsAre("正在重连服务器，请等待...！"));
+  h.RunFor(3'000);
+  EXPECT_FALSE(net::ReconnectWindowLoaded());
+}
+
+TEST_F(ReconnectTest, GivesUpAfterTwentyOneAttempts) {
+  h.StopListening();
+  h.ServerClose();
+  h.RunFor(200);
+  h.RunFor(63'000);
+  EXPECT_EQ(net::ReconnectAttempts, 21);
+  EXPECT_FALSE(h.tree.FindWin("frmOtherExit") && h.tree.FindWin("frmOtherExit")->visible);
+  h.RunFor(3'000);
+  EXPECT_TRUE(h.tree.Win("frmOtherExit").visible);
+  EXPECT_EQ(h.tree.El("frmOtherExit", "Label1").caption, "网络已断开,请退出大厅重新登陆游戏");
+  EXPECT_TRUE(h.tree.Win("MainForm").minimized);
+  EXPECT_FALSE(h.Ended());
+}
+
+TEST_F(ReconnectTest, RefusedReconnectEndsTheProcess) {
+  h.ServerClose();
+  h.RunFor(3'500);
+  h.ServerSend(MakeFrame(29, 0, 0));
+  h.RunFor(300);
+  ASSERT_TRUE(h.Ended());
+  ASSERT_EQ(h.boxes.shown.size(), 1u);
+  EXPECT_EQ(h.boxes.shown[0].text, "重连服务器失败，退出后请重新入座！");
+}
+
+TEST_F(ReconnectTest, LossWhileNotPlayingStartsNoReconnection) {
+  actions::g_bGameActive = false;
+  h.StopListening();
+  h.ServerClose();
+  h.RunFor(10'000);
+  EXPECT_FALSE(net::ReconnectWindowLoaded());
+  EXPECT_EQ(net::ReconnectAttempts, 0);
+}
+
+}  // namespace
+}  // namespace tlj::sim

@@ -1,0 +1,127 @@
+#include "core/net/socks5.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/net/link_state.h"
+#include "core/net/pump.h"
+#include "core/net/rings.h"
+#include "sim/client_harness.h"
+
+namespace tlj::sim {
+namespace {
+
+using ::testing::ElementsAre;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr const char* kProxyHost = "10.1.1.1";
+constexpr int kProxyPort = 1080;
+
+// A proxy that answers each request with the next scripted reply.
+class Socks5Test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    h.network.Listen(kProxyHost, kProxyPort, [this](std::shared_ptr<SimEnd> end) {
+      proxy_ = std::move(end);
+      proxy_->on_data = [this](const SimEnd::Bytes& bytes) {
+        requests.push_back(bytes);
+        if (replies.empty()) {
+          tunnel.insert(tunnel.end(), bytes.begin(), bytes.end());
+          return;
+        }
+        for (const auto& piece : replies.front()) proxy_->Send(piece);
+        replies.erase(replies.begin());
+      };
+    });
+  }
+
+  void Start(const std::string& user = "u", const std::string& password = "pw") {
+    h.Start(std::string("abc$xyz$10.0.0.7$5000$room$5$") + kProxyHost + "$" +
+            std::to_string(kProxyPort) + "$" + user + "$" + password + "$0$$$");
+    h.RunFor(500);
+  }
+
+  ClientHarness h;
+  std::vector<std::vector<Bytes>> replies;  // per request: the pieces the proxy sends back
+  std::vector<Bytes> requests;
+  Bytes tunnel;  // what came through after the handshake
+
+ private:
+  std::shared_ptr<SimEnd> proxy_;
+};
+
+TEST(Socks5Requests, BytesAsSent) {
+  EXPECT_EQ(net::BuildGreeting(), (Bytes{5, 2, 0, 2}));
+  EXPECT_EQ(net::BuildAuthentication("", ""), (Bytes{1, 0, 0}));
+  EXPECT_EQ(net::BuildAuthentication("ab", "c"), (Bytes{1, 2, 'a', 'b', 1, 'c'}));
+  EXPECT_EQ(net::BuildConnectRequest("10.0.0.7", 5000), (Bytes{5, 1, 0, 1, 10, 0, 0, 7, 19, 136}));
+  // Parts that are no byte, and missing parts, leave zeros.
+  EXPECT_EQ(net::BuildConnectRequest("1.300.x", 1), (Bytes{5, 1, 0, 1, 1, 0, 0, 0, 0, 1}));
+  EXPECT_EQ(net::BuildConnectRequest("host.example", 80), (Bytes{5, 1, 0, 1, 0, 0, 0, 0, 0, 80}));
+}
+
+TEST_F(Socks5Test, FullHandshakeThenTheLoginGoesThroughTheTunnel) {
+  replies = {{{5, 2}}, {{1, 0}}, {{5, 0, 0, 1, 10, 0, 0, 7, 19, 136}}};
+  Start();
+  ASSERT_FALSE(h.Ended());
+  ASSERT_EQ(requests.size(), 4u);
+  EXPECT_EQ(requests[0], (Bytes{5, 2, 0, 2}));
+  EXPECT_EQ(requests[1], (Bytes{1, 1, 'u', 2, 'p', 'w'}));
+  EXPECT_EQ(requests[2], (Bytes{5, 1, 0, 1, 10, 0, 0, 7, 19, 136}));
+  EXPECT_EQ(requests[3], Bytes(net::LoginFrame.begin(), net::LoginFrame.end()));
+  EXPECT_THAT(h.SysmsgLines(0), ElementsAre("连接代理服务器成功！"));
+  EXPECT_THAT(h.LobbyMessages(), ElementsAre(771));
+  EXPECT_TRUE(net::DataMode);
+  EXPECT_TRUE(net::PumpRunning());
+  EXPECT_TRUE(h.boxes.shown.empty());
+}
+
+TEST_F(Socks5Test, NoAuthenticationGoesStraightToConnect) {
+  replies = {{{5, 0}}, {{5, 0, 0, 1, 0, 0, 0, 0, 0, 0}}};
+  Start();
+  ASSERT_GE(requests.size(), 2u);
+  EXPECT_EQ(requests[1][0], 5);
+  EXPECT_EQ(requests[1][1], 1);
+}
+
+TEST_F(Socks5Test, ConnectReplyInPiecesStaysOutOfTheFrameStream) {
+  replies = {{{5, 0}}, {{5, 0}, {0, 1, 10, 0}, {0, 7, 19, 136}}};
+  Start();
+  EXPECT_THAT(h.SysmsgLines(0), ElementsAre("连接代理服务器成功！"));
+  EXPECT_EQ(net::RecvRing.Unread(), 0u);
+}
+
+struct ProxyFailure {
+  std::vector<std::vector<Bytes>> replies;
+  const char* text;
+};
+
+class Socks5Failure : public Socks5Test, public ::testing::WithParamInterface<ProxyFailure> {};
+
+TEST_P(Socks5Failure, ShowsTheMessageAndCloses) {
+  replies = GetParam().replies;
+  Start();
+  ASSERT_EQ(h.boxes.shown.size(), 1u);
+  EXPECT_EQ(h.boxes.shown[0].text, GetParam().text);
+  EXPECT_EQ(h.socket.State(), platform::SocketState::Closed);
+  EXPECT_FALSE(net::PumpRunning());
+  EXPECT_THAT(h.SysmsgLines(0), ElementsAre("正在连接服务器..."));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Replies, Socks5Failure,
+    ::testing::Values(ProxyFailure{{{{5, 255}}}, "请求代理失败！"},
+                      ProxyFailure{{{{4, 2}}}, "请求代理失败！"},
+                      ProxyFailure{{{{5, 2}}, {{1, 1}}}, "代理服务器用户验证失败！"},
+                      ProxyFailure{{{{5, 0}}, {{5, 5, 0, 1, 0, 0, 0, 0, 0, 0}}},
+                                   "通过代理连接主站失败！"}));
+
+TEST_F(Socks5Test, UnreachableProxyFailsInsteadOfWaitingForever) {
+  h.network.StopListening(kProxyHost, kProxyPort);
+  Start();
+  ASSERT_EQ(h.boxes.shown.size(), 1u);
+  EXPECT_EQ(h.boxes.shown[0].text, "请求代理失败！");
+}
+
+}  // namespace
+}  // namespace tlj::sim

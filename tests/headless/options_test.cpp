@@ -1,0 +1,56 @@
+#include "headless/options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tlj::headless {
+namespace {
+
+struct OptionsCase {
+  std::vector<std::string> args;
+  std::string command_line;
+  int width = 1280;
+  int height = 1024;
+  bool help = false;
+};
+
+TEST(OptionsTest, ReadsOptionsAndTheLobbyCommandLine) {
+  const OptionsCase cases[] = {
+      {{}, ""},
+      {{"--headless", "a$b$"}, "a$b$"},
+      {{"a$b$"}, "a$b$"},
+      {{"--headless", ""}, ""},
+      {{"--screen", "1024x768", "a$"}, "a$", 1024, 768},
+      {{"a$", "--screen=800x600"}, "a$", 800, 600},
+      {{"--help"}, "", 1280, 1024, true},
+      {{"--", "--odd$", "--headless"}, "--odd$ --headless"},
+      {{"acct$房间 一$", "0$"}, "acct$房间 一$ 0$"},
+  };
+  for (const auto& c : cases) {
+    const ParsedOptions parsed = ParseOptions(c.args);
+    SCOPED_TRACE(c.command_line);
+    EXPECT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.command_line, c.command_line);
+    EXPECT_EQ(parsed.options.screen_width, c.width);
+    EXPECT_EQ(parsed.options.screen_height, c.height);
+    EXPECT_EQ(parsed.options.help, c.help);
+  }
+}
+
+TEST(OptionsTest, RefusesWhatItCannotUse) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--frobnicate", "a$"}, "unknown option '--frobnicate'"},
+      {{"-x"}, "unknown option '-x'"},
+      {{"--screen"}, "--screen needs a size such as 1024x768"},
+      {{"--screen", "big"}, "--screen needs a size such as 1024x768, not 'big'"},
+      {{"--screen", "0x768"}, "--screen needs a size such as 1024x768, not '0x768'"},
+      {{"--screen=1024x"}, "--screen needs a size such as 1024x768, not '1024x'"},
+      {{"--screen", "1024x768x2"}, "--screen needs a size such as 1024x768, not '1024x768x2'"},
+  };
+  for (const auto& [args, error] : cases) EXPECT_EQ(ParseOptions(args).error, error);
+}
+
+}  // namespace
+}  // namespace tlj::headless
