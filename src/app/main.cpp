@@ -1,3 +1,5 @@
 #include "headless/headless.h"
 
-int main(int argc, char** argv) { return tlj::headless::Run(argc, argv); }
+int main(int argc, char** argv) {
+  return tlj::headless::Run(argc, argv);
+}

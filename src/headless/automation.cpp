@@ -1,5 +1,6 @@
 #include "headless/automation.h"
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 

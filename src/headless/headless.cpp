@@ -1,7 +1,9 @@
 #include "headless/headless.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +40,14 @@ std::filesystem::path ProgramFolder() {
   const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (ec) return std::filesystem::current_path();
   return program.parent_path();
+}
+
+// A descriptor 0..2 that the parent left closed would be handed to the first socket we open,
+// which the automation channel or a diagnostic would then mistake for its own.
+void OpenMissingStandardDescriptors() {
+  for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+    if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) ::open("/dev/null", O_RDWR);
+  }
 }
 
 int RunClient(const Options& options) {
@@ -92,6 +102,7 @@ int Run(int argc, char** argv) {
     std::fputs(Usage(), stdout);
     return 0;
   }
+  OpenMissingStandardDescriptors();
   // A peer that goes away must show as a closed socket, not end the process.
   std::signal(SIGPIPE, SIG_IGN);
   try {

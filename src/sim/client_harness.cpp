@@ -29,8 +29,6 @@ ClientHarness::ClientHarness() {
   sys.msgbox = &boxes;
   sys.app_dir = app_dir.path();
   lobby.OpenWindow(kLobbyTitle);
-  socket.on_data_arrival = net::Winsock1_DataArrival;
-  socket.on_close = net::Winsock1_Close;
 }
 
 ClientHarness::~ClientHarness() {

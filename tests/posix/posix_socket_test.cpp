@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -126,6 +127,7 @@ TEST_F(PosixSocketTest, SendsArraysWholeAndInOrderWhenThePeerReadsSlowly) {
 struct PeerEnding {
   const char* name;
   bool reset;  // an abortive close (RST) rather than an orderly one (FIN)
+  friend void PrintTo(const PeerEnding& ending, std::ostream* out) { *out << ending.name; }
 };
 
 class PeerEndingTest : public PosixSocketTest, public ::testing::WithParamInterface<PeerEnding> {};

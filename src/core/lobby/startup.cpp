@@ -1,5 +1,7 @@
 #include "core/lobby/startup.h"
 
+#include <exception>
+
 #include "core/actions/betting_state.h"
 #include "core/actions/button_state.h"
 #include "core/game/login_reply.h"
@@ -95,7 +97,17 @@ void ReadVideoSetting() {
   }
 }
 
-void CreateWindowTimers() {
+[[noreturn]] void FailStartUp() {
+  platform::Sys().msgbox->Show(view::kProgramTitle, "游戏启动失败！");
+  RestoreLobby();
+  platform::EndProcess(kFailureExitCode);
+}
+
+// The table window owns the game socket's events and its timers.
+void HookWindowEvents() {
+  auto& socket = *platform::Sys().socket;
+  socket.on_data_arrival = net::Winsock1_DataArrival;
+  socket.on_close = net::Winsock1_Close;
   net::CreateTransportTimers();
   net::CreateReconnectTimers();
   view::CreateShuffleTimer();
@@ -104,7 +116,7 @@ void CreateWindowTimers() {
 void RunStartUp() {
   auto& sys = platform::Sys();
   view::CreateMainForm();
-  CreateWindowTimers();
+  HookWindowEvents();
   view::El("WebBrowser2").visible = false;
 
   view::ChooseLayout(sys.screen_width, sys.screen_height);
@@ -162,9 +174,10 @@ void StartUp() {
   try {
     RunStartUp();
   } catch (const StartUpFailure&) {
-    sys.msgbox->Show(view::kProgramTitle, "游戏启动失败！");
-    RestoreLobby();
-    platform::EndProcess(kFailureExitCode);
+    FailStartUp();
+  } catch (const std::exception&) {
+    // The platform could not give what start-up needs (a window name taken, a socket).
+    FailStartUp();
   }
 }
 

@@ -1,0 +1,42 @@
+#pragma once
+// A game server stand-in on a loopback port below 32768: takes one connection, splits what
+// arrives into 272-byte frames, and answers the login request with a successful login reply.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "posix/poll_backend.h"
+
+namespace tlj::e2e {
+
+using Frame = std::array<std::uint8_t, 272>;
+
+class FixtureServer {
+ public:
+  explicit FixtureServer(posix::PollBackend& poll);
+  ~FixtureServer();
+  FixtureServer(const FixtureServer&) = delete;
+  FixtureServer& operator=(const FixtureServer&) = delete;
+
+  int Port() const { return port_; }
+  bool Connected() const { return connection_ >= 0; }
+  // Every whole frame received, in order.
+  const std::vector<Frame>& Frames() const { return frames_; }
+  int CountOfType(std::uint8_t type) const;
+  // Ends the connection from the server's side.
+  void Disconnect();
+
+ private:
+  void Accept();
+  void Receive();
+
+  posix::PollBackend& poll_;
+  int listener_ = -1;
+  int connection_ = -1;
+  int port_ = 0;
+  std::vector<std::uint8_t> pending_;
+  std::vector<Frame> frames_;
+};
+
+}  // namespace tlj::e2e
