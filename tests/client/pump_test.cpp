@@ -98,6 +98,19 @@ TEST_F(PumpTest, FramingHoldsForEverySplit) {
   }
 }
 
+TEST_F(PumpTest, PerGameRingResetKeepsAPartFrameInPlace) {
+  const auto first = Marked(1);
+  const auto second = Marked(2);
+  std::vector<std::uint8_t> bytes(first.begin(), first.end());
+  bytes.insert(bytes.end(), second.begin(), second.begin() + 100);
+  h.ServerSendBytes(bytes);
+  h.RunFor(1);
+  game::ResetGameState(true);  // the unread whole frame goes; the part frame stays
+  h.ServerSendBytes({second.begin() + 100, second.end()});
+  EXPECT_THAT(TicksOfHandling(6), ElementsAre(std::pair(2, 2)));
+  EXPECT_EQ(net::RecvRing.Unread(), 0u);
+}
+
 TEST_F(PumpTest, OneFrameLeavesPerTick) {
   const std::size_t before = h.ServerReceived().size();
   for (int i = 0; i < 3; ++i) net::QueueFrame(MakeFrame(3, 1));

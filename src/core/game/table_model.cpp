@@ -160,7 +160,7 @@ bool FrameInRange(const net::Frame& message) {
 void ResetGameState(bool reset_rings) {
   g_iJoinCount = 0;
   net::HandInProgress = false;
-  if (reset_rings) net::ResetRings();
+  if (reset_rings) net::ResetRingsKeepingFraming();
 }
 
 }  // namespace tlj::game

@@ -215,10 +215,7 @@ void QueueFrame(Frame frame) {
   frame[kTokenAt] = ServerToken[0];
   frame[kTokenAt + 1] = ServerToken[1];
   // No full test on this side: a backlog of more than 128 frames overwrites the oldest.
-  for (std::uint8_t b : frame) {
-    SendRing.bytes[SendRing.write] = b;
-    SendRing.write = (SendRing.write + 1) % kRingSize;
-  }
+  for (std::uint8_t b : frame) SendRing.Push(b);
   ArmChannel(kSendChannel);
 }
 
@@ -227,14 +224,7 @@ void Winsock1_DataArrival(const platform::GameSocket::Bytes& bytes) {
     ProxyBytesArrived(bytes);
     return;
   }
-  for (std::uint8_t b : bytes) {
-    RecvRing.bytes[RecvRing.write] = b;
-    RecvRing.write = (RecvRing.write + 1) % kRingSize;
-    if (RecvRing.write == RecvRing.read) {
-      lobby::RestoreLobby();
-      platform::EndProcess(0);
-    }
-  }
+  AppendArrived(RecvRing, bytes);
   ArmChannel(kReceiveChannel);
 }
 

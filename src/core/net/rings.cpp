@@ -1,10 +1,37 @@
 #include "core/net/rings.h"
 
+#include "core/lobby/lobby_ops.h"
+#include "core/net/frame.h"
+#include "core/net/socks5.h"
+#include "core/platform/services.h"
+
 namespace tlj::net {
 
 void ResetRings() {
-  RecvRing.read = RecvRing.write = 0;
-  SendRing.read = SendRing.write = 0;
+  RecvRing.Clear();
+  SendRing.Clear();
 }
+
+void ResetRingsKeepingFraming() {
+  const std::size_t unread = RecvRing.Unread();
+  const std::size_t partial = unread % kFrameSize;
+  std::array<std::uint8_t, kFrameSize> tail{};
+  for (std::size_t k = 0; k < partial; ++k) tail[k] = RecvRing.Peek(unread - partial + k);
+  ResetRings();
+  for (std::size_t k = 0; k < partial; ++k) RecvRing.Push(tail[k]);
+}
+
+template <std::size_t N>
+void AppendArrived(ByteRing<N>& ring, std::span<const std::uint8_t> bytes) {
+  for (std::uint8_t b : bytes) {
+    if (!ring.Push(b)) {
+      lobby::RestoreLobby();
+      platform::EndProcess(0);
+    }
+  }
+}
+
+template void AppendArrived(ByteRing<kRingSize>&, std::span<const std::uint8_t>);
+template void AppendArrived(ByteRing<kProxyBufferSize>&, std::span<const std::uint8_t>);
 
 }  // namespace tlj::net

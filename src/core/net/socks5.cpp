@@ -30,7 +30,7 @@ void SendRequest(std::uint8_t step) {
   if (step == 3) request = BuildAuthentication(ProxyUser, ProxyPassword);
   if (step == 5) request = BuildConnectRequest(lobby::ServerHost, lobby::ServerPort);
   ProxyStep = static_cast<std::uint8_t>(step + 1);
-  ProxyBuffer.read = ProxyBuffer.write = 0;
+  ProxyBuffer.Clear();
   Socket().SendData(request);
 }
 
@@ -48,23 +48,15 @@ void OpenTunnel() {
   StartPump();
 }
 
-std::size_t ProxyUnread() {
-  return (ProxyBuffer.write + kProxyBufferSize - ProxyBuffer.read) % kProxyBufferSize;
-}
-
-std::uint8_t ProxyByte(std::size_t k) {
-  return ProxyBuffer.bytes[(ProxyBuffer.read + k) % kProxyBufferSize];
-}
-
 // The length of a successful CONNECT reply (its bound address depends on the address type),
 // or 0 while too little of it is there to tell.
 std::size_t ConnectReplyLength() {
-  if (ProxyUnread() < 5) return 0;
-  switch (ProxyByte(3)) {
+  if (ProxyBuffer.Unread() < 5) return 0;
+  switch (ProxyBuffer.Peek(3)) {
     case 1:
       return 4 + 4 + 2;
     case 3:
-      return 4 + 1 + ProxyByte(4) + 2;
+      return 4 + 1 + ProxyBuffer.Peek(4) + 2;
     case 4:
       return 4 + 16 + 2;
     default:
@@ -75,7 +67,7 @@ std::size_t ConnectReplyLength() {
 // The tunnel is open: what came after the proxy's reply already belongs to the frame stream.
 void OpenTunnelAfter(std::size_t reply_length) {
   platform::GameSocket::Bytes rest;
-  for (std::size_t k = reply_length; k < ProxyUnread(); ++k) rest.push_back(ProxyByte(k));
+  for (std::size_t k = reply_length; k < ProxyBuffer.Unread(); ++k) rest.push_back(ProxyBuffer.Peek(k));
   OpenTunnel();
   if (!rest.empty()) Winsock1_DataArrival(rest);
 }
@@ -84,9 +76,9 @@ void OpenTunnelAfter(std::size_t reply_length) {
 // reply is taken off whole, even when it arrives in pieces, so that none of it reaches the
 // frame stream.
 void ProxyReply() {
-  if (ProxyUnread() < 2) return;
-  const std::uint8_t r0 = ProxyByte(0);
-  const std::uint8_t r1 = ProxyByte(1);
+  if (ProxyBuffer.Unread() < 2) return;
+  const std::uint8_t r0 = ProxyBuffer.Peek(0);
+  const std::uint8_t r1 = ProxyBuffer.Peek(1);
   switch (ProxyStep) {
     case 2:
       if (r0 == 5 && r1 == 2) {
@@ -107,7 +99,7 @@ void ProxyReply() {
     case 6:
       if (r0 == 5 && r1 == 0) {
         const std::size_t length = ConnectReplyLength();
-        if (length != 0 && ProxyUnread() >= length) OpenTunnelAfter(length);
+        if (length != 0 && ProxyBuffer.Unread() >= length) OpenTunnelAfter(length);
       } else {
         Fail("通过代理连接主站失败！");
       }
@@ -171,14 +163,7 @@ void ConnectToSock5Server() {
 }
 
 void ProxyBytesArrived(const platform::GameSocket::Bytes& bytes) {
-  for (std::uint8_t b : bytes) {
-    ProxyBuffer.bytes[ProxyBuffer.write] = b;
-    ProxyBuffer.write = (ProxyBuffer.write + 1) % kProxyBufferSize;
-    if (ProxyBuffer.write == ProxyBuffer.read) {
-      lobby::RestoreLobby();
-      platform::EndProcess(0);
-    }
-  }
+  AppendArrived(ProxyBuffer, bytes);
   ProxyReply();
 }
 

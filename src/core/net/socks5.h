@@ -2,11 +2,11 @@
 // Reaching the game server through a SOCKS5 proxy with user name and password authentication,
 // IPv4 CONNECT only. The same socket then carries the frame stream.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/net/rings.h"
 #include "core/platform/event_loop.h"
 #include "core/platform/game_socket.h"
 
@@ -19,12 +19,7 @@ inline std::string ProxyPassword;
 inline std::uint8_t ProxyStep = 0;
 
 inline constexpr std::size_t kProxyBufferSize = 1024;
-struct ProxyBufferRing {
-  std::array<std::uint8_t, kProxyBufferSize> bytes{};
-  std::size_t read = 0;
-  std::size_t write = 0;
-};
-inline ProxyBufferRing ProxyBuffer;
+inline ByteRing<kProxyBufferSize> ProxyBuffer;
 
 // How long to wait for the proxy's TCP connection before giving up with the greeting failure.
 inline constexpr platform::TimeMs kProxyConnectTimeoutMs = 30'000;
