@@ -17,8 +17,8 @@ using tlj::net::Frame;
 // What a table sends during a game: mostly turns, bets and results, some chat, pot updates,
 // keep-alive traffic and the odd player change.
 std::vector<Frame> FrameMix() {
-  const std::array<std::pair<std::uint8_t, int>, 9> weights{{
-      {2, 8}, {3, 8}, {4, 8}, {6, 4}, {19, 3}, {5, 1}, {23, 1}, {24, 6}, {18, 1}}};
+  const std::array<std::pair<std::uint8_t, int>, 9> weights{
+      {{2, 8}, {3, 8}, {4, 8}, {6, 4}, {19, 3}, {5, 1}, {23, 1}, {24, 6}, {18, 1}}};
   std::vector<Frame> mix;
   for (const auto& [type, weight] : weights)
     for (int i = 0; i < weight; ++i) {

@@ -69,11 +69,17 @@ void ClientHarness::Listen() {
   });
 }
 
-void ClientHarness::StopListening() { network.StopListening(kServerHost, kServerPort); }
+void ClientHarness::StopListening() {
+  network.StopListening(kServerHost, kServerPort);
+}
 
-bool ClientHarness::ServerConnected() const { return server_end_ && server_end_->Open(); }
+bool ClientHarness::ServerConnected() const {
+  return server_end_ && server_end_->Open();
+}
 
-void ClientHarness::ServerSend(const net::Frame& frame) { server_end_->Send(frame); }
+void ClientHarness::ServerSend(const net::Frame& frame) {
+  server_end_->Send(frame);
+}
 
 void ClientHarness::ServerSendBytes(const std::vector<std::uint8_t>& bytes) {
   server_end_->Send(bytes);
@@ -107,6 +113,8 @@ platform::Element& ClientHarness::El(const std::string& name, std::optional<int>
   return tree.El("MainForm", name, index);
 }
 
-std::vector<std::string> ClientHarness::SysmsgLines(int line) { return El("Sysmsg", line).lines; }
+std::vector<std::string> ClientHarness::SysmsgLines(int line) {
+  return El("Sysmsg", line).lines;
+}
 
 }  // namespace tlj::sim

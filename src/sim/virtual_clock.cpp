@@ -11,6 +11,8 @@ bool VirtualClock::WaitForEvents(platform::TimeMs deadline, platform::EventLoop&
   return true;
 }
 
-void VirtualClock::SleepUntil(platform::TimeMs deadline) { now_ = std::max(now_, deadline); }
+void VirtualClock::SleepUntil(platform::TimeMs deadline) {
+  now_ = std::max(now_, deadline);
+}
 
 }  // namespace tlj::sim

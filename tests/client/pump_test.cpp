@@ -67,8 +67,7 @@ TEST_F(PumpTest, BurstIsWorkedOffOneFramePerTick) {
     burst.insert(burst.end(), f.begin(), f.end());
   }
   h.ServerSendBytes(burst);
-  EXPECT_THAT(TicksOfHandling(6),
-              ElementsAre(std::pair(2, 1), std::pair(3, 2), std::pair(4, 3)));
+  EXPECT_THAT(TicksOfHandling(6), ElementsAre(std::pair(2, 1), std::pair(3, 2), std::pair(4, 3)));
 }
 
 TEST_F(PumpTest, FramingHoldsForEverySplit) {
@@ -77,14 +76,15 @@ TEST_F(PumpTest, FramingHoldsForEverySplit) {
     const auto f = Marked(m);
     stream.insert(stream.end(), f.begin(), f.end());
   }
-  for (std::size_t chunk : {std::size_t{1}, std::size_t{7}, std::size_t{271}, std::size_t{273},
-                            stream.size()}) {
+  for (std::size_t chunk :
+       {std::size_t{1}, std::size_t{7}, std::size_t{271}, std::size_t{273}, stream.size()}) {
     SCOPED_TRACE(chunk);
     std::vector<std::uint8_t> marks;
     net::ServerToken = {0, 0};
     for (std::size_t at = 0; at < stream.size(); at += chunk) {
       const auto end = std::min(stream.size(), at + chunk);
-      h.ServerSendBytes({stream.begin() + static_cast<long>(at), stream.begin() + static_cast<long>(end)});
+      h.ServerSendBytes(
+          {stream.begin() + static_cast<long>(at), stream.begin() + static_cast<long>(end)});
       h.RunFor(net::kPumpIntervalMs);
       if (marks.empty() || marks.back() != LastMark()) marks.push_back(LastMark());
     }

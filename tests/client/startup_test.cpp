@@ -109,17 +109,17 @@ TEST_P(StartUpFailure, EndsWithTheFailureMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadInput, StartUpFailure,
-    ::testing::Values(
-        FailureCase{"TwelveFields", "a$p$h$5000$room$0$$$$$0$$", nullptr},
-        FailureCase{"PortNotANumber", "a$p$h$port$room$0$$$$$0$$$", nullptr},
-        FailureCase{"PortTooLarge", "a$p$h$40000$room$0$$$$$0$$$", nullptr},
-        FailureCase{"DoubleByteAccount", "张三$p$h$5000$room$0$$$$$0$$$", nullptr},
-        FailureCase{"DoubleBytePassword", "a$密码$h$5000$room$0$$$$$0$$$", nullptr},
-        FailureCase{"EmptyVideoValue", "a$p$h$5000$room$0$$$$$0$$$",
-                    "[vidiosetting]\nvidiovalue=\n"},
-        FailureCase{"VideoValueNotANumber", "a$p$h$5000$room$0$$$$$0$$$",
-                    "[vidiosetting]\nvidiovalue=on\n"},
-        FailureCase{"VideoFileWithoutTheKey", "a$p$h$5000$room$0$$$$$0$$$", "garbage\x01\x02"}),
+    ::testing::Values(FailureCase{"TwelveFields", "a$p$h$5000$room$0$$$$$0$$", nullptr},
+                      FailureCase{"PortNotANumber", "a$p$h$port$room$0$$$$$0$$$", nullptr},
+                      FailureCase{"PortTooLarge", "a$p$h$40000$room$0$$$$$0$$$", nullptr},
+                      FailureCase{"DoubleByteAccount", "张三$p$h$5000$room$0$$$$$0$$$", nullptr},
+                      FailureCase{"DoubleBytePassword", "a$密码$h$5000$room$0$$$$$0$$$", nullptr},
+                      FailureCase{"EmptyVideoValue", "a$p$h$5000$room$0$$$$$0$$$",
+                                  "[vidiosetting]\nvidiovalue=\n"},
+                      FailureCase{"VideoValueNotANumber", "a$p$h$5000$room$0$$$$$0$$$",
+                                  "[vidiosetting]\nvidiovalue=on\n"},
+                      FailureCase{"VideoFileWithoutTheKey", "a$p$h$5000$room$0$$$$$0$$$",
+                                  "garbage\x01\x02"}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
 TEST_F(StartUpTest, FailureRestoresAKnownLobby) {

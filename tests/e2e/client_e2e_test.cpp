@@ -9,7 +9,6 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
-#include <map>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -17,9 +16,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "e2e/child_process.h"
 #include "e2e/fixture_server.h"
 #include "posix/bound_window.h"
+#include "posix/child_process.h"
 #include "posix/poll_backend.h"
 #include "posix/window_directory.h"
 #include "support/client_harness.h"
@@ -63,10 +62,11 @@ class ClientTest : public ::testing::Test {
   }
 
   void Start(const std::string& command_line) {
-    client = std::make_unique<ChildProcess>(
-        poll, ClientProgram(), std::vector<std::string>{"--headless", command_line},
-        std::map<std::string, std::string>{{"TLJ_RUNTIME_DIR", runtime.path().string()},
-                                           {"TLJ_APP_DIR", app.path().string()}});
+    posix::ChildProcess::Options options;
+    options.args = {"--headless", command_line};
+    options.env = {{"TLJ_RUNTIME_DIR", runtime.path().string()},
+                   {"TLJ_APP_DIR", app.path().string()}};
+    client = std::make_unique<posix::ChildProcess>(loop, poll, ClientProgram(), options);
   }
 
   bool RunUntil(const std::function<bool()>& done, platform::TimeMs span = kGenerous) {
@@ -98,7 +98,7 @@ class ClientTest : public ::testing::Test {
   platform::Timer tick{loop, [] {}};
   std::unique_ptr<posix::BoundWindow> lobby;
   std::vector<WindowMessage> lobby_received;
-  std::unique_ptr<ChildProcess> client;
+  std::unique_ptr<posix::ChildProcess> client;
 };
 
 bool SysmsgShows(const nlohmann::json& dump, const std::string& text) {
@@ -167,9 +167,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ClientTest, UnknownOptionIsAUsageError) {
-  client = std::make_unique<ChildProcess>(poll, ClientProgram(),
-                                          std::vector<std::string>{"--fullscreen"},
-                                          std::map<std::string, std::string>{});
+  posix::ChildProcess::Options options;
+  options.args = {"--fullscreen"};
+  client = std::make_unique<posix::ChildProcess>(loop, poll, ClientProgram(), options);
   ASSERT_TRUE(RunUntil([&] { return Exited(); }));
   EXPECT_EQ(*client->ExitCode(), 2);
   EXPECT_NE(client->Stderr().find("unknown option '--fullscreen'"), std::string::npos);

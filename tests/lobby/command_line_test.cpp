@@ -53,15 +53,15 @@ TEST(CommandLine, BlanksAloneAreAnEmptyLine) {
 
 TEST(CommandLine, MalformedLinesFail) {
   const char* cases[] = {
-      "a$p$h$5000$room$0$$$$$0$$",                 // twelve fields
-      "a$p$h$$room$0$$$$$0$$$",                    // empty port
-      "a$p$h$port$room$0$$$$$0$$$",                // non-numeric port
-      "a$p$h$40000$room$0$$$$$0$$$",               // port beyond 16 bits
-      "a$p$h$5000$room$x$$$$$0$$$",                // non-numeric proxy type
-      "a$p$h$5000$room$5$ph$9x$$$0$$$",            // non-numeric proxy port
-      "a$p$h$5000$room$5$ph$$$$0$$$",              // a proxy without a port
-      "a$p$h$5000$room$5$ph$0x10$$$0$$$",          // hexadecimal is no decimal number
-      "a$p$h$5000$room$5$ph$nan$$$0$$$",           // nor is "nan"
+      "a$p$h$5000$room$0$$$$$0$$",         // twelve fields
+      "a$p$h$$room$0$$$$$0$$$",            // empty port
+      "a$p$h$port$room$0$$$$$0$$$",        // non-numeric port
+      "a$p$h$40000$room$0$$$$$0$$$",       // port beyond 16 bits
+      "a$p$h$5000$room$x$$$$$0$$$",        // non-numeric proxy type
+      "a$p$h$5000$room$5$ph$9x$$$0$$$",    // non-numeric proxy port
+      "a$p$h$5000$room$5$ph$$$$0$$$",      // a proxy without a port
+      "a$p$h$5000$room$5$ph$0x10$$$0$$$",  // hexadecimal is no decimal number
+      "a$p$h$5000$room$5$ph$nan$$$0$$$",   // nor is "nan"
   };
   for (const char* text : cases) {
     const auto parsed = ParseCommandLine(text);
@@ -82,7 +82,7 @@ TEST(CommandLine, IntegerFieldsRoundFractionsToTheNearestEven) {
   struct Case {
     const char* text;
     int value;
-  } cases[] = {{"5000", 5000}, {" 5000 ", 5000}, {"5000.4", 5000}, {"5000.5", 5000},
+  } cases[] = {{"5000", 5000},   {" 5000 ", 5000},   {"5000.4", 5000}, {"5000.5", 5000},
                {"5001.5", 5002}, {"-32768", -32768}, {"32767", 32767}, {"1e3", 1000}};
   for (const auto& c : cases) {
     const auto v = ToInt16(c.text);

@@ -10,7 +10,9 @@
 namespace tlj::lobby {
 namespace {
 
-bool TitleBlank() { return LobbyWindowTitle.find_first_not_of(' ') == std::string::npos; }
+bool TitleBlank() {
+  return LobbyWindowTitle.find_first_not_of(' ') == std::string::npos;
+}
 
 void SysCommandToLobby(int command) {
   if (TitleBlank()) return;
@@ -39,13 +41,21 @@ void TableWindowSysCommand(long command) {
 
 }  // namespace
 
-bool LobbyWindowExists() { return platform::Sys().lobby->FindWindow(LobbyWindowTitle); }
+bool LobbyWindowExists() {
+  return platform::Sys().lobby->FindWindow(LobbyWindowTitle);
+}
 
-void PostToLobby(int msg) { platform::Sys().lobby->PostMessage(LobbyWindowTitle, msg, 0, 0); }
+void PostToLobby(int msg) {
+  platform::Sys().lobby->PostMessage(LobbyWindowTitle, msg, 0, 0);
+}
 
-void RestoreLobby() { SysCommandToLobby(platform::kScRestore); }
+void RestoreLobby() {
+  SysCommandToLobby(platform::kScRestore);
+}
 
-void MinimizeLobby() { SysCommandToLobby(platform::kScMinimize); }
+void MinimizeLobby() {
+  SysCommandToLobby(platform::kScMinimize);
+}
 
 void LobbyMessageHandler(int msg, long wparam, long) {
   switch (msg) {

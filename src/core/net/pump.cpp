@@ -37,11 +37,19 @@ platform::Timer TimerKeepAlive;
 // Clock time of the last step of the channels timed by the clock (6 and 7).
 std::array<platform::TimeMs, kPumpChannels> g_lastSecondStep{};
 
-platform::GameSocket& Socket() { return *platform::Sys().socket; }
-bool Connected() { return Socket().State() == platform::SocketState::Connected; }
-platform::TimeMs Now() { return platform::Sys().loop->Now(); }
+platform::GameSocket& Socket() {
+  return *platform::Sys().socket;
+}
+bool Connected() {
+  return Socket().State() == platform::SocketState::Connected;
+}
+platform::TimeMs Now() {
+  return platform::Sys().loop->Now();
+}
 
-bool Due(int k) { return PumpArmed[k] && PumpTicks[k] >= kPeriod[k]; }
+bool Due(int k) {
+  return PumpArmed[k] && PumpTicks[k] >= kPeriod[k];
+}
 
 // A counter that has reached its period goes back to 0, armed or not, so none grows past it.
 void WrapCounters() {
@@ -199,16 +207,24 @@ void DisarmAllChannels() {
   PumpTicks[kLinkWatchChannel] = 0;
 }
 
-void StartPump() { TimerBong.SetEnabled(true); }
-void StopPump() { TimerBong.SetEnabled(false); }
-bool PumpRunning() { return TimerBong.Enabled(); }
+void StartPump() {
+  TimerBong.SetEnabled(true);
+}
+void StopPump() {
+  TimerBong.SetEnabled(false);
+}
+bool PumpRunning() {
+  return TimerBong.Enabled();
+}
 
 void EnableKeepAlive(bool on) {
   if (on) TimerKeepAlive.SetInterval(kKeepAliveIntervalMs);
   TimerKeepAlive.SetEnabled(on);
 }
 
-bool KeepAliveEnabled() { return TimerKeepAlive.Enabled(); }
+bool KeepAliveEnabled() {
+  return TimerKeepAlive.Enabled();
+}
 
 void QueueFrame(Frame frame) {
   if (frame[kTypeAt] == kChatType && !EncodeChatText(frame)) return;
@@ -228,7 +244,9 @@ void Winsock1_DataArrival(const platform::GameSocket::Bytes& bytes) {
   ArmChannel(kReceiveChannel);
 }
 
-void Winsock1_Close() { Socket().Close(); }
+void Winsock1_Close() {
+  Socket().Close();
+}
 
 void TimerBong_Timer() {
   TimerBong.SetEnabled(false);
@@ -244,7 +262,9 @@ void TimerBong_Timer() {
   TimerBong.SetEnabled(true);
 }
 
-void TimerKeepAlive_Timer() { QueueFrame(BuildKeepAlive(game::custom[0].seat)); }
+void TimerKeepAlive_Timer() {
+  QueueFrame(BuildKeepAlive(game::custom[0].seat));
+}
 
 void ResetTransport() {
   ResetRings();

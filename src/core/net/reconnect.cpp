@@ -113,6 +113,8 @@ void HandleReconnectReply(const Frame& reply) {
   view::AddSysmsg(0, "正在重连服务器，请等待...！");
 }
 
-bool ReconnectWindowLoaded() { return g_bReconnectLoaded; }
+bool ReconnectWindowLoaded() {
+  return g_bReconnectLoaded;
+}
 
 }  // namespace tlj::net

@@ -14,7 +14,9 @@
 namespace tlj::net {
 namespace {
 
-platform::GameSocket& Socket() { return *platform::Sys().socket; }
+platform::GameSocket& Socket() {
+  return *platform::Sys().socket;
+}
 
 // One byte per character; a character without a one-byte code leaves 0.
 void AppendByteText(std::vector<std::uint8_t>& out, const std::string& utf8) {
@@ -67,7 +69,8 @@ std::size_t ConnectReplyLength() {
 // The tunnel is open: what came after the proxy's reply already belongs to the frame stream.
 void OpenTunnelAfter(std::size_t reply_length) {
   platform::GameSocket::Bytes rest;
-  for (std::size_t k = reply_length; k < ProxyBuffer.Unread(); ++k) rest.push_back(ProxyBuffer.Peek(k));
+  for (std::size_t k = reply_length; k < ProxyBuffer.Unread(); ++k)
+    rest.push_back(ProxyBuffer.Peek(k));
   OpenTunnel();
   if (!rest.empty()) Winsock1_DataArrival(rest);
 }
@@ -111,7 +114,9 @@ void ProxyReply() {
 
 }  // namespace
 
-std::vector<std::uint8_t> BuildGreeting() { return {5, 2, 0, 2}; }
+std::vector<std::uint8_t> BuildGreeting() {
+  return {5, 2, 0, 2};
+}
 
 std::vector<std::uint8_t> BuildAuthentication(const std::string& user,
                                               const std::string& password) {

@@ -25,8 +25,7 @@ Element* ElementTree::Find(std::string_view window, std::string_view name,
   return nullptr;
 }
 
-Element& ElementTree::El(std::string_view window, std::string_view name,
-                         std::optional<int> index) {
+Element& ElementTree::El(std::string_view window, std::string_view name, std::optional<int> index) {
   if (Element* e = Find(window, name, index)) return *e;
   Window& w = Win(window);
   w.elements.push_back(std::make_unique<Element>());

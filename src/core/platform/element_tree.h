@@ -27,7 +27,7 @@ struct Element {
   std::string caption;         // label caption or text box text (UTF-8)
   int color = 0;               // foreground colour, 0xBBGGRR
   double fontSize = 9;
-  int z = 0;                   // stacking order: higher is in front
+  int z = 0;  // stacking order: higher is in front
   std::string tooltip;
   std::vector<std::string> lines;  // list box lines
   std::string url;                 // web panel: the address navigated to

@@ -11,7 +11,9 @@ EventLoop::TimerId EventLoop::CreateTimer(std::function<void()> handler) {
   return id;
 }
 
-void EventLoop::DestroyTimer(TimerId id) { timers_.erase(id); }
+void EventLoop::DestroyTimer(TimerId id) {
+  timers_.erase(id);
+}
 
 void EventLoop::SetInterval(TimerId id, TimeMs interval) {
   auto& t = timers_.at(id);
@@ -30,9 +32,13 @@ bool EventLoop::Enabled(TimerId id) const {
   return it != timers_.end() && it->second.enabled;
 }
 
-TimeMs EventLoop::Interval(TimerId id) const { return timers_.at(id).interval; }
+TimeMs EventLoop::Interval(TimerId id) const {
+  return timers_.at(id).interval;
+}
 
-void EventLoop::Post(std::function<void()> event) { posted_.push_back(std::move(event)); }
+void EventLoop::Post(std::function<void()> event) {
+  posted_.push_back(std::move(event));
+}
 
 TimeMs EventLoop::NextTimerDue() const {
   TimeMs next = kForever;

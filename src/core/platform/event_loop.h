@@ -4,11 +4,11 @@
 // loop runs on the machine's monotonic clock or on a virtual clock in tests.
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <limits>
 #include <map>
 #include <memory>
-#include <deque>
 
 namespace tlj::platform {
 

@@ -7,6 +7,8 @@ Services& Sys() {
   return services;
 }
 
-void EndProcess(int code) { throw ProcessExit{code}; }
+void EndProcess(int code) {
+  throw ProcessExit{code};
+}
 
 }  // namespace tlj::platform

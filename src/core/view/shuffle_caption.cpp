@@ -20,7 +20,9 @@ void CreateShuffleTimer() {
   TimerShuffle = platform::Timer(*platform::Sys().loop, TimerShuffle_Timer);
 }
 
-void DestroyShuffleTimer() { TimerShuffle = platform::Timer(); }
+void DestroyShuffleTimer() {
+  TimerShuffle = platform::Timer();
+}
 
 void StartShuffleCaption() {
   El("LblShuffle").caption = game::g_sShuffleText[0];
@@ -33,6 +35,8 @@ void StopShuffleCaption() {
   if (TimerShuffle.Enabled()) TimerShuffle.SetEnabled(false);
 }
 
-bool ShuffleCaptionRunning() { return TimerShuffle.Enabled(); }
+bool ShuffleCaptionRunning() {
+  return TimerShuffle.Enabled();
+}
 
 }  // namespace tlj::view

@@ -9,8 +9,8 @@ namespace tlj::view {
 inline bool g_bSound = true;
 inline bool g_bMusic = true;
 inline bool g_bCardClick = true;
-inline std::string g_sSoundPath;  // the game's event sounds, ends with '/'
-inline std::string g_sVoicePath;  // voice-phrase clips, ends with '/'
+inline std::string g_sSoundPath;             // the game's event sounds, ends with '/'
+inline std::string g_sVoicePath;             // voice-phrase clips, ends with '/'
 inline std::array<std::string, 7> g_sSound;  // common sounds, entries 1..6
 
 void BuildSoundTable();

@@ -8,7 +8,9 @@
 
 namespace tlj::view {
 
-void MinimizeMainForm() { Win().minimized = true; }
+void MinimizeMainForm() {
+  Win().minimized = true;
+}
 
 void RestoreMainForm() {
   Win().minimized = false;
