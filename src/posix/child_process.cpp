@@ -102,10 +102,8 @@ ChildProcess::ChildProcess(platform::EventLoop& loop, PollBackend& poll, const s
     } else {
       posix_spawn_file_actions_addopen(&files.actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     }
-    if (options.capture_stdout) {
-      out = MakePipe();
-      posix_spawn_file_actions_adddup2(&files.actions, out.write, STDOUT_FILENO);
-    }
+    out = MakePipe();
+    posix_spawn_file_actions_adddup2(&files.actions, out.write, STDOUT_FILENO);
     err = MakePipe();
     posix_spawn_file_actions_adddup2(&files.actions, err.write, STDERR_FILENO);
   } catch (...) {
@@ -122,8 +120,8 @@ ChildProcess::ChildProcess(platform::EventLoop& loop, PollBackend& poll, const s
   const auto envp = NullTerminated(env_text);
 
   SpawnAttributes attributes;
-  const int rc = posix_spawn(&pid_, program.c_str(), &files.actions, &attributes.attr,
-                             argv.data(), envp.data());
+  const int rc = posix_spawn(&pid_, program.c_str(), &files.actions, &attributes.attr, argv.data(),
+                             envp.data());
   CloseIfOpen(in.read);
   CloseIfOpen(out.write);
   CloseIfOpen(err.write);

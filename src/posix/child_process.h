@@ -21,10 +21,9 @@ class ChildProcess {
   using LineHandler = std::function<void(const std::string& line)>;
 
   struct Options {
-    std::vector<std::string> args;            // without the program name
-    std::map<std::string, std::string> env;   // set on top of this process's environment
-    bool pipe_stdin = true;                   // otherwise the child reads /dev/null
-    bool capture_stdout = true;               // otherwise the child writes to ours
+    std::vector<std::string> args;           // without the program name
+    std::map<std::string, std::string> env;  // set on top of this process's environment
+    bool pipe_stdin = true;                  // otherwise the child reads /dev/null
     // Called from the loop with each whole line (without its newline) as it arrives.
     LineHandler on_stdout_line;
     LineHandler on_stderr_line;
@@ -37,7 +36,6 @@ class ChildProcess {
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
 
-  pid_t Pid() const { return pid_; }
   // Throws std::runtime_error when the child no longer reads its input.
   void WriteLine(const std::string& line);
   const std::string& Stdout() const { return stdout_.text; }

@@ -67,8 +67,8 @@ TcpListener::TcpListener(PollBackend& poll, const std::string& host, PortRange r
     if (errno != EADDRINUSE) break;
   }
   throw std::system_error(errno, std::generic_category(),
-                          "no free port on " + host + " in " + std::to_string(range.lowest) +
-                              ".." + std::to_string(range.highest));
+                          "no free port on " + host + " in " + std::to_string(range.lowest) + ".." +
+                              std::to_string(range.highest));
 }
 
 TcpListener::~TcpListener() {

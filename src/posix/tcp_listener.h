@@ -27,8 +27,7 @@ class TcpListener {
   // when it cannot.
   TcpListener(PollBackend& poll, const std::string& host, int port, AcceptHandler on_accept);
   // Listens on the first free port of `range`, trying them from a random start.
-  TcpListener(PollBackend& poll, const std::string& host, PortRange range,
-              AcceptHandler on_accept);
+  TcpListener(PollBackend& poll, const std::string& host, PortRange range, AcceptHandler on_accept);
   ~TcpListener();
   TcpListener(const TcpListener&) = delete;
   TcpListener& operator=(const TcpListener&) = delete;

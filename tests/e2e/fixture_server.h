@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "posix/poll_backend.h"
+#include "posix/tcp_listener.h"
 
 namespace tlj::e2e {
 
@@ -19,7 +21,7 @@ class FixtureServer {
   FixtureServer(const FixtureServer&) = delete;
   FixtureServer& operator=(const FixtureServer&) = delete;
 
-  int Port() const { return port_; }
+  int Port() const { return listener_.Port(); }
   bool Connected() const { return connection_ >= 0; }
   // Every whole frame received, in order.
   const std::vector<Frame>& Frames() const { return frames_; }
@@ -28,13 +30,12 @@ class FixtureServer {
   void Disconnect();
 
  private:
-  void Accept();
+  void Accept(int fd);
   void Receive();
 
   posix::PollBackend& poll_;
-  int listener_ = -1;
+  posix::TcpListener listener_;
   int connection_ = -1;
-  int port_ = 0;
   std::vector<std::uint8_t> pending_;
   std::vector<Frame> frames_;
 };

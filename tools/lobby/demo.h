@@ -1,0 +1,82 @@
+#pragma once
+// The demo: the lobby starts the game server and one client, watches it log in, lets it stay
+// at the table for a while, asks it to leave and checks that it went idle. Each step says what
+// it did in the transcript; the first step that does not go as expected ends the run.
+
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "common/stop_signals.h"
+#include "core/platform/event_loop.h"
+#include "lobby/lobby_messages.h"
+#include "lobby/lobby_window.h"
+#include "lobby/private_folders.h"
+#include "lobby/server_process.h"
+#include "lobby/table_client.h"
+#include "lobby/table_view.h"
+#include "lobby/transcript.h"
+#include "posix/child_process.h"
+#include "posix/poll_backend.h"
+#include "posix/window_directory.h"
+
+namespace tlj::lobby_tool {
+
+struct DemoSettings {
+  std::string client_program;
+  std::string server_program;
+  int seconds = 6;
+  bool verbose = false;
+};
+
+// What went wrong, as one readable sentence (with the child's diagnostics after it, if any).
+class DemoFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class Demo {
+ public:
+  // Throws std::runtime_error when the run's folders cannot be made.
+  Demo(DemoSettings settings, std::ostream& transcript);
+  // Throws DemoFailure at the first step that fails; the children are stopped either way.
+  void Run();
+
+ private:
+  void StartServer();
+  void OpenLobbyWindow();
+  void StartClient();
+  void WaitForLogin();
+  void ShowTable();
+  void StayAtTable();
+  void AskToLeave();
+  void CheckIdle();
+  void StopClientAndServer();
+
+  TableView Look();
+  void OnLobbyMessage(const posix::WindowMessage& message);
+  // Handles events until `done` holds; fails with `failure` once `span` has passed, and at
+  // once when the client or the server has ended.
+  void WaitUntil(const std::function<bool()>& done, platform::TimeMs span,
+                 const std::string& failure);
+  void CheckChildrenRun();
+  [[noreturn]] void ChildEnded(const std::string& who, posix::ChildProcess& child);
+  posix::ChildProcess::LineHandler PassThrough(const std::string& who);
+
+  DemoSettings settings_;
+  posix::PollBackend poll_;
+  platform::EventLoop loop_{poll_};
+  Transcript transcript_;
+  PrivateFolders folders_;
+  posix::WindowDirectory windows_;
+  platform::Timer tick_;  // wakes the loop now and then, to notice a child's end
+  tools::StopSignals signals_;
+  std::unique_ptr<ServerProcess> server_;
+  std::unique_ptr<LobbyWindow> lobby_;
+  std::unique_ptr<TableClient> client_;
+  ClientPhase phase_ = ClientPhase::Connecting;
+};
+
+}  // namespace tlj::lobby_tool

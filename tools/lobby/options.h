@@ -1,0 +1,28 @@
+#pragma once
+// tlj-lobby's command line.
+
+#include <string>
+#include <vector>
+
+namespace tlj::lobby_tool {
+
+struct Options {
+  bool help = false;
+  bool demo = false;
+  int seconds = 6;     // how long the client stays at the table
+  std::string client;  // empty: tlj beside this program
+  std::string server;  // empty: tlj-server beside this program
+  bool verbose = false;
+};
+
+struct ParsedOptions {
+  Options options;
+  std::string error;  // set when the arguments cannot be used
+};
+
+// `args` without the program name.
+ParsedOptions ParseOptions(const std::vector<std::string>& args);
+
+const char* Usage();
+
+}  // namespace tlj::lobby_tool

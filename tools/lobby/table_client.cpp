@@ -1,0 +1,22 @@
+#include "lobby/table_client.h"
+
+namespace tlj::lobby_tool {
+
+TableClient::TableClient(platform::EventLoop& loop, posix::PollBackend& poll,
+                         const std::string& program, const SeatCommandLine& line,
+                         const PrivateFolders& folders, LineHandler on_stderr_line) {
+  posix::ChildProcess::Options options;
+  options.args = {"--headless", line.Text()};
+  options.env = {{"TLJ_RUNTIME_DIR", folders.Windows().string()},
+                 {"TLJ_APP_DIR", folders.Program().string()}};
+  options.on_stderr_line = std::move(on_stderr_line);
+  process_ = std::make_unique<posix::ChildProcess>(loop, poll, program, std::move(options));
+}
+
+void TableClient::RequestDump(const std::filesystem::path& file) {
+  std::error_code ec;
+  std::filesystem::remove(file, ec);
+  process_->WriteLine("dump " + file.string());
+}
+
+}  // namespace tlj::lobby_tool

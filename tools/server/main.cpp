@@ -1,0 +1,65 @@
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "common/stop_signals.h"
+#include "core/platform/event_loop.h"
+#include "posix/poll_backend.h"
+#include "server/accounts.h"
+#include "server/game_server.h"
+#include "server/options.h"
+#include "server/tcp_front.h"
+
+namespace tlj::server {
+namespace {
+
+AccountBook LoadAccountBook(const std::string& file) {
+  if (file.empty()) return {};
+  ParsedAccounts parsed = ParseAccounts(ReadAccountsFile(file));
+  for (const std::string& warning : parsed.warnings) {
+    std::cerr << "tlj-server: " << file << ": " << warning << ", line ignored\n";
+  }
+  return AccountBook(std::move(parsed.passwords));
+}
+
+int Serve(const Options& options) {
+  posix::PollBackend poll;
+  platform::EventLoop loop(poll);
+  GameServer game(LoadAccountBook(options.accounts), options.verbose ? &std::cerr : nullptr);
+  TcpFront front(loop, poll, game, options.host, options.port);
+  tools::StopSignals signals(loop, poll, [](int) { throw platform::ProcessExit{0}; });
+
+  std::cout << "tlj-server: listening on " << front.Host() << ":" << front.Port() << std::endl;
+  const int code = loop.Run();
+  if (options.verbose) {
+    const ServerStats& stats = game.Stats();
+    std::cerr << "tlj-server: stopped; connections: " << stats.connections
+              << ", frames received: " << stats.frames << ", ignored: " << stats.ignored
+              << ", invalid: " << stats.invalid << std::endl;
+  }
+  return code;
+}
+
+}  // namespace
+}  // namespace tlj::server
+
+int main(int argc, char** argv) {
+  using namespace tlj::server;
+  const ParsedOptions parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+  if (!parsed.error.empty()) {
+    std::fprintf(stderr, "tlj-server: %s\nTry 'tlj-server --help'.\n", parsed.error.c_str());
+    return 2;
+  }
+  if (parsed.options.help) {
+    std::fputs(Usage(), stdout);
+    return 0;
+  }
+  try {
+    return Serve(parsed.options);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "tlj-server: %s\n", error.what());
+    return 1;
+  }
+}

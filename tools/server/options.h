@@ -1,0 +1,27 @@
+#pragma once
+// tlj-server's command line.
+
+#include <string>
+#include <vector>
+
+namespace tlj::server {
+
+struct Options {
+  bool help = false;
+  std::string host = "127.0.0.1";
+  int port = 0;  // 0: a free port the client's command line can carry
+  bool verbose = false;
+  std::string accounts;  // the accounts file; empty: everyone may log in
+};
+
+struct ParsedOptions {
+  Options options;
+  std::string error;  // set when the arguments cannot be used
+};
+
+// `args` without the program name.
+ParsedOptions ParseOptions(const std::vector<std::string>& args);
+
+const char* Usage();
+
+}  // namespace tlj::server
