@@ -11,14 +11,14 @@ namespace tlj::server {
 
 using net::Frame;
 
-// Command types.
-inline constexpr std::uint8_t kTypeBet = 3;
-inline constexpr std::uint8_t kTypeReadyOrLeave = 16;
-inline constexpr std::uint8_t kTypeLogin = 18;
-inline constexpr std::uint8_t kTypeChat = 19;
-inline constexpr std::uint8_t kTypeKeepAlive = 24;
-inline constexpr std::uint8_t kTypeReconnect = 28;
-inline constexpr std::uint8_t kTypeReconnectReply = 29;
+// Command types (the shared numbers, and the one the server reads two ways).
+using net::kTypeBet;
+using net::kTypeChat;
+using net::kTypeKeepAlive;
+using net::kTypeLogin;
+using net::kTypeReconnect;
+using net::kTypeReconnectReply;
+inline constexpr std::uint8_t kTypeReadyOrLeave = net::kTypeEndOfHand;
 
 // The login request: single-byte texts, each ended by a zero byte or by its field's end.
 inline constexpr std::size_t kAccountAt = 16;

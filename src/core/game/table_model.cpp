@@ -15,11 +15,6 @@ using net::ReadAnsiText;
 using net::ReadByteText;
 using net::ReadDoubleByteText;
 
-constexpr std::uint8_t kTypeNewHand = 1;
-constexpr std::uint8_t kTypeTurnStart = 2;
-constexpr std::uint8_t kTypeBet = 3;
-constexpr std::uint8_t kTypePlayerArrives = 20;
-
 // The profile's four 32-bit counters, logins .. losses.
 constexpr std::size_t kCountersAt = 152;
 constexpr std::size_t kCounterCount = 4;
@@ -141,13 +136,13 @@ void ShowCoins(int pos, double value) {
 
 bool FrameInRange(const net::Frame& message) {
   switch (net::ReadByte(message, net::kTypeAt)) {
-    case kTypeNewHand:
+    case net::kTypeNewHand:
       return !TopBitSet(message, net::kHandIdAt + 3);
-    case kTypeTurnStart:
+    case net::kTypeTurnStart:
       return CardCodeInRange(message, 8) && CardCodeInRange(message, 12);
-    case kTypeBet:
+    case net::kTypeBet:
       return CardCodeInRange(message, 12);
-    case kTypePlayerArrives:
+    case net::kTypePlayerArrives:
       for (std::size_t i = 0; i < kCounterCount; ++i) {
         if (TopBitSet(message, kCountersAt + 4 * i + 3)) return false;
       }

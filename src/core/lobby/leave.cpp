@@ -21,8 +21,6 @@
 namespace tlj::lobby {
 namespace {
 
-constexpr std::uint8_t kLeaveType = 16;
-
 bool SocketConnected() {
   return platform::Sys().socket->State() == platform::SocketState::Connected;
 }
@@ -52,7 +50,7 @@ void ClearPotPanel() {
 
 void LeaveTable() {
   net::Frame frame{};
-  frame[net::kTypeAt] = kLeaveType;
+  frame[net::kTypeAt] = net::kTypeEndOfHand;
   frame[net::kSeatAt] = game::custom[0].seat;
   net::DisarmAllChannels();
   net::StopPump();

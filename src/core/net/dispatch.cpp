@@ -11,21 +11,21 @@ namespace {
 
 // Types whose handler is still null are read off the stream and ignored, as unknown ones are.
 constexpr std::array<CommandType, 15> kCommandTypes{{
-    {1, "new hand", nullptr},
-    {2, "turn start", nullptr},
-    {3, "bet", nullptr},
-    {4, "bet result", nullptr},
-    {5, "pot refill", nullptr},
-    {6, "pot update", nullptr},
-    {9, "game over", nullptr},
-    {16, "end of hand", nullptr},
-    {18, "login reply", &game::HandleLoginReply},
-    {19, "chat", nullptr},
-    {20, "player arrives", nullptr},
-    {21, "player left", nullptr},
-    {22, "removed from table", nullptr},
-    {23, "player ready", nullptr},
-    {29, "reconnect reply", &HandleReconnectReply},
+    {kTypeNewHand, "new hand", nullptr},
+    {kTypeTurnStart, "turn start", nullptr},
+    {kTypeBet, "bet", nullptr},
+    {kTypeBetResult, "bet result", nullptr},
+    {kTypePotRefill, "pot refill", nullptr},
+    {kTypePotUpdate, "pot update", nullptr},
+    {kTypeGameOver, "game over", nullptr},
+    {kTypeEndOfHand, "end of hand", nullptr},
+    {kTypeLogin, "login reply", &game::HandleLoginReply},
+    {kTypeChat, "chat", nullptr},
+    {kTypePlayerArrives, "player arrives", nullptr},
+    {kTypePlayerLeft, "player left", nullptr},
+    {kTypeRemoved, "removed from table", nullptr},
+    {kTypePlayerReady, "player ready", nullptr},
+    {kTypeReconnectReply, "reconnect reply", &HandleReconnectReply},
 }};
 
 }  // namespace

@@ -9,9 +9,6 @@
 namespace tlj::net {
 namespace {
 
-constexpr std::uint8_t kTypeReconnectReply = 29;
-constexpr std::uint8_t kTypeLogin = 18;
-constexpr std::uint8_t kTypeKeepAlive = 24;
 constexpr std::size_t kLoginAccountAt = 16;
 constexpr std::size_t kLoginPasswordAt = 32;
 // Login texts and chat text stay inside the payload, clear of the token and the hand id.

@@ -20,6 +20,26 @@ inline constexpr std::size_t kPayloadAt = 16;
 inline constexpr std::size_t kTokenAt = 260;
 inline constexpr std::size_t kHandIdAt = 268;
 
+// Command types, byte 3. Some numbers mean one thing from the server and another from the
+// client (3: a bet; 16: end of hand, or ready/leave; 18: login reply, or login request).
+inline constexpr std::uint8_t kTypeNewHand = 1;
+inline constexpr std::uint8_t kTypeTurnStart = 2;
+inline constexpr std::uint8_t kTypeBet = 3;
+inline constexpr std::uint8_t kTypeBetResult = 4;
+inline constexpr std::uint8_t kTypePotRefill = 5;
+inline constexpr std::uint8_t kTypePotUpdate = 6;
+inline constexpr std::uint8_t kTypeGameOver = 9;
+inline constexpr std::uint8_t kTypeEndOfHand = 16;  // sent by the client: ready or leave
+inline constexpr std::uint8_t kTypeLogin = 18;
+inline constexpr std::uint8_t kTypeChat = 19;
+inline constexpr std::uint8_t kTypePlayerArrives = 20;
+inline constexpr std::uint8_t kTypePlayerLeft = 21;
+inline constexpr std::uint8_t kTypeRemoved = 22;
+inline constexpr std::uint8_t kTypePlayerReady = 23;
+inline constexpr std::uint8_t kTypeKeepAlive = 24;
+inline constexpr std::uint8_t kTypeReconnect = 28;
+inline constexpr std::uint8_t kTypeReconnectReply = 29;
+
 // Readers. Every reader stops at the end of its field and never reads past the frame.
 std::uint8_t ReadByte(const Frame& frame, std::size_t at);
 std::uint32_t ReadLe32(const Frame& frame, std::size_t first);

@@ -24,8 +24,6 @@ namespace tlj::net {
 namespace {
 
 constexpr std::int32_t kWatchdogLimit = 5000;
-constexpr std::uint8_t kChatType = 19;
-constexpr std::uint8_t kReadyType = 16;
 constexpr platform::TimeMs kSecondMs = 1000;
 
 // Tick periods of the tick-counted channels; 0 for channels that keep no count (unused, or
@@ -129,7 +127,7 @@ void ReadyCountdownStep() {
     game::g_bGameStarted = true;
   }
   Frame ready{};
-  ready[kTypeAt] = kReadyType;
+  ready[kTypeAt] = kTypeEndOfHand;
   ready[kSeatAt] = game::custom[0].seat;
   ready[kStatusAt] = 1;
   QueueFrame(ready);
@@ -227,7 +225,7 @@ bool KeepAliveEnabled() {
 }
 
 void QueueFrame(Frame frame) {
-  if (frame[kTypeAt] == kChatType && !EncodeChatText(frame)) return;
+  if (frame[kTypeAt] == kTypeChat && !EncodeChatText(frame)) return;
   frame[kTokenAt] = ServerToken[0];
   frame[kTokenAt + 1] = ServerToken[1];
   // No full test on this side: a backlog of more than 128 frames overwrites the oldest.

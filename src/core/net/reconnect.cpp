@@ -15,7 +15,6 @@
 namespace tlj::net {
 namespace {
 
-constexpr std::uint8_t kReconnectType = 28;
 constexpr platform::TimeMs kAttemptIntervalMs = 3000;
 
 // The hidden window frmReconnect only hosts the two timers; it stays loaded after a give-up.
@@ -93,7 +92,7 @@ void StartReconnection() {
 }
 
 void MakeReconnectRequest() {
-  LoginFrame[kTypeAt] = kReconnectType;
+  LoginFrame[kTypeAt] = kTypeReconnect;
   LoginFrame[kTokenAt] = ServerToken[0];
   LoginFrame[kTokenAt + 1] = ServerToken[1];
   for (int k = 0; k < 4; ++k)
