@@ -11,6 +11,8 @@
 #include <tuple>
 #include <vector>
 
+#include "core/platform/image.h"
+
 namespace tlj::platform {
 
 struct Element {
@@ -23,6 +25,9 @@ struct Element {
   double width = 0;
   double height = 0;
   std::optional<int> picture;  // resource id of the picture shown
+  // The decoded picture shown (a resource's, or a frame the animated picture control painted);
+  // front ends draw this, tests mostly look at `picture`.
+  std::shared_ptr<const Image> image;
   bool stretch = false;        // the picture is stretched to the element's size
   std::string caption;         // label caption or text box text (UTF-8)
   int color = 0;               // foreground colour, 0xBBGGRR
