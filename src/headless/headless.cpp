@@ -10,6 +10,7 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -22,17 +23,10 @@
 #include "posix/poll_backend.h"
 #include "posix/posix_socket.h"
 #include "posix/window_link.h"
+#include "resources/embedded_store.h"
 
 namespace tlj::headless {
 namespace {
-
-// No artwork is built in yet: every picture lookup finds nothing.
-class EmptyResourceStore : public platform::ResourceStore {
- public:
-  std::optional<std::span<const std::uint8_t>> Get(std::string_view, int) const override {
-    return std::nullopt;
-  }
-};
 
 std::filesystem::path ProgramFolder() {
   if (const char* own = std::getenv("TLJ_APP_DIR"); own != nullptr && *own != '\0') return own;
@@ -58,7 +52,6 @@ int RunClient(const Options& options) {
   posix::WindowLink lobby(loop, poll,
                           posix::WindowDirectory(posix::WindowDirectoryFromEnvironment()));
   platform::SilentSoundDevice sound;
-  EmptyResourceStore store;
   StderrMessageBoxes boxes;
   AutomationChannel automation(loop, poll, tree, boxes.Shown(), STDIN_FILENO, std::cerr);
 
@@ -69,11 +62,12 @@ int RunClient(const Options& options) {
   sys.lobby = &lobby;
   sys.sound = &sound;
   sys.msgbox = &boxes;
-  sys.store = &store;
+  sys.store = &resources::EmbeddedStore();
   sys.app_dir = ProgramFolder();
   sys.screen_width = options.screen_width;
   sys.screen_height = options.screen_height;
   sys.command_line = options.command_line;
+  sys.random_seed = std::random_device{}();
   // The services above go away with this function; nothing may reach them afterwards.
   struct Release {
     ~Release() {

@@ -1,6 +1,7 @@
 #include "sim/client_harness.h"
 
 #include "core/lobby/startup.h"
+#include "resources/embedded_store.h"
 #include "core/net/pump.h"
 
 namespace tlj::sim {
@@ -27,6 +28,7 @@ ClientHarness::ClientHarness() {
   sys.lobby = &lobby;
   sys.sound = &sound;
   sys.msgbox = &boxes;
+  sys.store = &resources::EmbeddedStore();
   sys.app_dir = app_dir.path();
   lobby.OpenWindow(kLobbyTitle);
 }

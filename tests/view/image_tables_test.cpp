@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <vector>
 
 #include "core/view/layout.h"
@@ -97,63 +96,6 @@ TEST_F(ImageTablesTest, KeypadAndActionPicturesPairNormalWithHover) {
   EXPECT_EQ(ReadyImageIds, (std::array<int, 4>{280, 281, 282, 280}));
   EXPECT_EQ(DialogButtonImageIds.back(), 177);
   EXPECT_EQ(AvatarImageIds.back(), 259);
-}
-
-// A few entries in the shape of the real store: GIFs, and a JPEG kept under type "GIF".
-class MemoryStore : public platform::ResourceStore {
- public:
-  std::optional<std::span<const std::uint8_t>> Get(std::string_view type, int id) const override {
-    const auto it = entries.find(id);
-    if (type != "GIF" || it == entries.end()) return std::nullopt;
-    return std::span<const std::uint8_t>(it->second);
-  }
-  std::map<int, std::vector<std::uint8_t>> entries = {
-      {5, {'G', 'I', 'F', '8', '9', 'a', 1, 0}},
-      {7, {'G', 'I', 'F', '8', '7', 'a', 1, 0}},
-      {870, {0xFF, 0xD8, 0xFF, 0xE0, 0, 16, 'J', 'F', 'I', 'F'}},
-      {9, {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}},
-      {11, {'G', 'I', 'F', '8'}},
-      {12, {}},
-  };
-};
-
-class LoadGifResourceTest : public testing::ViewTest {
- protected:
-  LoadGifResourceTest() {
-    platform::Sys().store = &memory;
-    element.picture = kOld;
-    element.left = 3;
-  }
-  static constexpr int kOld = 99;
-  MemoryStore memory;
-  platform::Element element;
-};
-
-TEST_F(LoadGifResourceTest, LoadsPicturesByContentAndKeepsTheOldOneOnAnyFailure) {
-  struct Case {
-    int id;
-    int expected;
-  };
-  const Case cases[] = {
-      {5, 5},     {7, 7}, {870, 870},  // JPEG under "GIF"
-      {2, kOld},                       // absent
-      {0, kOld},                       // empty table entry
-      {9, kOld},                       // neither GIF nor JPEG
-      {11, kOld},                      // cut short
-      {12, kOld},                      // no bytes
-  };
-  for (const Case& c : cases) {
-    element.picture = kOld;
-    LoadGifResource(c.id, "GIF", element);
-    EXPECT_EQ(element.picture, c.expected) << c.id;
-    EXPECT_EQ(element.left, 3) << c.id;
-  }
-}
-
-TEST_F(LoadGifResourceTest, WithoutAStoreNothingChanges) {
-  platform::Sys().store = nullptr;
-  LoadGifResource(5, "GIF", element);
-  EXPECT_EQ(element.picture, kOld);
 }
 
 }  // namespace

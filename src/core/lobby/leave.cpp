@@ -11,6 +11,7 @@
 #include "core/net/pump.h"
 #include "core/net/rings.h"
 #include "core/platform/services.h"
+#include "core/view/animations.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
 #include "core/view/shuffle_caption.h"
@@ -82,6 +83,7 @@ void ReturnToIdle() {
   ClearSeatViews();
   std::error_code ignored;
   std::filesystem::remove(sys.app_dir / "info.xh", ignored);
+  view::DeleteAllCoins();
   view::ElOf("Talk", "Text1").lines.clear();
   net::ResetRings();
   game::g_iPlayerCount = 0;

@@ -18,7 +18,11 @@
 #include "core/platform/services.h"
 #include "core/settings/ini_file.h"
 #include "core/text/ansi.h"
+#include "core/view/animated_pot.h"
+#include "core/view/animations.h"
+#include "core/view/anigif/table_controls.h"
 #include "core/view/image_tables.h"
+#include "core/view/random.h"
 #include "core/view/layout.h"
 #include "core/view/shuffle_caption.h"
 #include "core/view/sound.h"
@@ -111,6 +115,8 @@ void HookWindowEvents() {
   net::CreateTransportTimers();
   net::CreateReconnectTimers();
   view::CreateShuffleTimer();
+  view::CreateAnimatedPotTimer();
+  view::anigif::CreateTableControls();
 }
 
 void RunStartUp() {
@@ -124,6 +130,8 @@ void RunStartUp() {
   view::El("P2PSocket1").visible = false;
   view::StartSound();
   view::BuildImageTables();
+  view::CreateCoinTemplate();
+  view::SeedRandom(sys.random_seed);
   view::LayoutTableFirstHalf();
   view::StopShuffleCaption();
   for (const char* name : {"LblShuffle", "ImgShuffle", "WebBrowser2"})
@@ -185,6 +193,8 @@ void ShutDownWindows() {
   net::DestroyTransportTimers();
   net::DestroyReconnectTimers();
   view::DestroyShuffleTimer();
+  view::DestroyAnimatedPotTimer();
+  view::anigif::DestroyTableControls();
 }
 
 }  // namespace tlj::lobby

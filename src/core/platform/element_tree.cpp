@@ -40,6 +40,15 @@ void ElementTree::BringToFront(std::string_view window, Element& element) {
   element.z = ++Win(window).top_z;
 }
 
+bool ElementTree::Remove(std::string_view window, std::string_view name, std::optional<int> index) {
+  for (auto& w : windows_) {
+    if (w->name != window) continue;
+    return std::erase_if(w->elements,
+                         [&](const auto& e) { return e->name == name && e->index == index; }) > 0;
+  }
+  return false;
+}
+
 void ElementTree::On(std::string_view window, std::string_view name, EventKind kind,
                      Handler handler) {
   handlers_[{std::string(window), std::string(name), kind}] = std::move(handler);

@@ -76,6 +76,9 @@ class ElementTree {
   const std::vector<std::unique_ptr<Window>>& Windows() const { return windows_; }
 
   void BringToFront(std::string_view window, Element& element);
+  // Deletes an element created at run time; returns false when there is none by that name.
+  // References to the element become invalid.
+  bool Remove(std::string_view window, std::string_view name, std::optional<int> index = {});
 
   // Handlers are registered per element name (any index) and event kind.
   void On(std::string_view window, std::string_view name, EventKind kind, Handler handler);

@@ -1,6 +1,7 @@
 #pragma once
 // The platform services the logic calls, set up by a front end (or a test) before start-up.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -26,6 +27,8 @@ struct Services {
   int screen_width = 1280;
   int screen_height = 1024;
   std::string command_line;
+  // Seeds the table's random draws: the front end passes a fresh one, tests a fixed one.
+  std::uint64_t random_seed = 1;
 };
 
 Services& Sys();

@@ -1,11 +1,11 @@
 #include "core/view/image_tables.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <span>
+#include <utility>
 
 #include "core/platform/services.h"
 #include "core/view/layout.h"
+#include "core/view/picture_cache.h"
 
 namespace tlj::view {
 namespace {
@@ -33,17 +33,6 @@ void BuildCardIds(bool reduced) {
     CardImageIds[17] = 354;
     CardImageIds[18] = 18;  // there is no reduced card back
   }
-}
-
-bool IsGif(std::span<const std::uint8_t> bytes) {
-  constexpr std::uint8_t kGif87[] = {'G', 'I', 'F', '8', '7', 'a'};
-  constexpr std::uint8_t kGif89[] = {'G', 'I', 'F', '8', '9', 'a'};
-  return bytes.size() >= 6 && (std::equal(kGif87, kGif87 + 6, bytes.begin()) ||
-                               std::equal(kGif89, kGif89 + 6, bytes.begin()));
-}
-
-bool IsJpeg(std::span<const std::uint8_t> bytes) {
-  return bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF;
 }
 
 }  // namespace
@@ -79,14 +68,15 @@ void BuildImageTables() {
   ReadyImageIds = {280, 281, 282, 280};
 }
 
-// Decoding belongs to the front end; here an entry is accepted when its content is a GIF or a
-// JPEG picture (the type names the store's section, not the format).
 void LoadGifResource(int id, std::string_view type, platform::Element& element) {
   const platform::ResourceStore* store = platform::Sys().store;
   if (store == nullptr || id == 0) return;
   const auto bytes = store->Get(type, id);
-  if (!bytes || !(IsGif(*bytes) || IsJpeg(*bytes))) return;
+  if (!bytes) return;
+  auto image = CachedPicture(id, *bytes);
+  if (!image) return;
   element.picture = id;
+  element.image = std::move(image);
 }
 
 }  // namespace tlj::view

@@ -1,5 +1,6 @@
 #include "core/game/table_model.h"
 #include "core/net/reconnect_state.h"
+#include "core/view/animated_pot.h"
 #include "core/view/layout.h"
 #include "core/view/layout_place.h"
 #include "core/view/ui.h"
@@ -43,8 +44,9 @@ void ResetTableView() {
   }
 
   for (int k = 0; k <= 2; ++k) El("Operation", k).visible = false;
-  for (const char* name : {"Time_Img", "Number", "imghorn", "imgBuGuo", "ucBuGuo"})
+  for (const char* name : {"Time_Img", "Number", "imghorn", "imgBuGuo"})
     El(name).visible = false;
+  HideAnimatedPot();
 
   game::g_iTurnSeconds = 15;
   game::g_iLastActor = 0;

@@ -8,7 +8,8 @@ namespace tlj::view {
 
 void PauseSeconds(double s) {
   auto& loop = *platform::Sys().loop;
-  loop.SleepUntil(loop.Now() + std::llround(s * 1000));
+  // Halves go to the even neighbour, so the tiny pauses of 0.5 ms and less wait nothing.
+  loop.SleepUntil(loop.Now() + static_cast<platform::TimeMs>(std::nearbyint(s * 1000)));
 }
 
 void WaitMs(long ms, bool pump) {
