@@ -13,6 +13,8 @@
 
 #include <jerror.h>
 
+#include "core/view/anigif/gif_memory.h"
+
 namespace tlj::view {
 namespace {
 
@@ -29,25 +31,6 @@ bool IsJpeg(std::span<const std::uint8_t> bytes) {
 
 // ---- GIF: the first frame through giflib's record interface, so that nothing past the first
 // image is read and no pixel memory is taken before the sizes are checked.
-
-struct GifSource {
-  std::span<const std::uint8_t> bytes;
-  std::size_t at = 0;
-};
-
-int ReadGifBytes(GifFileType* gif, GifByteType* out, int wanted) {
-  auto& source = *static_cast<GifSource*>(gif->UserData);
-  const std::size_t n =
-      std::min(static_cast<std::size_t>(std::max(wanted, 0)), source.bytes.size() - source.at);
-  std::memcpy(out, source.bytes.data() + source.at, n);
-  source.at += n;
-  return static_cast<int>(n);
-}
-
-struct GifCloser {
-  void operator()(GifFileType* gif) const { DGifCloseFile(gif, nullptr); }
-};
-using GifHandle = std::unique_ptr<GifFileType, GifCloser>;
 
 struct Transparency {
   bool on = false;
@@ -123,9 +106,8 @@ std::shared_ptr<const Image> ReadFirstImage(GifFileType* gif, const Transparency
 }
 
 std::shared_ptr<const Image> DecodeGif(std::span<const std::uint8_t> bytes) {
-  GifSource source{bytes};
-  int error = 0;
-  GifHandle gif(DGifOpen(&source, ReadGifBytes, &error));
+  anigif::GifMemorySource source{bytes};
+  const anigif::GifHandle gif = anigif::OpenGifInMemory(source);
   if (!gif) return nullptr;
   Transparency transparency;
   for (;;) {

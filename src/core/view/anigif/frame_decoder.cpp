@@ -1,34 +1,16 @@
 #include "core/view/anigif/frame_decoder.h"
 
-#include <gif_lib.h>
-
 #include <algorithm>
 #include <cstring>
 #include <memory>
+
+#include "core/view/anigif/gif_memory.h"
 
 namespace tlj::view::anigif {
 namespace {
 
 // The signature, screen descriptor, a 256-entry table and the trailer around the frame's block.
 constexpr std::size_t kWrapperBytes = 6 + 7 + 768 + 1;
-
-struct Source {
-  std::span<const std::uint8_t> bytes;
-  std::size_t at = 0;
-};
-
-int ReadSource(GifFileType* gif, GifByteType* out, int wanted) {
-  auto& source = *static_cast<Source*>(gif->UserData);
-  const std::size_t n =
-      std::min(static_cast<std::size_t>(std::max(wanted, 0)), source.bytes.size() - source.at);
-  std::memcpy(out, source.bytes.data() + source.at, n);
-  source.at += n;
-  return static_cast<int>(n);
-}
-
-struct GifCloser {
-  void operator()(GifFileType* gif) const { DGifCloseFile(gif, nullptr); }
-};
 
 void PutWord(std::vector<std::uint8_t>& out, int value) {
   out.push_back(static_cast<std::uint8_t>(value & 0xFF));
@@ -65,9 +47,8 @@ void WrapFrame(std::span<const std::uint8_t> file, const FrameInfo& frame,
 bool DecodeFrame(std::span<const std::uint8_t> file, const FrameInfo& frame,
                  std::vector<std::uint8_t>& scratch, std::vector<std::uint8_t>& indexes) {
   WrapFrame(file, frame, scratch);
-  Source source{scratch};
-  int error = 0;
-  std::unique_ptr<GifFileType, GifCloser> gif(DGifOpen(&source, ReadSource, &error));
+  GifMemorySource source{scratch};
+  const GifHandle gif = OpenGifInMemory(source);
   if (!gif) return false;
   GifRecordType record = UNDEFINED_RECORD_TYPE;
   if (DGifGetRecordType(gif.get(), &record) != GIF_OK || record != IMAGE_DESC_RECORD_TYPE ||
