@@ -1,0 +1,66 @@
+#include "core/game/cards.h"
+
+#include <string>
+
+#include "core/game/table_model.h"
+#include "core/lobby/lobby_ops.h"
+#include "core/platform/services.h"
+#include "core/view/animations.h"
+#include "core/view/image_tables.h"
+#include "core/view/layout.h"
+#include "core/view/sound.h"
+#include "core/view/ui.h"
+#include "core/view/window_state.h"
+
+namespace tlj::game {
+namespace {
+
+constexpr int kFullVolume = 3000;
+constexpr int kCardImages = 12;
+
+bool HasPicture(int code) {
+  return code >= 0 && code < static_cast<int>(view::CardImageIds.size()) &&
+         view::CardImageIds[code] != 0;
+}
+
+}  // namespace
+
+SplitCardCode SplitCard(std::uint32_t code) {
+  auto rank = static_cast<std::int16_t>((code >> 8) & 0xFF);
+  if (rank == 1) rank = 14;
+  if (rank == 2) rank = 15;
+  return {rank, static_cast<std::int16_t>(code & 0x0F)};
+}
+
+int DisplayCode(int display_rank, int suit_bit) {
+  return SeatIndex(static_cast<std::uint8_t>(suit_bit)) * 16 + display_rank;
+}
+
+void ShowCard(int image, int code) {
+  if (!HasPicture(code)) {
+    platform::Sys().msgbox->Show(
+        view::kProgramTitle,
+        "接受牌错误，牌不存在 " + std::to_string(code) + std::to_string(image));
+    view::MinimizeMainForm();
+    lobby::RestoreLobby();
+    return;
+  }
+  if (image < 0 || image >= kCardImages) return;
+  view::LoadGifResource(view::CardImageIds[code], "GIF", view::El("imgDiPai", image));
+}
+
+void DealCard(int pos, int place, int code) {
+  if (pos < 0 || pos > 3 || g_iNextCard < 0 || g_iNextCard >= kCardImages) return;
+  auto& card = view::El("imgDiPai", g_iNextCard);
+  view::BringToFront(card);
+  if (view::g_bSound) {
+    view::PlaySoundFile(view::g_sSoundPath + "deliver_card.wav", false);
+    view::SetSoundVolume(kFullVolume);
+  }
+  const auto& anchor = view::CardAnchor[pos];
+  view::CardSlide(g_iNextCard, static_cast<int>(card.left), static_cast<int>(card.top),
+                  anchor.x + place * view::CardPitch, anchor.y, false);
+  ShowCard(g_iNextCard, place == 1 ? kCardBack : code);
+}
+
+}  // namespace tlj::game
