@@ -41,17 +41,25 @@ void AutomationChannel::OnReadable(short revents) {
   if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
   if (n <= 0) {
     // The last line may come without its newline.
-    if (!partial_.empty()) TakeLine(std::exchange(partial_, {}));
+    if (!partial_.empty() && !skipping_) TakeLine(std::exchange(partial_, {}));
     StopReading();
     return;
   }
   partial_.append(chunk, static_cast<std::size_t>(n));
   std::size_t start = 0;
   for (auto end = partial_.find('\n'); end != std::string::npos; end = partial_.find('\n', start)) {
-    TakeLine(std::string_view(partial_).substr(start, end - start));
+    if (!std::exchange(skipping_, false))
+      TakeLine(std::string_view(partial_).substr(start, end - start));
     start = end + 1;
   }
   partial_.erase(0, start);
+  // A line that never ends must not take all memory: drop it.
+  if (partial_.size() > kLongestLine) {
+    diagnostics_ << "automation: line longer than " << kLongestLine << " bytes ignored"
+                 << std::endl;
+    partial_.clear();
+    skipping_ = true;
+  }
 }
 
 void AutomationChannel::TakeLine(std::string_view line) {

@@ -39,7 +39,9 @@ class AutomationChannel {
   int fd_;
   std::ostream& diagnostics_;
   bool reading_ = true;
-  std::string partial_;  // the start of a line whose end has not arrived yet
+  static constexpr std::size_t kLongestLine = 1 << 20;
+  std::string partial_;    // the start of a line whose end has not arrived yet
+  bool skipping_ = false;  // the rest of an overlong line is still to come
 };
 
 }  // namespace tlj::headless

@@ -88,6 +88,19 @@ TEST_F(AutomationChannelTest, EndOfInputRunsALastUnfinishedLineAndStopsReading) 
   EXPECT_EQ(poll.WatchedCount(), 0u);
 }
 
+TEST_F(AutomationChannelTest, AnEndlessLineIsDroppedWithoutTakingAllMemory) {
+  Send("click AnNiu 3");
+  const std::string chunk(32 * 1024, 'x');
+  for (int k = 0; k < 40; ++k) {  // 1.25 MiB without a newline
+    Send(chunk);
+    loop.ProcessEventsUntil(loop.Now() + 20);
+  }
+  Send("\nclick AnNiu 4\n");
+  ASSERT_TRUE(RunUntil([&] { return fired.size() == 1; }));
+  EXPECT_EQ(fired[0].index, 4);  // the overlong line, start and end, never ran
+  EXPECT_NE(diagnostics.str().find("line longer than"), std::string::npos);
+}
+
 TEST_F(AutomationChannelTest, ReportsElementsThatDoNotExist) {
   tree.El("MainForm", "Tou", 0);  // exists, handles nothing: clicking it is not a fault
   channel->Execute(*ParseAutomationLine("click Tou 0").command);
