@@ -1,18 +1,12 @@
 #include "lobby/options.h"
 
-#include <charconv>
+#include "common/whole_number.h"
 
 namespace tlj::lobby_tool {
 namespace {
 
 // A day is far more than any run needs, and keeps the deadlines' arithmetic small.
 constexpr int kMostSeconds = 86'400;
-
-bool ParseSeconds(const std::string& text, int& seconds) {
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-  return error == std::errc() && end == text.data() + text.size() && seconds >= 0 &&
-         seconds <= kMostSeconds;
-}
 
 }  // namespace
 
@@ -25,7 +19,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     if (takes_value && i + 1 == args.size()) {
       parsed.error = "option '" + arg + "' needs a value";
     } else if (arg == "--seconds") {
-      if (!ParseSeconds(args[++i], o.seconds)) {
+      if (!tools::ParseWholeNumber(args[++i], 0, kMostSeconds, o.seconds)) {
         parsed.error = "the seconds must be a whole number from 0 to 86400, not '" + args[i] + "'";
       }
     } else if (arg == "--client") {

@@ -1,16 +1,8 @@
 #include "server/options.h"
 
-#include <charconv>
+#include "common/whole_number.h"
 
 namespace tlj::server {
-namespace {
-
-bool ParsePort(const std::string& text, int& port) {
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), port);
-  return error == std::errc() && end == text.data() + text.size() && port >= 0 && port <= 65535;
-}
-
-}  // namespace
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args) {
   ParsedOptions parsed;
@@ -24,7 +16,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       o.host = args[++i];
       if (o.host.empty()) parsed.error = "the host must not be empty";
     } else if (arg == "--port") {
-      if (!ParsePort(args[++i], o.port)) {
+      if (!tools::ParseWholeNumber(args[++i], 0, 65535, o.port)) {
         parsed.error = "the port must be a number from 0 to 65535, not '" + args[i] + "'";
       }
     } else if (arg == "--accounts") {
