@@ -2,9 +2,12 @@
 
 #include <exception>
 
+#include "core/actions/betting.h"
 #include "core/actions/betting_state.h"
 #include "core/actions/button_state.h"
+#include "core/actions/table_buttons.h"
 #include "core/game/login_reply.h"
+#include "core/game/score_sheet.h"
 #include "core/game/shuffle_state.h"
 #include "core/game/table_model.h"
 #include "core/lobby/command_line.h"
@@ -18,12 +21,12 @@
 #include "core/platform/services.h"
 #include "core/settings/ini_file.h"
 #include "core/text/ansi.h"
+#include "core/view/anigif/table_controls.h"
 #include "core/view/animated_pot.h"
 #include "core/view/animations.h"
-#include "core/view/anigif/table_controls.h"
 #include "core/view/image_tables.h"
-#include "core/view/random.h"
 #include "core/view/layout.h"
+#include "core/view/random.h"
 #include "core/view/shuffle_caption.h"
 #include "core/view/sound.h"
 #include "core/view/ui.h"
@@ -117,6 +120,9 @@ void HookWindowEvents() {
   view::CreateShuffleTimer();
   view::CreateAnimatedPotTimer();
   view::anigif::CreateTableControls();
+  actions::HookBettingEvents();
+  actions::HookTableButtonEvents();
+  game::HookScoreSheetEvents();
 }
 
 void RunStartUp() {

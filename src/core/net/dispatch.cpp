@@ -2,29 +2,33 @@
 
 #include <array>
 
+#include "core/game/end_commands.h"
+#include "core/game/hand_commands.h"
 #include "core/game/login_reply.h"
+#include "core/game/player_changes.h"
 #include "core/game/table_model.h"
+#include "core/game/turn_start.h"
 #include "core/net/reconnect.h"
 
 namespace tlj::net {
 namespace {
 
-// Types whose handler is still null are read off the stream and ignored, as unknown ones are.
+// Types whose handler is null are read off the stream and ignored, as unknown ones are.
 constexpr std::array<CommandType, 15> kCommandTypes{{
-    {kTypeNewHand, "new hand", nullptr},
-    {kTypeTurnStart, "turn start", nullptr},
-    {kTypeBet, "bet", nullptr},
-    {kTypeBetResult, "bet result", nullptr},
-    {kTypePotRefill, "pot refill", nullptr},
-    {kTypePotUpdate, "pot update", nullptr},
-    {kTypeGameOver, "game over", nullptr},
-    {kTypeEndOfHand, "end of hand", nullptr},
+    {kTypeNewHand, "new hand", &game::HandleNewHand},
+    {kTypeTurnStart, "turn start", &game::HandleTurnStart},
+    {kTypeBet, "bet", &game::HandleBet},
+    {kTypeBetResult, "bet result", &game::HandleBetResult},
+    {kTypePotRefill, "pot refill", &game::HandlePotRefill},
+    {kTypePotUpdate, "pot update", &game::HandlePotUpdate},
+    {kTypeGameOver, "game over", &game::HandleGameOver},
+    {kTypeEndOfHand, "end of hand", &game::HandleEndOfHand},
     {kTypeLogin, "login reply", &game::HandleLoginReply},
     {kTypeChat, "chat", nullptr},
-    {kTypePlayerArrives, "player arrives", nullptr},
-    {kTypePlayerLeft, "player left", nullptr},
-    {kTypeRemoved, "removed from table", nullptr},
-    {kTypePlayerReady, "player ready", nullptr},
+    {kTypePlayerArrives, "player arrives", &game::HandlePlayerArrives},
+    {kTypePlayerLeft, "player left", &game::HandlePlayerLeft},
+    {kTypeRemoved, "removed from table", &game::HandleRemoved},
+    {kTypePlayerReady, "player ready", &game::HandlePlayerReady},
     {kTypeReconnectReply, "reconnect reply", &HandleReconnectReply},
 }};
 

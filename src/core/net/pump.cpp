@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/actions/betting.h"
 #include "core/actions/betting_state.h"
 #include "core/game/login_reply.h"
 #include "core/game/shuffle_state.h"
@@ -253,6 +254,7 @@ void TimerBong_Timer() {
   SendStep();
   ReceiveStep();
   LoginStep();
+  actions::CountdownTick();
   ReadyCountdownStep();
   LinkWatchStep();
   BubbleStep();
