@@ -30,6 +30,7 @@ ClientHarness::ClientHarness() {
   sys.msgbox = &boxes;
   sys.store = &resources::EmbeddedStore();
   sys.app_dir = app_dir.path();
+  sys.time_of_day = [this] { return time_of_day; };
   lobby.OpenWindow(kLobbyTitle);
 }
 

@@ -75,6 +75,8 @@ class ClientHarness {
   RecordingSoundDevice sound;
   RecordingMessageBoxes boxes;
   TempDir app_dir;
+  // The wall-clock time of day the client reads; fixed, so texts that show it repeat.
+  platform::TimeOfDay time_of_day{9, 5, 30};
   std::optional<int> exit_code;
   int connections = 0;
 

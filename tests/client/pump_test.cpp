@@ -98,16 +98,16 @@ TEST_F(PumpTest, FramingHoldsForEverySplit) {
   }
 }
 
-TEST_F(PumpTest, PerGameRingResetKeepsAPartFrameInPlace) {
+TEST_F(PumpTest, PerGameRingResetKeepsWhatArrivedUnhandled) {
   const auto first = Marked(1);
   const auto second = Marked(2);
   std::vector<std::uint8_t> bytes(first.begin(), first.end());
   bytes.insert(bytes.end(), second.begin(), second.begin() + 100);
   h.ServerSendBytes(bytes);
   h.RunFor(1);
-  game::ResetGameState(true);  // the unread whole frame goes; the part frame stays
+  game::ResetGameState(true);
   h.ServerSendBytes({second.begin() + 100, second.end()});
-  EXPECT_THAT(TicksOfHandling(6), ElementsAre(std::pair(2, 2)));
+  EXPECT_THAT(TicksOfHandling(6), ElementsAre(std::pair(2, 1), std::pair(3, 2)));
   EXPECT_EQ(net::RecvRing.Unread(), 0u);
 }
 

@@ -177,6 +177,14 @@ TEST_F(IniFileTest, DeletesRemoveAKeyOrAWholeSection) {
   EXPECT_EQ(ini.GetIniKey("a", "m"), "");
 }
 
+TEST_F(IniFileTest, ReplacingASectionDropsEveryCopyAndKeepsTheOthers) {
+  SetBytes("[g]\r\nold=1\r\n[b]\r\nx=3\r\n[G]\r\nold=2\r\n");
+  ini.ReplaceIniSec("g", {{"k", "v"}, {"", "ignored"}, {"line", "a\nb"}});
+  EXPECT_EQ(Bytes(), "[b]\r\nx=3\r\n[g]\r\nk=v\r\nline=a b\r\n");
+  EXPECT_EQ(ini.GetIniKey("g", "old"), "");
+  EXPECT_EQ(ini.GetIniKey("b", "x"), "3");
+}
+
 TEST(IsFileExistTest, FindsExactlyTheNamedFile) {
   tlj::testing::TempDir dir;
   std::ofstream(dir.path() / "vidiosetting.ini") << "[vidiosetting]\r\n";

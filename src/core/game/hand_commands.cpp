@@ -1,11 +1,113 @@
 #include "core/game/hand_commands.h"
 
-namespace tlj::game {
+#include "core/game/cards.h"
+#include "core/game/event_sound.h"
+#include "core/game/pot_panel.h"
+#include "core/game/table_model.h"
+#include "core/lobby/lobby_ops.h"
+#include "core/net/link_state.h"
+#include "core/net/pump.h"
+#include "core/view/animated_pot.h"
+#include "core/view/animations.h"
+#include "core/view/image_tables.h"
+#include "core/view/layout.h"
+#include "core/view/ui.h"
 
-void HandleNewHand(const net::Frame&) {}
-void HandleBet(const net::Frame&) {}
-void HandleBetResult(const net::Frame&) {}
-void HandlePotRefill(const net::Frame&) {}
-void HandlePotUpdate(const net::Frame&) {}
+namespace tlj::game {
+namespace {
+
+constexpr int kHandStartedMessage = 1127;
+constexpr int kCardImages = 12;
+constexpr double kPileStep = 0.07;        // of a card pitch, between neighbouring pile cards
+constexpr double kReducedPileShift = 75;  // the reduced pile starts further left, unscaled
+
+constexpr std::size_t kCoinsAt = 16;
+constexpr std::size_t kSeatsAt = 48;
+constexpr std::size_t kAnteAt = 52;
+
+constexpr std::size_t kRefillAmountAt = 16;
+constexpr std::size_t kRefillPotAt = 24;
+constexpr std::size_t kRefillCoinsAt = 32;
+constexpr std::size_t kRefillSeatsAt = 64;
+
+constexpr std::size_t kPotValidAt = 11;
+constexpr std::size_t kPotAt = 24;
+
+void LayOutPile() {
+  const double left = view::IsReducedLayout() ? view::PileLeft - kReducedPileShift : view::PileLeft;
+  for (int i = 0; i < kCardImages; ++i) {
+    ShowCard(i, kCardBack);
+    auto& card = view::El("imgDiPai", i);
+    card.left = left + i * kPileStep * view::CardPitch;
+    card.top = view::CardTop2;
+    card.stretch = true;
+    card.visible = true;
+    card.enabled = true;
+    view::SendToBack(card);
+  }
+}
+
+void ShowEveryonesCoins(const net::Frame& message, std::size_t coins_at, std::size_t seats_at) {
+  for (std::size_t i = 0; i < 4; ++i)
+    ShowCoins(ScreenPos(message[seats_at + i]), net::ReadAmount(message, coins_at + 8 * i));
+}
+
+}  // namespace
+
+void HandleNewHand(const net::Frame& message) {
+  view::LoadGifResource(view::NumImageIds[12], "GIF", view::El("ImgNum", 12));
+  lobby::PostToLobby(kHandStartedMessage);
+
+  net::DisarmChannel(net::kReadyCountdownChannel);
+  net::EnableKeepAlive(false);
+  view::Win("frmExit").visible = false;
+
+  g_bBtnLocked[2] = true;
+  net::HandInProgress = true;
+  view::ResetTableView();
+
+  g_bHandPlayed = true;
+  HandId = net::ReadLe32(message, net::kHandIdAt);
+  g_bTimeLimit = true;
+
+  for (int pos = 1; pos <= 3; ++pos) view::El("OK", pos).visible = false;
+  view::El("imghorn").visible = false;
+  view::El("imgBuGuo").visible = false;
+  view::HideAnimatedPot();
+
+  const double ante = net::ReadAmount(message, kAnteAt);
+  if (ante > 0) {
+    for (int pos = 0; pos < 4; ++pos) {
+      g_dNetWin[pos] -= ante;
+      PlayEventSound("coin_move.wav");
+      view::StakeFlight(pos, ante);
+    }
+    ShowPot(4 * ante);
+    view::El("lblChuShiGuoDi").caption = AmountText(4 * ante);
+    view::El("lblYuLiuGuoDi").caption = AmountText(2 * ante);
+  }
+
+  ShowEveryonesCoins(message, kCoinsAt, kSeatsAt);
+  LayOutPile();
+  g_iNextCard = 0;
+}
+
+void HandlePotRefill(const net::Frame& message) {
+  const double amount = net::ReadAmount(message, kRefillAmountAt);
+  view::PlayAnimatedPot();
+  for (int pos = 0; pos < 4; ++pos) {
+    if ((custom[pos].seat & message[net::kSeatAt]) == 0) continue;
+    g_dNetWin[pos] -= amount;
+    PlayEventSound("coin_move.wav");
+    view::StakeFlight(pos, amount);
+  }
+  ShowPot(net::ReadAmount(message, kRefillPotAt));
+  ShowEveryonesCoins(message, kRefillCoinsAt, kRefillSeatsAt);
+}
+
+void HandlePotUpdate(const net::Frame& message) {
+  if (message[kPotValidAt] != 1) return;
+  ShowPot(net::ReadAmount(message, kPotAt));
+}
 
 }  // namespace tlj::game

@@ -1,12 +1,251 @@
 #include "core/game/player_changes.h"
 
+#include <optional>
+#include <string>
+
+#include "core/actions/button_state.h"
+#include "core/game/shuffle_notice.h"
+#include "core/game/shuffle_state.h"
+#include "core/game/table_model.h"
+#include "core/game/table_windows.h"
+#include "core/lobby/leave.h"
+#include "core/lobby/lobby_ops.h"
+#include "core/net/link_state.h"
+#include "core/net/pump.h"
+#include "core/platform/services.h"
+#include "core/view/image_tables.h"
+#include "core/view/layout.h"
+#include "core/view/shuffle_caption.h"
+#include "core/view/ui.h"
+#include "core/view/waits.h"
+
 namespace tlj::game {
+namespace {
 
-void HandlePlayerArrives(const net::Frame&) {}
-void HandlePlayerLeft(const net::Frame&) {}
-void HandleRemoved(const net::Frame&) {}
-void HandlePlayerReady(const net::Frame&) {}
+constexpr std::size_t kAccountAt = 168;
+constexpr std::size_t kReadyAt = 208;
+constexpr std::size_t kArrivingSeatAt = 226;
+constexpr std::size_t kAntiCheatAt = 8;
+constexpr std::size_t kShortWaitAt = 11;
+constexpr std::size_t kNameAt = 16;
+constexpr std::size_t kNameSize = 16;
+constexpr std::size_t kNoticeAt = 16;
+constexpr std::size_t kNoticeSize = 200;
+constexpr int kBlack = 0;
 
-void ClearSeat(int) {}
+bool OthersReady() {
+  for (int pos = 1; pos <= 3; ++pos)
+    if (!view::El("OK", pos).visible) return false;
+  return true;
+}
+
+// All four players are ready: the table is cleared for the next game and the game is armed.
+void ArmGame() {
+  view::ResetTableView();
+  ResetGameState();
+  g_bGameStarted = true;
+}
+
+void ShowAndFront(const char* name, int pos) {
+  auto& e = view::El(name, pos);
+  e.visible = true;
+  view::BringToFront(e);
+}
+
+void SetAvatar(platform::Element& element, int index) {
+  view::LoadGifResource(view::AvatarImageIds[static_cast<std::size_t>(index)], "GIF", element);
+}
+
+void HideShuffleNoticeIfShown() {
+  if (view::ShuffleCaptionRunning() || view::El("LblShuffle").visible || g_bShufflePending)
+    HideShuffleNotice();
+  view::El("WebBrowser2").visible = false;
+}
+
+// The table window comes up for the first game and the lobby goes down.
+void BringUpTable() {
+  auto& form = view::Win();
+  form.visible = true;
+  form.minimized = false;
+  lobby::MinimizeLobby();
+}
+
+void ShowArrivalOnTable(int pos, const PlayerProfile& p, int avatar) {
+  SetAvatar(view::El("Tou", pos), avatar);
+  auto& nid = view::El("Nid", pos);
+  nid.caption = "[" + p.tag + "] " + p.nick;
+  ShowCoins(pos, p.coins);
+  auto& level = view::El("Level", pos);
+  level.caption = p.title;
+  view::BringToFront(nid);
+  view::BringToFront(view::El("Cash", pos));
+  view::BringToFront(level);
+}
+
+void ShowArrivalInWindows(int pos, const PlayerProfile& p, int avatar) {
+  for (const char* window : {"Score", "Hero"}) {
+    view::ElOf(window, "ID", pos).caption = p.nick;
+    SetAvatar(view::ElOf(window, "Tou", pos), avatar);
+  }
+}
+
+// The leaving player's account name; nothing for a frame that cannot name anyone: at an
+// anti-cheat table the first character is sent one code higher, so a first byte of 0 there
+// would stand for a character below code 0.
+std::optional<std::string> LeavingName(const net::Frame& message) {
+  net::Frame name = message;
+  if (message[kAntiCheatAt] == 1) {
+    if (message[kNameAt] == 0) return std::nullopt;
+    --name[kNameAt];
+  }
+  return net::ReadByteText(name, kNameAt, kNameSize);
+}
+
+std::string TimeText() {
+  const platform::TimeOfDay t = platform::Sys().time_of_day();
+  return std::to_string(t.hour) + ":" + std::to_string(t.minute) + ":" + std::to_string(t.second);
+}
+
+void EmptyLeavingSeat(int pos) {
+  g_bGameStarted = false;
+  --g_iPlayerCount;
+  for (const char* name : {"Nid", "Cash", "Level"}) view::El(name, pos).caption.clear();
+  view::ClearSysmsg(0);
+  view::AddSysmsg(0, profile[pos].nick + "退出了游戏 " + TimeText());
+  view::ClearSysmsg(1);
+  ClearSeat(pos);
+  RemovePicture(view::ElOf("Hero", "Tou", pos));
+  view::ElOf("Hero", "ID", pos).caption.clear();
+}
+
+// A player left during a hand: the hand is over and the countdown to the next game starts.
+void StartReadyCountdownAfterDeparture(const net::Frame& message) {
+  g_bTimeLimit = false;
+  g_bBtnLocked[2] = false;
+  net::HandInProgress = false;
+  g_bGameStarted = false;
+  if (g_bSpectator) return;
+  net::ArmChannel(net::kReadyCountdownChannel);
+  g_iCountdown = message[kShortWaitAt] == 1 ? 10 : 15;
+  if (g_bHidden) g_iCountdown = 1;
+  auto& number = view::El("Number");
+  auto& clock = view::El("Time_Img");
+  number.caption = std::to_string(g_iCountdown);
+  number.color = kBlack;
+  number.visible = true;
+  clock.visible = true;
+  view::BringToFront(clock);
+  view::BringToFront(number);
+}
+
+// The length of the notice text of type 22 (bytes 16..215): one more when a lead byte in the
+// field's last byte takes the byte after the field as its second half.
+std::size_t NoticeSize(const net::Frame& message) {
+  std::size_t j = 0;
+  while (j < kNoticeSize && message[kNoticeAt + j] != 0)
+    j += message[kNoticeAt + j] >= 0x80 ? 2 : 1;
+  return j > kNoticeSize ? kNoticeSize + 1 : kNoticeSize;
+}
+
+}  // namespace
+
+int ReadyBadgeClass(double coins) {
+  if (coins < 20000) return 0;
+  if (coins < 60000) return 1;
+  return 2;
+}
+
+void HandlePlayerArrives(const net::Frame& message) {
+  HideShuffleNoticeIfShown();
+  actions::g_bReturnToLobby = false;
+  const std::string account = net::ReadByteText(message, kAccountAt, kNameSize);
+  ++g_iJoinCount;
+  if (custom[0].seat == 0) custom[0].seat = message[net::kSeatAt] & 15;
+  const int pos = ScreenPos(message[kArrivingSeatAt]);
+  if (pos == 0) g_bBtnLocked[2] = false;
+
+  if (g_iPlayerCount++ == 3 && !g_bHandPlayed) BringUpTable();
+  custom[pos].name = account;
+  if (pos != 0) custom[pos].seat = message[kArrivingSeatAt] & 15;
+  profile[pos] = ParseProfile(message);
+  const PlayerProfile& p = profile[pos];
+
+  auto& badge = view::El("OK", pos);
+  view::LoadGifResource(view::ReadyImageIds[static_cast<std::size_t>(ReadyBadgeClass(p.coins))],
+                        "GIF", badge);
+  if (message[kReadyAt] == 1) ShowAndFront("OK", pos);
+
+  if (g_bHandPlayed && OthersReady()) {
+    view::LoadGifResource(view::ButtonImageIds[6], "GIF", view::El("AnNiu", 2));
+    g_bBtnLocked[2] = true;
+    ArmGame();
+  }
+
+  const int avatar = AvatarIndex(p.face);
+  ScoreTouTag[pos] = std::to_string(avatar);
+  ShowArrivalOnTable(pos, p, avatar);
+  ShowArrivalInWindows(pos, p, avatar);
+  g_tInfo[pos] = {p.nick, avatar};
+
+  if (g_iPlayerCount == 4 && !g_bGameStarted) {
+    ArmGame();
+    view::ClearSysmsg(0);
+    view::AddSysmsg(0, "游戏将在15秒内开始");
+  }
+  if (g_iJoinCount == 3) {
+    g_iJoinCount = 4;
+    g_bBtnLocked[5] = false;
+    g_bBtnLocked[6] = false;
+  }
+}
+
+void HandlePlayerLeft(const net::Frame& message) {
+  const std::optional<std::string> name = LeavingName(message);
+  if (!name) return;
+  HideShuffleNotice();
+  if (*name == custom[0].name) platform::EndProcess(0);
+  for (int pos = 1; pos <= 3; ++pos)
+    if (!name->empty() && *name == custom[pos].name) EmptyLeavingSeat(pos);
+  if (g_bTimeLimit) StartReadyCountdownAfterDeparture(message);
+  if (!net::KeepAliveEnabled()) net::EnableKeepAlive(true);
+  if (g_bSpectator) {
+    platform::Sys().msgbox->Show(view::kProgramTitle, "有用户退出，旁观结束！");
+    platform::EndProcess(0);
+  }
+}
+
+void HandleRemoved(const net::Frame& message) {
+  net::HandInProgress = false;
+  if (!g_bHidden) view::Win("Hero").visible = true;
+  view::PauseSeconds(2);
+  view::ElOf("frmOtherExit", "Label1").caption =
+      net::ReadAnsiText(message, kNoticeAt, NoticeSize(message));
+  ShowOtherExit();
+  lobby::LeaveTable();
+}
+
+void HandlePlayerReady(const net::Frame& message) {
+  if (message[net::kStatusAt] != 1) return;
+  const std::string name = net::ReadByteText(message, kNameAt, kNameSize);
+  for (int pos = 0; pos < 4; ++pos) {
+    if (!view::El("Nid", pos).caption.empty() && custom[pos].name == name) ShowAndFront("OK", pos);
+  }
+  if (!g_bHandPlayed && OthersReady()) ArmGame();
+}
+
+void ClearSeat(int pos) {
+  view::El("OK", pos).visible = false;
+  RemovePicture(view::El("Tou", pos));
+  custom[pos].name.clear();
+  PlayerProfile& p = profile[pos];
+  p.nick.clear();
+  p.face.clear();
+  p.area.clear();
+  p.title.clear();
+  p.sex = 0;
+  p.points = p.credit = p.coins = 0;
+  p.extra1 = p.extra2 = p.extra3 = p.extra4 = 0;
+  p.logins = p.drops = p.wins = p.losses = 0;
+}
 
 }  // namespace tlj::game

@@ -1,9 +1,15 @@
 #pragma once
 // Players arriving, leaving, being removed and getting ready; emptying a seat.
 
+#include <array>
+#include <string>
+
 #include "core/net/frame.h"
 
 namespace tlj::game {
+
+// The tag of Score.Tou(pos): the decimal avatar index of the player last seated there.
+inline std::array<std::string, 4> ScoreTouTag;
 
 void HandlePlayerArrives(const net::Frame& message);  // type 20
 void HandlePlayerLeft(const net::Frame& message);     // type 21
@@ -12,5 +18,8 @@ void HandlePlayerReady(const net::Frame& message);    // type 23
 
 // Empties screen position 1..3.
 void ClearSeat(int pos);
+
+// The ready badge's picture class for a player's coins: 0, 1 or 2.
+int ReadyBadgeClass(double coins);
 
 }  // namespace tlj::game

@@ -1,9 +1,281 @@
 #include "core/game/score_sheet.h"
 
-namespace tlj::game {
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
 
-void ShowScoreSheet(const net::Frame&) {}
-void ShowStoredSheet(int) {}
-void HookScoreSheetEvents() {}
+#include "core/game/record_file.h"
+#include "core/game/table_model.h"
+#include "core/lobby/lobby_ops.h"
+#include "core/net/link_state.h"
+#include "core/net/pump.h"
+#include "core/platform/services.h"
+#include "core/text/ansi.h"
+#include "core/view/image_tables.h"
+#include "core/view/sound.h"
+#include "core/view/ui.h"
+
+namespace tlj::game {
+namespace {
+
+constexpr std::size_t kRoomBarsAt = 8;
+constexpr std::size_t kCoinTableAt = 15;
+constexpr std::size_t kBlocksAt = 16;
+constexpr std::size_t kBlockSize = 30;
+constexpr std::size_t kResultTextAt = 196;
+constexpr std::size_t kResultTextSize = 20;
+constexpr std::uint8_t kWon = 1;
+constexpr std::uint8_t kLost = 2;
+constexpr int kMaxLevel = 40;
+constexpr std::int32_t kMaxCounter = 32767;
+constexpr std::size_t kGameNumberWidth = 12;
+constexpr int kGreen = 0x00FF00;
+constexpr int kScoringErrorExit = 1;
+
+// A value the sheet cannot show: the sheet stops and the process ends.
+struct ScoringError {};
+
+struct ResultBlock {
+  std::uint8_t seat = 0;
+  double returned = 0;
+  double total = 0;
+  double final = 0;
+  std::uint8_t marker = 0;
+  std::uint8_t level = 0;
+  std::uint8_t result = 0;
+};
+
+// The level marker is also the fifth byte of the final amount; the final is read without it,
+// or every final of a block that carries a level would grow by marker × 2^32.
+ResultBlock ReadBlock(const net::Frame& message, std::size_t i) {
+  const std::size_t b = kBlocksAt + kBlockSize * i;
+  net::Frame final_field = message;
+  final_field[b + 21] = 0;
+  return {message[b],
+          net::ReadAmount(message, b + 1),
+          net::ReadAmount(message, b + 9),
+          net::ReadAmount(final_field, b + 17),
+          message[b + 21],
+          message[b + 25],
+          message[b + 26]};
+}
+
+std::int32_t ReadRoomBars(const net::Frame& message) {
+  std::uint32_t value = 0;
+  for (std::size_t k = 0; k < 4; ++k) value = value << 8 | message[kRoomBarsAt + k];
+  return static_cast<std::int32_t>(value);
+}
+
+// Zero bytes count as blanks; blanks around the text are dropped.
+std::string ReadResultText(const net::Frame& message) {
+  std::string ansi(message.begin() + kResultTextAt,
+                   message.begin() + kResultTextAt + kResultTextSize);
+  std::replace(ansi.begin(), ansi.end(), '\0', ' ');
+  const std::size_t first = ansi.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return text::AnsiToUtf8(ansi.substr(first, ansi.find_last_not_of(' ') - first + 1));
+}
+
+void AddLines(platform::Element& list, std::initializer_list<std::string> lines) {
+  list.lines.insert(list.lines.end(), lines);
+}
+
+void CountUp(std::int32_t& counter) {
+  if (counter >= kMaxCounter) throw ScoringError{};
+  ++counter;
+}
+
+void CountUp(std::int16_t& counter) {
+  if (counter >= kMaxCounter) throw ScoringError{};
+  ++counter;
+}
+
+bool InLevelRange(int level) {
+  return level >= 1 && level <= kMaxLevel;
+}
+
+void ShowAvatar(platform::Element& element, int index) {
+  if (index < 0 || index >= static_cast<int>(view::AvatarImageIds.size())) return;
+  view::LoadGifResource(view::AvatarImageIds[static_cast<std::size_t>(index)], "GIF", element);
+}
+
+void ClearTablePanel() {
+  for (const char* label : {"lblCaiChi", "lblMax", "lblMin", "lblYaZhu", "lblChuShiGuoDi",
+                            "lblLunShu", "lblYuLiuGuoDi"})
+    view::El(label).caption = "0";
+  for (int i = 0; i < 4; ++i) {
+    g_dNetWin[static_cast<std::size_t>(i)] = 0;
+    view::ElOf("frmMingXi", "labName", i).caption.clear();
+    view::ElOf("frmMingXi", "labCoin", i).caption.clear();
+  }
+}
+
+// The result lines, the game's grade and the running total of one position. A loss shows minus
+// signs only when both amounts are non-zero; otherwise it is listed like a win, without the
+// result text.
+void ShowResult(int pos, const ResultBlock& r, const std::string& result_text) {
+  if (r.result != kWon && r.result != kLost) return;
+  auto& state = view::ElOf("Score", "State", pos);
+  auto& final_line = view::ElOf("Score", "State", pos + 4);
+  auto& grade = view::ElOf("Hero", "Grade", pos);
+  double& running = g_dTotalScore[static_cast<std::size_t>(pos)];
+  const std::string total = AmountText(r.total);
+  const std::string final = AmountText(r.final);
+  if (r.result == kLost && r.total != 0 && r.final != 0) {
+    AddLines(state, {"总分：- " + total + "金币", "", "", "", "总分：-" + final + "金币"});
+    final_line.lines.push_back("最终分：-" + final + "金币");
+    grade.lines.push_back("-" + total);
+    running -= r.total;
+  } else {
+    const std::string shown_text = r.result == kWon ? result_text : "";
+    AddLines(state, {"总分：" + total + "金币", "", shown_text, "", "总分：" + final + "金币"});
+    final_line.lines.push_back("最终分：" + final + "金币");
+    grade.lines.push_back(total);
+    running += r.final;
+  }
+  view::ElOf("Hero", "sunScore", pos).caption = AmountText(running);
+}
+
+void ShowCoinsAndCounts(int pos, const ResultBlock& r, bool coin_table) {
+  PlayerProfile& p = profile[static_cast<std::size_t>(pos)];
+  if (r.result == kWon) {
+    CountUp(p.wins);
+    p.coins += r.final;
+  } else if (r.result == kLost) {
+    CountUp(p.losses);
+    p.coins = std::max(0.0, p.coins - r.total);
+  }
+  view::El("Cash", pos).caption = AmountText(p.coins) + (coin_table ? "金币" : "金条");
+}
+
+void ShowLevel(int pos, const ResultBlock& r, std::string& errors) {
+  if (InLevelRange(r.marker)) {
+    if (!InLevelRange(r.level)) throw ScoringError{};
+    auto& level = view::El("Level", pos);
+    level.caption = LevelTitle(r.level);
+    view::BringToFront(level);
+  } else {
+    errors += "显示级别" + std::to_string(r.level);
+  }
+}
+
+void AddGameNumber() {
+  CountUp(juNum);
+  std::string number = std::to_string(juNum);
+  if (number.size() < kGameNumberWidth) number.resize(kGameNumberWidth, ' ');
+  view::ElOf("Hero", "Num").lines.push_back(number);
+}
+
+// The table waits for the next game: the ready button and the 15-second countdown.
+void WaitForNextGame() {
+  view::ClearSysmsg(0);
+  view::AddSysmsg(0, "请点击【继续】按钮继续游戏！");
+  g_bBtnLocked[2] = false;
+  net::HandInProgress = false;
+  g_bGameStarted = false;
+  view::ClearSysmsg(1);
+  view::AddSysmsg(1, "游戏将在15秒内开始");
+  if (g_bSpectator) return;
+  net::ArmChannel(net::kReadyCountdownChannel);
+  g_iCountdown = 15;
+  auto& number = view::El("Number");
+  auto& clock = view::El("Time_Img");
+  number.caption = "15";
+  number.color = kGreen;
+  number.visible = true;
+  clock.visible = true;
+  view::BringToFront(clock);
+  view::BringToFront(number);
+}
+
+void ShowPlayersInScoreWindow() {
+  for (std::size_t i = 0; i < 4; ++i) {
+    const InfoEntry& info = g_tInfo[i];
+    view::ElOf("Score", "ID", static_cast<int>(i)).caption = info.nick;
+    if (HasPicIndex(info))
+      ShowAvatar(view::ElOf("Score", "Tou", static_cast<int>(i)), info.PicIndex);
+  }
+}
+
+void BuildSheet(const net::Frame& message, std::string& errors) {
+  ClearTablePanel();
+  const std::string result_text = ReadResultText(message);
+  const std::int32_t room_bars = ReadRoomBars(message);
+  const bool coin_table = message[kCoinTableAt] == 1;
+  for (std::size_t i = 0; i < 4; ++i) {
+    const ResultBlock r = ReadBlock(message, i);
+    const int pos = ScreenPos(r.seat);
+    AddLines(view::ElOf("Score", "State", pos),
+             {"", "房间条数：" + std::to_string(room_bars) + "金币", "",
+              "返还彩池数: " + AmountText(r.returned) + "金币", ""});
+    ShowResult(pos, r, result_text);
+    ShowCoinsAndCounts(pos, r, coin_table);
+    ShowLevel(pos, r, errors);
+  }
+  AddGameNumber();
+  if (!g_bHidden) view::Win("Score").visible = true;
+  WaitForNextGame();
+  if (view::g_bCardClick) {
+    view::PlaySoundFile("", false);
+    view::SetSoundVolume(3000);
+  }
+  ShowPlayersInScoreWindow();
+  WriteGameRecord(juNum);
+}
+
+[[noreturn]] void ScoringFailed(const std::string& errors) {
+  platform::Sys().msgbox->Show(view::kProgramTitle, "算分错误" + errors);
+  lobby::RestoreLobby();
+  platform::EndProcess(kScoringErrorExit);
+}
+
+void OnGradeDoubleClick(const platform::ElementEvent& event) {
+  if (event.line >= 0) ShowStoredSheet(event.line + 1);
+}
+
+}  // namespace
+
+std::string LevelTitle(int level) {
+  static constexpr std::array<std::string_view, 10> kDigits{"",   "一", "二", "三", "四",
+                                                            "五", "六", "七", "八", "九"};
+  const auto tens = static_cast<std::size_t>(level / 10);
+  const auto ones = static_cast<std::size_t>(level % 10);
+  std::string numeral;
+  if (tens > 1) numeral += kDigits[tens];
+  if (tens > 0) numeral += "十";
+  numeral += kDigits[ones];
+  return "第" + numeral + "级";
+}
+
+void ShowScoreSheet(const net::Frame& message) {
+  std::string errors;
+  try {
+    BuildSheet(message, errors);
+  } catch (const ScoringError&) {
+    ScoringFailed(errors);
+  }
+}
+
+void ShowStoredSheet(int n) {
+  if (n <= 0) return;
+  const StoredSheet sheet = ReadGameRecord(n);
+  for (std::size_t i = 0; i < 4; ++i) {
+    view::ElOf("Score", "ID", static_cast<int>(i)).caption = sheet.names[i];
+    if (sheet.pictures[i])
+      ShowAvatar(view::ElOf("Score", "Tou", static_cast<int>(i)), *sheet.pictures[i]);
+  }
+  for (std::size_t j = 0; j < sheet.lists.size(); ++j) {
+    auto& lines = view::ElOf("Score", "State", static_cast<int>(j)).lines;
+    lines = sheet.lists[j];
+  }
+}
+
+void HookScoreSheetEvents() {
+  g_dTotalScore = {};
+  auto& ui = *platform::Sys().ui;
+  ui.On("Hero", "Num", platform::EventKind::DblClick, OnGradeDoubleClick);
+  ui.On("Hero", "Grade", platform::EventKind::DblClick, OnGradeDoubleClick);
+}
 
 }  // namespace tlj::game

@@ -155,7 +155,7 @@ bool FrameInRange(const net::Frame& message) {
 void ResetGameState(bool reset_rings) {
   g_iJoinCount = 0;
   net::HandInProgress = false;
-  if (reset_rings) net::ResetRingsKeepingFraming();
+  if (reset_rings) net::ResetRingsKeepingReceived();
 }
 
 }  // namespace tlj::game

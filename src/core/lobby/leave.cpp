@@ -4,8 +4,10 @@
 
 #include "core/actions/betting_state.h"
 #include "core/actions/button_state.h"
+#include "core/game/score_sheet.h"
 #include "core/game/shuffle_state.h"
 #include "core/game/table_model.h"
+#include "core/game/table_windows.h"
 #include "core/lobby/lobby_ops.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
@@ -26,6 +28,19 @@ bool SocketConnected() {
   return platform::Sys().socket->State() == platform::SocketState::Connected;
 }
 
+// The position's entries in the ranking and score windows, and its running total.
+void ClearSeatInWindows(int pos) {
+  for (const char* window : {"Hero", "Score"}) {
+    game::RemovePicture(view::ElOf(window, "Tou", pos));
+    view::ElOf(window, "ID", pos).caption.clear();
+  }
+  view::ElOf("Hero", "Grade", pos).lines.clear();
+  view::ElOf("Hero", "sunScore", pos).caption.clear();
+  view::ElOf("Score", "State", pos).lines.clear();
+  view::ElOf("Score", "State", pos + 4).lines.clear();
+  game::g_dTotalScore[static_cast<std::size_t>(pos)] = 0;
+}
+
 void ClearSeatViews() {
   for (int pos = 0; pos < 4; ++pos) {
     view::El("Tou", pos).picture.reset();
@@ -36,7 +51,9 @@ void ClearSeatViews() {
     game::profile[pos] = {};
     view::El("Speak", pos).visible = false;
     view::El("OK", pos).visible = false;
+    ClearSeatInWindows(pos);
   }
+  view::ElOf("Hero", "Num").lines.clear();
   view::Win("Hero").visible = false;
   view::Win("Score").visible = false;
 }

@@ -56,13 +56,6 @@ void WrapCounters() {
     if (PumpTicks[k] >= kPeriod[k]) PumpTicks[k] = 0;
 }
 
-bool SecondChannelDue(int k) {
-  if (!PumpArmed[k] || !actions::g_bGameActive) return false;
-  if (Now() - g_lastSecondStep[k] < kSecondMs) return false;
-  g_lastSecondStep[k] = Now();
-  return true;
-}
-
 void SendStep() {
   if (Due(kSendChannel)) {
     if (SendRing.Unread() < kFrameSize) {
@@ -132,21 +125,7 @@ void ReadyCountdownStep() {
   ready[kSeatAt] = game::custom[0].seat;
   ready[kStatusAt] = 1;
   QueueFrame(ready);
-  if (game::g_bShufflePending && game::g_bShuffleNext) {
-    auto& image = view::El("ImgShuffle");
-    auto& label = view::El("LblShuffle");
-    image.visible = true;
-    view::BringToFront(image);
-    label.visible = true;
-    view::BringToFront(label);
-    view::StartShuffleCaption();
-    auto& panel = view::El("WebBrowser2");
-    panel.url = game::AdPanelPage;
-    view::BringToFront(panel);
-    panel.visible = true;
-    game::g_bShufflePending = false;
-    game::g_bShuffleShown = true;
-  }
+  ShowSeatChangeNotice();
   DisarmChannel(kReadyCountdownChannel);
 }
 
@@ -204,6 +183,30 @@ void DisarmChannel(int k) {
 void DisarmAllChannels() {
   PumpArmed.fill(false);
   PumpTicks[kLinkWatchChannel] = 0;
+}
+
+bool SecondChannelDue(int k) {
+  if (!PumpArmed[k] || !actions::g_bGameActive) return false;
+  if (Now() - g_lastSecondStep[k] < kSecondMs) return false;
+  g_lastSecondStep[k] = Now();
+  return true;
+}
+
+void ShowSeatChangeNotice() {
+  if (!game::g_bShufflePending || !game::g_bShuffleNext) return;
+  auto& image = view::El("ImgShuffle");
+  auto& label = view::El("LblShuffle");
+  image.visible = true;
+  view::BringToFront(image);
+  label.visible = true;
+  view::BringToFront(label);
+  view::StartShuffleCaption();
+  auto& panel = view::El("WebBrowser2");
+  panel.url = game::AdPanelPage;
+  view::BringToFront(panel);
+  panel.visible = true;
+  game::g_bShufflePending = false;
+  game::g_bShuffleShown = true;
 }
 
 void StartPump() {

@@ -26,6 +26,8 @@ inline constexpr platform::TimeMs kKeepAliveIntervalMs = 5000;
 
 inline std::array<bool, kPumpChannels> PumpArmed{};
 inline std::array<int, kPumpChannels> PumpTicks{};
+// The turn countdown runs while channel 6 is armed.
+inline bool& g_bCountdownOn = PumpArmed[kTurnCountdownChannel];
 // The received frame being handled.
 inline Frame message{};
 
@@ -37,6 +39,11 @@ void ArmChannel(int k);
 void DisarmChannel(int k);
 // Disarms every channel, the link watch's counter back to 0.
 void DisarmAllChannels();
+// For the channels timed by the clock (6 and 7): armed, the user plays, and a second has
+// passed since the channel's last step, which is then taken to be now.
+bool SecondChannelDue(int k);
+// Shows the seat-change notice announced at the end of the last hand, if one is pending.
+void ShowSeatChangeNotice();
 
 void StartPump();  // TimerBong on
 void StopPump();   // TimerBong off

@@ -1,5 +1,7 @@
 #include "core/net/rings.h"
 
+#include <vector>
+
 #include "core/lobby/lobby_ops.h"
 #include "core/net/frame.h"
 #include "core/net/socks5.h"
@@ -12,13 +14,11 @@ void ResetRings() {
   SendRing.Clear();
 }
 
-void ResetRingsKeepingFraming() {
-  const std::size_t unread = RecvRing.Unread();
-  const std::size_t partial = unread % kFrameSize;
-  std::array<std::uint8_t, kFrameSize> tail{};
-  for (std::size_t k = 0; k < partial; ++k) tail[k] = RecvRing.Peek(unread - partial + k);
+void ResetRingsKeepingReceived() {
+  std::vector<std::uint8_t> unread(RecvRing.Unread());
+  for (std::size_t k = 0; k < unread.size(); ++k) unread[k] = RecvRing.Peek(k);
   ResetRings();
-  for (std::size_t k = 0; k < partial; ++k) RecvRing.Push(tail[k]);
+  for (std::uint8_t b : unread) RecvRing.Push(b);
 }
 
 template <std::size_t N>

@@ -35,10 +35,10 @@ inline ByteRing<kRingSize> SendRing;
 // Sets the read and write indexes of both rings to 0: unsent and unread data are dropped.
 // For a link that is gone or about to be replaced.
 void ResetRings();
-// The same for a link that stays up: the bytes of a frame that has only partly arrived are
-// kept at the start of RecvRing, so the rest of that frame still lands where it belongs and
-// the stream stays framed.
-void ResetRingsKeepingFraming();
+// The same for a link that stays up, except that what has arrived and not yet been handled
+// moves to the start of RecvRing: those frames are the server's commands for the next game,
+// and a frame that has only partly arrived must stay framed.
+void ResetRingsKeepingReceived();
 
 // Appends bytes that arrived from the socket; a ring that fills up shows the lobby again and
 // ends the process, since the stream can no longer be framed.

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "core/platform/element_tree.h"
@@ -14,6 +15,16 @@
 #include "core/platform/sound_device.h"
 
 namespace tlj::platform {
+
+// A wall-clock time of day, for the texts that show one.
+struct TimeOfDay {
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+// The machine's local time of day.
+TimeOfDay LocalTimeOfDay();
 
 struct Services {
   EventLoop* loop = nullptr;
@@ -29,6 +40,8 @@ struct Services {
   std::string command_line;
   // Seeds the table's random draws: the front end passes a fresh one, tests a fixed one.
   std::uint64_t random_seed = 1;
+  // The time of day shown in texts: the local time, or a fixed one in tests.
+  std::function<TimeOfDay()> time_of_day = LocalTimeOfDay;
 };
 
 Services& Sys();

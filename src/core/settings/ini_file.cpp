@@ -176,6 +176,17 @@ std::string Name(const std::string& utf8) {
 }
 
 // At most kMaxValue bytes, never ending in half of a double-byte character.
+// Removes every section of the name; false when there was none.
+bool RemoveSections(IniText& text, const std::string& section_name) {
+  bool changed = false;
+  while (const auto found = FindSection(text, section_name)) {
+    text.lines.erase(text.lines.begin() + static_cast<std::ptrdiff_t>(found->header),
+                     text.lines.begin() + static_cast<std::ptrdiff_t>(found->end));
+    changed = true;
+  }
+  return changed;
+}
+
 std::string CutValue(std::string_view value) {
   std::string out;
   std::size_t i = 0;
@@ -257,14 +268,27 @@ void classIniFile::DelIniSec(const std::string& section) {
   const auto bytes = ReadBytes(INIFileName);
   if (!bytes) return;
   IniText text = Split(*bytes);
+  if (RemoveSections(text, Name(section))) WriteAtomically(INIFileName, Join(text));
+}
+
+void classIniFile::ReplaceIniSec(const std::string& section,
+                                 const std::vector<std::pair<std::string, std::string>>& entries) {
   const std::string section_name = Name(section);
-  bool changed = false;
-  while (const auto found = FindSection(text, section_name)) {
-    text.lines.erase(text.lines.begin() + static_cast<std::ptrdiff_t>(found->header),
-                     text.lines.begin() + static_cast<std::ptrdiff_t>(found->end));
-    changed = true;
+  if (INIFileName.empty() || section_name.empty()) return;
+  auto bytes = ReadBytes(INIFileName);
+  std::error_code ec;
+  if (!bytes && fs::exists(INIFileName, ec)) return;  // never replace a file we cannot read
+  IniText text = Split(bytes.value_or(""));
+  RemoveSections(text, section_name);
+  bool header = false;
+  for (const auto& [key, value] : entries) {
+    const std::string key_name = Name(key);
+    if (key_name.empty()) continue;
+    if (!header) text.lines.push_back("[" + section_name + "]");
+    header = true;
+    text.lines.push_back(key_name + "=" + OneLine(value));
   }
-  if (changed) WriteAtomically(INIFileName, Join(text));
+  WriteAtomically(INIFileName, Join(text));
 }
 
 bool Is_File_Exist(const std::filesystem::path& path, const std::string& name) {

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tlj::settings {
 
@@ -16,6 +18,9 @@ class classIniFile {
   void WriteIniKey(const std::string& section, const std::string& key, const std::string& value);
   void DelIniKey(const std::string& section, const std::string& key);
   void DelIniSec(const std::string& section);
+  // DelIniSec followed by WriteIniKey of each entry (distinct keys), as one write of the file.
+  void ReplaceIniSec(const std::string& section,
+                     const std::vector<std::pair<std::string, std::string>>& entries);
 };
 
 // True when listing `path` gives exactly the file `name`: `path` is either the file itself or

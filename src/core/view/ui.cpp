@@ -1,8 +1,18 @@
 #include "core/view/ui.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tlj::view {
+
+void SendToBack(platform::Element& e) {
+  auto& surface = El("Pic1");
+  int lowest = e.z + 1;
+  for (const auto& other : Win().elements)
+    if (other.get() != &e && other.get() != &surface) lowest = std::min(lowest, other->z);
+  e.z = lowest - 1;
+  surface.z = std::min(surface.z, e.z - 1);
+}
 
 void ClearSysmsg(int line) {
   El("Sysmsg", line).lines.clear();

@@ -27,6 +27,9 @@ inline platform::Window& Win(std::string_view window = kMainForm) {
 inline void BringToFront(platform::Element& e, std::string_view window = kMainForm) {
   platform::Sys().ui->BringToFront(window, e);
 }
+// Puts an element of the table surface behind all the others; the surface Pic1 itself stays
+// behind everything.
+void SendToBack(platform::Element& e);
 
 // The two-line message strip Sysmsg(0..1).
 void ClearSysmsg(int line);

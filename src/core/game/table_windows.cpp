@@ -1,0 +1,24 @@
+#include "core/game/table_windows.h"
+
+#include "core/view/ui.h"
+
+namespace tlj::game {
+
+void CentreOverMainForm(std::string_view window) {
+  const auto& form = view::Win();
+  auto& w = view::Win(window);
+  w.left = form.left + (form.width - w.width) / 2;
+  w.top = form.top + (form.height - w.height) / 2;
+}
+
+void ShowOtherExit() {
+  CentreOverMainForm("frmOtherExit");
+  view::Win("frmOtherExit").visible = true;
+}
+
+void RemovePicture(platform::Element& element) {
+  element.picture.reset();
+  element.image.reset();
+}
+
+}  // namespace tlj::game

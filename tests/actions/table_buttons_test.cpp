@@ -1,0 +1,135 @@
+#include "core/actions/table_buttons.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "actions/table_fixture.h"
+#include "core/actions/betting_state.h"
+#include "core/actions/button_state.h"
+#include "core/game/table_model.h"
+#include "core/net/link_state.h"
+#include "core/net/pump.h"
+#include "core/platform/lobby_link.h"
+
+namespace tlj::testing::turns {
+namespace {
+
+class TableButtonsTest : public TableFixture {
+ protected:
+  void SetUp() override {
+    TableFixture::SetUp();
+    game::g_bBtnLocked[2] = false;  // as the user's own arrival leaves it
+  }
+  // As an event of the loop, so that an end of the process is caught where the loop runs.
+  void PressReady() {
+    h.Post([this] { Click("AnNiu", 2); });
+    h.RunFor(200);
+  }
+};
+
+TEST_F(TableButtonsTest, ReadySendsOneFrameHoweverOftenItIsPressed) {
+  net::ArmChannel(net::kReadyCountdownChannel);
+  h.El("Number").visible = true;
+  h.tree.Win("Score").visible = true;
+  PressReady();
+  PressReady();
+  const auto ready = Sent(net::kTypeEndOfHand);
+  ASSERT_EQ(ready.size(), 1u);
+  EXPECT_EQ(ready[0][net::kSeatAt], 1);
+  EXPECT_EQ(ready[0][net::kStatusAt], 1);
+  EXPECT_TRUE(game::g_bBtnLocked[2]);
+  EXPECT_TRUE(game::g_bGameStarted);
+  EXPECT_FALSE(actions::g_bFirstStart);
+  EXPECT_EQ(h.El("AnNiu", 2).picture, 156);  // "continue"
+  EXPECT_TRUE(h.El("OK", 0).visible);
+  EXPECT_FALSE(net::PumpArmed[net::kReadyCountdownChannel]);
+  EXPECT_FALSE(h.El("Number").visible);
+  EXPECT_FALSE(h.tree.Win("Score").visible);
+}
+
+TEST_F(TableButtonsTest, ALockedButtonOnlyForgetsTheFirstStart) {
+  game::g_bBtnLocked[2] = true;
+  PressReady();
+  EXPECT_FALSE(actions::g_bFirstStart);
+  EXPECT_FALSE(h.El("OK", 0).visible);
+  EXPECT_TRUE(Sent(net::kTypeEndOfHand).empty());
+}
+
+TEST_F(TableButtonsTest, DuringAHandReadySendsNothing) {
+  game::g_bGameStarted = true;
+  net::HandInProgress = true;
+  PressReady();
+  EXPECT_TRUE(Sent(net::kTypeEndOfHand).empty());
+  EXPECT_TRUE(game::g_bBtnLocked[2]);
+}
+
+TEST_F(TableButtonsTest, ReadyAfterACancelledNoticeGoesBackToTheLobby) {
+  actions::g_bReturnToLobby = true;
+  h.tree.Win("frmOtherExit").visible = true;
+  PressReady();
+  EXPECT_FALSE(h.Ended());
+  EXPECT_FALSE(actions::g_bReturnToLobby);
+  EXPECT_FALSE(h.tree.Win("frmOtherExit").visible);
+  EXPECT_FALSE(h.ServerConnected());
+  EXPECT_FALSE(net::PumpRunning());
+  EXPECT_TRUE(h.tree.Win("MainForm").minimized);
+  EXPECT_EQ(h.lobby.Received(sim::kLobbyTitle).back().wparam, platform::kScRestore);
+  EXPECT_TRUE(Sent(net::kTypeEndOfHand).empty());
+
+  // Sent back to a table, the client logs in with nothing stale ahead of its login.
+  h.lobby.PostToClient(22);
+  h.RunFor(1000);
+  ASSERT_TRUE(h.ServerConnected());
+  const auto frames = h.FramesFromClient();
+  ASSERT_FALSE(frames.empty());
+  EXPECT_EQ(frames[0][net::kTypeAt], net::kTypeLogin);
+  EXPECT_TRUE(Sent(net::kTypeEndOfHand).empty());
+}
+
+TEST_F(TableButtonsTest, WithoutALobbyWindowGoingBackEndsTheProcess) {
+  actions::g_bReturnToLobby = true;
+  h.lobby.CloseWindow(sim::kLobbyTitle);
+  PressReady();
+  EXPECT_TRUE(h.Ended());
+}
+
+TEST_F(TableButtonsTest, HidingTheTableMakesTurnsShort) {
+  for (const char* w : {"Information", "Talk", "huifu", "VosSet", "frmExit", "Hero", "Score"})
+    h.tree.Win(w).visible = true;
+  actions::HideTable();
+  EXPECT_TRUE(actions::g_bAway && actions::g_bHiddenTurns && game::g_bHidden);
+  EXPECT_EQ(actions::g_iDefaultCountdown, 0);
+  for (const char* w : {"Information", "Talk", "huifu", "VosSet", "frmExit", "Hero", "Score"})
+    EXPECT_FALSE(h.tree.Win(w).visible) << w;
+  EXPECT_TRUE(h.tree.Win("MainForm").minimized);
+  EXPECT_EQ(h.lobby.Received(sim::kLobbyTitle).back().wparam, platform::kScMinimize);
+}
+
+TEST_F(TableButtonsTest, TheLeaveDialogWarnsOnlyDuringAHand) {
+  net::HandInProgress = true;
+  Click("AnNiu", 8);
+  EXPECT_TRUE(h.tree.Win("frmExit").visible);
+  EXPECT_TRUE(h.tree.El("frmExit", "Label2").visible);
+  Click("AnNiu", 8);
+  EXPECT_FALSE(h.tree.Win("frmExit").visible);
+  net::HandInProgress = false;
+  Click("AnNiu", 8);
+  EXPECT_FALSE(h.tree.El("frmExit", "Label2").visible);
+}
+
+TEST_F(TableButtonsTest, TheReadyButtonHoversAsStartOrContinue) {
+  Move("AnNiu", 2);
+  EXPECT_EQ(h.El("AnNiu", 2).picture, 155);  // "start", highlighted
+  Move("Pic1");
+  EXPECT_EQ(h.El("AnNiu", 2).picture, 154);
+  Move("AnNiu", 2);
+  Move("imgDilan");  // the bottom bar always restores "continue"
+  EXPECT_EQ(h.El("AnNiu", 2).picture, 156);
+  Move("AnNiu", 5);
+  EXPECT_EQ(h.El("AnNiu", 5).picture, 161);
+  Move("Pic1");
+  EXPECT_EQ(h.El("AnNiu", 5).picture, 160);
+}
+
+}  // namespace
+}  // namespace tlj::testing::turns
