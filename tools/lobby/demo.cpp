@@ -1,5 +1,7 @@
 #include "lobby/demo.h"
 
+#include "lobby/turn_policy.h"
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +19,11 @@ constexpr int kLeaveRequest = 771;
 constexpr platform::TimeMs kStepDeadline = 10'000;
 constexpr platform::TimeMs kTick = 100;
 constexpr std::chrono::milliseconds kStopGrace{5000};
+// How often the lobby looks at the table while a game runs, and how long a game may take.
+constexpr platform::TimeMs kLookInterval = 150;
+constexpr platform::TimeMs kGameDeadline = 600'000;
+// Bots that think and sit down quickly, so that a game takes a minute or two.
+const std::vector<std::string> kQuickBots = {"--bot-delay", "500", "--bot-think", "400"};
 
 SeatCommandLine DemoSeat(int port) {
   return {"demo", "demo", "127.0.0.1", port, "房间一"};
@@ -59,7 +66,7 @@ void Demo::Run() {
   StartClient();
   WaitForLogin();
   ShowTable();
-  StayAtTable();
+  PlayGames();
   AskToLeave();
   CheckIdle();
   StopClientAndServer();
@@ -68,8 +75,13 @@ void Demo::Run() {
 
 void Demo::StartServer() {
   try {
-    server_ = std::make_unique<ServerProcess>(loop_, poll_, settings_.server_program,
-                                              settings_.verbose, PassThrough("server"));
+    std::vector<std::string> args = kQuickBots;
+    args.push_back("--transcript");
+    if (!settings_.seed.empty()) args.insert(args.end(), {"--seed", settings_.seed});
+    server_ = std::make_unique<ServerProcess>(
+        loop_, poll_, settings_.server_program, std::move(args), settings_.verbose,
+        [this](const std::string& line) { transcript_.Line("table: " + line); },
+        PassThrough("server"));
   } catch (const std::runtime_error& error) {
     throw DemoFailure(std::string("the server did not start: ") + error.what());
   }
@@ -114,13 +126,48 @@ void Demo::ShowTable() {
   transcript_.Line("table window caption: " + view.caption);
 }
 
-void Demo::StayAtTable() {
-  transcript_.Line("staying at the table for " + std::to_string(settings_.seconds) + " s");
-  const platform::TimeMs until = loop_.Now() + settings_.seconds * platform::TimeMs{1000};
-  loop_.ProcessEventsUntil(until, [&] {
-    CheckChildrenRun();
-    return false;
-  });
+void Demo::PlayGames() {
+  transcript_.Line("playing " + std::to_string(settings_.games) +
+                   (settings_.games == 1 ? " game" : " games"));
+  std::size_t games_played = 0;
+  bool ready_sent = false;
+  platform::TimeMs deadline = loop_.Now() + kGameDeadline;
+  while (games_played < static_cast<std::size_t>(settings_.games)) {
+    const TableView view = Look();
+    if (view.game_numbers.size() > games_played) {
+      games_played = view.game_numbers.size();
+      ShowScoreSheet(view);
+      ready_sent = false;
+      deadline = loop_.Now() + kGameDeadline;
+      continue;
+    }
+    if (const auto answer = AnswerTurn(view)) {
+      for (const std::string& command : answer->commands) client_->Process().WriteLine(command);
+      transcript_.Line("you: " + answer->description);
+    } else if (!ready_sent && !view.players[0].empty()) {
+      client_->Process().WriteLine("click AnNiu 2");
+      transcript_.Line(std::string("you: click ") + (games_played == 0 ? "start" : "continue"));
+      ready_sent = true;
+    }
+    if (loop_.Now() > deadline) {
+      throw DemoFailure("game " + std::to_string(games_played + 1) +
+                        " did not end within 10 minutes");
+    }
+    loop_.ProcessEventsUntil(loop_.Now() + kLookInterval, [&] {
+      CheckChildrenRun();
+      return false;
+    });
+  }
+}
+
+void Demo::ShowScoreSheet(const TableView& view) {
+  transcript_.Line("score sheet of game " + std::to_string(view.game_numbers.size()) + ":");
+  for (std::size_t pos = 0; pos < view.score_names.size(); ++pos) {
+    std::string finals;
+    for (const std::string& line : view.scores[pos + 4])
+      finals += (finals.empty() ? "" : " ") + line;
+    transcript_.Line("  " + view.score_names[pos] + ": " + (finals.empty() ? "even" : finals));
+  }
 }
 
 void Demo::AskToLeave() {

@@ -1,7 +1,9 @@
 #pragma once
-// The demo: the lobby starts the game server and one client, watches it log in, lets it stay
-// at the table for a while, asks it to leave and checks that it went idle. Each step says what
-// it did in the transcript; the first step that does not go as expected ends the run.
+// The demo: the lobby starts the game server and one client, watches it log in at a table with
+// three bots, plays the user's turns through the client's automation channel until the client
+// has played the games asked for, asks it to leave and checks that it went idle. Each step, and
+// everything that happens at the table, goes to the transcript; the first step that does not go
+// as expected ends the run.
 
 #include <functional>
 #include <iosfwd>
@@ -27,7 +29,8 @@ namespace tlj::lobby_tool {
 struct DemoSettings {
   std::string client_program;
   std::string server_program;
-  int seconds = 6;
+  int games = 1;
+  std::string seed;  // the server's; empty: its own
   bool verbose = false;
 };
 
@@ -50,7 +53,8 @@ class Demo {
   void StartClient();
   void WaitForLogin();
   void ShowTable();
-  void StayAtTable();
+  void PlayGames();
+  void ShowScoreSheet(const TableView& view);
   void AskToLeave();
   void CheckIdle();
   void StopClientAndServer();

@@ -23,7 +23,8 @@ int RunDemo(const Options& options) {
   DemoSettings settings;
   settings.client_program = options.client.empty() ? Beside("tlj") : options.client;
   settings.server_program = options.server.empty() ? Beside("tlj-server") : options.server;
-  settings.seconds = options.seconds;
+  settings.games = options.games;
+  settings.seed = options.seed;
   settings.verbose = options.verbose;
   Demo demo(settings, std::cout);
   demo.Run();

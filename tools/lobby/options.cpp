@@ -1,12 +1,13 @@
 #include "lobby/options.h"
 
+#include <limits>
+
 #include "common/whole_number.h"
 
 namespace tlj::lobby_tool {
 namespace {
 
-// A day is far more than any run needs, and keeps the deadlines' arithmetic small.
-constexpr int kMostSeconds = 86'400;
+constexpr int kMostGames = 1000;
 
 }  // namespace
 
@@ -15,13 +16,20 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
   Options& o = parsed.options;
   for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
     const std::string& arg = args[i];
-    const bool takes_value = arg == "--seconds" || arg == "--client" || arg == "--server";
+    const bool takes_value =
+        arg == "--games" || arg == "--seed" || arg == "--client" || arg == "--server";
     if (takes_value && i + 1 == args.size()) {
       parsed.error = "option '" + arg + "' needs a value";
-    } else if (arg == "--seconds") {
-      if (!tools::ParseWholeNumber(args[++i], 0, kMostSeconds, o.seconds)) {
-        parsed.error = "the seconds must be a whole number from 0 to 86400, not '" + args[i] + "'";
+    } else if (arg == "--games") {
+      if (!tools::ParseWholeNumber(args[++i], 1, kMostGames, o.games)) {
+        parsed.error = "the games must be a whole number from 1 to 1000, not '" + args[i] + "'";
       }
+    } else if (arg == "--seed") {
+      int seed = 0;
+      if (!tools::ParseWholeNumber(args[++i], 0, std::numeric_limits<int>::max(), seed)) {
+        parsed.error = "the seed must be a whole number, not '" + args[i] + "'";
+      }
+      o.seed = std::to_string(seed);
     } else if (arg == "--client") {
       o.client = args[++i];
     } else if (arg == "--server") {
@@ -41,11 +49,14 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 }
 
 const char* Usage() {
-  return "Usage: tlj-lobby --demo [--seconds N] [--client PATH] [--server PATH] [--verbose]\n"
-         "Plays the lobby's part for one client at one table and prints what happens.\n"
+  return "Usage: tlj-lobby --demo [--games N] [--seed N] [--client PATH] [--server PATH]\n"
+         "                  [--verbose]\n"
+         "Plays the lobby's part for one client at a table with three bots, plays the user's\n"
+         "turns with a simple policy and prints what happens at the table.\n"
          "\n"
-         "  --demo           start the server and a client, stay at the table, then leave\n"
-         "  --seconds N      how long the client stays at the table (default 6)\n"
+         "  --demo           start the server and a client, play whole games, then leave\n"
+         "  --games N        how many games the client plays before it leaves (default 1)\n"
+         "  --seed N         the server's seed, for a game that plays the same every time\n"
          "  --client PATH    the client program (default: tlj beside tlj-lobby)\n"
          "  --server PATH    the server program (default: tlj-server beside tlj-lobby)\n"
          "  --verbose        pass the server's and the client's diagnostics through\n"

@@ -9,7 +9,8 @@ namespace tlj::lobby_tool {
 struct Options {
   bool help = false;
   bool demo = false;
-  int seconds = 6;     // how long the client stays at the table
+  int games = 1;       // whole games the client plays before it leaves
+  std::string seed;    // handed to the server; empty: the server's own
   std::string client;  // empty: tlj beside this program
   std::string server;  // empty: tlj-server beside this program
   bool verbose = false;

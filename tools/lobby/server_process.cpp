@@ -25,12 +25,18 @@ std::optional<ListenAddress> ParseListeningLine(std::string_view line) {
 }
 
 ServerProcess::ServerProcess(platform::EventLoop& loop, posix::PollBackend& poll,
-                             const std::string& program, bool verbose, LineHandler on_stderr_line) {
+                             const std::string& program, std::vector<std::string> args,
+                             bool verbose, LineHandler on_stdout_line, LineHandler on_stderr_line) {
   posix::ChildProcess::Options options;
   options.pipe_stdin = false;
+  options.args = std::move(args);
   if (verbose) options.args.push_back("--verbose");
-  options.on_stdout_line = [this](const std::string& line) {
-    if (!address_) address_ = ParseListeningLine(line);
+  options.on_stdout_line = [this, on_line = std::move(on_stdout_line)](const std::string& line) {
+    if (!address_) {
+      address_ = ParseListeningLine(line);
+    } else if (on_line) {
+      on_line(line);
+    }
   };
   options.on_stderr_line = std::move(on_stderr_line);
   process_ = std::make_unique<posix::ChildProcess>(loop, poll, program, std::move(options));

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/platform/event_loop.h"
 #include "posix/child_process.h"
@@ -26,10 +27,12 @@ class ServerProcess {
  public:
   using LineHandler = posix::ChildProcess::LineHandler;
 
-  // Starts `program` with --verbose when `verbose`; its diagnostics go to `on_stderr_line`.
-  // Throws std::runtime_error when it cannot be started.
+  // Starts `program` with `args`, and --verbose when `verbose`. What it writes on standard
+  // output after the line that says where it listens goes to `on_stdout_line`, its
+  // diagnostics to `on_stderr_line`. Throws std::runtime_error when it cannot be started.
   ServerProcess(platform::EventLoop& loop, posix::PollBackend& poll, const std::string& program,
-                bool verbose, LineHandler on_stderr_line);
+                std::vector<std::string> args, bool verbose, LineHandler on_stdout_line,
+                LineHandler on_stderr_line);
   ServerProcess(const ServerProcess&) = delete;
   ServerProcess& operator=(const ServerProcess&) = delete;
 

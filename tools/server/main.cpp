@@ -27,7 +27,9 @@ AccountBook LoadAccountBook(const std::string& file) {
 int Serve(const Options& options) {
   posix::PollBackend poll;
   platform::EventLoop loop(poll);
-  GameServer game(LoadAccountBook(options.accounts), options.verbose ? &std::cerr : nullptr);
+  GameServer game(loop, options.game, LoadAccountBook(options.accounts),
+                  options.verbose ? &std::cerr : nullptr,
+                  options.transcript ? &std::cout : nullptr);
   TcpFront front(loop, poll, game, options.host, options.port);
   tools::StopSignals signals(loop, poll, [](int) { throw platform::ProcessExit{0}; });
 
@@ -37,7 +39,8 @@ int Serve(const Options& options) {
     const ServerStats& stats = game.Stats();
     std::cerr << "tlj-server: stopped; connections: " << stats.connections
               << ", frames received: " << stats.frames << ", ignored: " << stats.ignored
-              << ", invalid: " << stats.invalid << std::endl;
+              << ", invalid: " << stats.invalid << ", hands: " << stats.hands
+              << ", games: " << stats.games << std::endl;
   }
   return code;
 }

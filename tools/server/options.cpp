@@ -1,17 +1,106 @@
 #include "server/options.h"
 
+#include <functional>
+#include <map>
+#include <sstream>
+
 #include "common/whole_number.h"
 
 namespace tlj::server {
+namespace {
+
+// Amounts stay far below what a frame's four-byte final can carry.
+constexpr std::int64_t kMaxCoins = 100'000'000;
+constexpr std::int64_t kMaxMs = 3'600'000;
+
+using Setter = std::function<std::string(const std::string& value, GameConfig& game)>;
+
+// A whole number in lo..hi stored through `store`; the error text otherwise.
+Setter Number(const char* what, std::int64_t lo, std::int64_t hi,
+              std::function<void(GameConfig&, std::int64_t)> store) {
+  return [=](const std::string& value, GameConfig& game) -> std::string {
+    std::int64_t n = 0;
+    if (!tools::ParseWholeNumber64(value, lo, hi, n)) {
+      return std::string(what) + " must be a number from " + std::to_string(lo) + " to " +
+             std::to_string(hi) + ", not '" + value + "'";
+    }
+    store(game, n);
+    return "";
+  };
+}
+
+std::string BotCoins(const std::string& value, GameConfig& game) {
+  std::vector<Coins> coins;
+  std::istringstream items(value);
+  std::string item;
+  while (std::getline(items, item, ',')) {
+    std::int64_t n = 0;
+    if (!tools::ParseWholeNumber64(item, 0, kMaxCoins, n)) {
+      return "the bots' coins must be numbers from 0 to " + std::to_string(kMaxCoins) +
+             " separated by commas, not '" + value + "'";
+    }
+    coins.push_back(n);
+  }
+  if (coins.empty()) return "the bots' coins must not be empty";
+  game.bot_coins = std::move(coins);
+  return "";
+}
+
+std::string BotLeaves(const std::string& value, GameConfig& game) {
+  const auto colon = value.find(':');
+  int bot = 0;
+  int hand = 0;
+  if (colon == std::string::npos ||
+      !tools::ParseWholeNumber(value.substr(0, colon), 1, 1'000'000, bot) ||
+      !tools::ParseWholeNumber(value.substr(colon + 1), 1, 1'000'000, hand)) {
+    return "--bot-leaves takes BOT:HAND, two numbers from 1, not '" + value + "'";
+  }
+  game.bot_leaves = BotLeave{bot, hand};
+  return "";
+}
+
+const std::map<std::string, Setter>& GameOptions() {
+  static const std::map<std::string, Setter> options = {
+      {"--seed",
+       Number("the seed", 0, 0xFFFF'FFFF,
+              [](GameConfig& g, std::int64_t n) { g.seed = static_cast<std::uint32_t>(n); })},
+      {"--hands", Number("the hands per game", 1, 100,
+                         [](GameConfig& g, std::int64_t n) { g.hands = static_cast<int>(n); })},
+      {"--ante",
+       Number("the ante", 1, 1'000'000, [](GameConfig& g, std::int64_t n) { g.ante = n; })},
+      {"--bot-delay", Number("the bot delay", 0, kMaxMs,
+                             [](GameConfig& g, std::int64_t n) { g.bot_delay_ms = n; })},
+      {"--bot-think", Number("the bots' thinking time", 0, kMaxMs,
+                             [](GameConfig& g, std::int64_t n) { g.bot_think_ms = n; })},
+      {"--turn-seconds",
+       Number("the turn length", 1, 255,
+              [](GameConfig& g, std::int64_t n) { g.turn_seconds = static_cast<int>(n); })},
+      {"--turn-grace", Number("the turn grace", 0, 3600,
+                              [](GameConfig& g, std::int64_t n) { g.turn_grace_ms = n * 1000; })},
+      {"--coins", Number("the starting coins", 0, kMaxCoins,
+                         [](GameConfig& g, std::int64_t n) { g.coins = n; })},
+      {"--tables", Number("the number of tables", 1, 100,
+                          [](GameConfig& g, std::int64_t n) { g.tables = static_cast<int>(n); })},
+      {"--bot-coins", BotCoins},
+      {"--bot-leaves", BotLeaves},
+  };
+  return options;
+}
+
+}  // namespace
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args) {
   ParsedOptions parsed;
   Options& o = parsed.options;
   for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
     const std::string& arg = args[i];
-    const bool takes_value = arg == "--host" || arg == "--port" || arg == "--accounts";
+    const auto game_option = GameOptions().find(arg);
+    const bool takes_value = arg == "--host" || arg == "--port" || arg == "--accounts" ||
+                             game_option != GameOptions().end();
     if (takes_value && i + 1 == args.size()) {
       parsed.error = "option '" + arg + "' needs a value";
+    } else if (game_option != GameOptions().end()) {
+      parsed.error = game_option->second(args[++i], o.game);
     } else if (arg == "--host") {
       o.host = args[++i];
       if (o.host.empty()) parsed.error = "the host must not be empty";
@@ -24,6 +113,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       if (o.accounts.empty()) parsed.error = "the accounts file must not be empty";
     } else if (arg == "--verbose") {
       o.verbose = true;
+    } else if (arg == "--transcript") {
+      o.transcript = true;
     } else if (arg == "--help" || arg == "-h") {
       o.help = true;
     } else {
@@ -34,15 +125,34 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 }
 
 const char* Usage() {
-  return "Usage: tlj-server [--host HOST] [--port PORT] [--verbose] [--accounts FILE]\n"
-         "The game server for one table of four seats.\n"
+  return "Usage: tlj-server [OPTION]...\n"
+         "The game server: tables of four seats, empty seats taken by bots.\n"
          "\n"
-         "  --host HOST      address to listen on (default 127.0.0.1)\n"
-         "  --port PORT      port to listen on; 0 or none: a free one in 20000..32767\n"
-         "  --verbose        one line per frame and connection on standard error\n"
-         "                   (seats counted from 1; passwords shown as ***)\n"
-         "  --accounts FILE  lines 'account:password' ('#' starts a comment); only these\n"
-         "                   may log in (default: everyone)\n"
+         "  --host HOST         address to listen on (default 127.0.0.1)\n"
+         "  --port PORT         port to listen on; 0 or none: a free one in 20000..32767\n"
+         "  --accounts FILE     lines 'account:password' ('#' starts a comment); only these\n"
+         "                      may log in (default: everyone)\n"
+         "  --verbose           one line per frame and connection on standard error\n"
+         "                      (seats counted from 1; passwords shown as ***)\n"
+         "  --transcript        one line per table event on standard output\n"
+         "\n"
+         "The game:\n"
+         "  --seed N            seed of all chance: the same seed plays the same games\n"
+         "                      (default 1)\n"
+         "  --hands N           hands per game (default 4)\n"
+         "  --ante N            each player's stake at the start of a hand (default 100)\n"
+         "  --coins N           a new player's coins (default 50000)\n"
+         "  --tables N          tables of four seats; a login takes the first free seat\n"
+         "                      (default 1)\n"
+         "  --turn-seconds S    turn length sent to the players (default 15)\n"
+         "  --turn-grace S      the server gives up for a silent player S seconds after\n"
+         "                      the turn length (default 10)\n"
+         "  --bot-delay MS      wait before bots take empty seats (default 2000)\n"
+         "  --bot-think MS      a bot's time to get ready or to answer a turn (default 800)\n"
+         "\n"
+         "For tests:\n"
+         "  --bot-coins A,B,..  starting coins of bot 1, bot 2, ... (default: 20000..80000)\n"
+         "  --bot-leaves N:H    bot N leaves at its turn in the table's H-th hand\n"
          "\n"
          "Prints 'tlj-server: listening on HOST:PORT' on standard output once it listens.\n"
          "SIGINT or SIGTERM stops it.\n";

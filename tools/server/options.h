@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "server/game_config.h"
+
 namespace tlj::server {
 
 struct Options {
@@ -11,7 +13,9 @@ struct Options {
   std::string host = "127.0.0.1";
   int port = 0;  // 0: a free port the client's command line can carry
   bool verbose = false;
+  bool transcript = false;
   std::string accounts;  // the accounts file; empty: everyone may log in
+  GameConfig game;
 };
 
 struct ParsedOptions {

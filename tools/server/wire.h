@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/net/frame.h"
 
@@ -13,11 +14,22 @@ using net::Frame;
 
 // Command types (the shared numbers, and the one the server reads two ways).
 using net::kTypeBet;
+using net::kTypeBetResult;
 using net::kTypeChat;
+using net::kTypeEndOfHand;
+using net::kTypeGameOver;
 using net::kTypeKeepAlive;
 using net::kTypeLogin;
+using net::kTypeNewHand;
+using net::kTypePlayerArrives;
+using net::kTypePlayerLeft;
+using net::kTypePlayerReady;
+using net::kTypePotRefill;
+using net::kTypePotUpdate;
 using net::kTypeReconnect;
 using net::kTypeReconnectReply;
+using net::kTypeRemoved;
+using net::kTypeTurnStart;
 inline constexpr std::uint8_t kTypeReadyOrLeave = net::kTypeEndOfHand;
 
 // The login request: single-byte texts, each ended by a zero byte or by its field's end.
@@ -28,21 +40,48 @@ inline constexpr std::size_t kPasswordSize = net::kTokenAt - kPasswordAt;
 
 // The login reply.
 inline constexpr std::size_t kTurnSecondsAt = 11;
-inline constexpr std::uint8_t kTurnSeconds = 15;
 inline constexpr std::uint8_t kLoginAccepted = 1;
 inline constexpr std::uint8_t kLoginTableFull = 2;  // the client reads it as "starting failed"
 inline constexpr std::uint8_t kLoginRefused = 3;
 
 inline constexpr std::uint8_t kReconnectRefused = 0;
+inline constexpr std::uint8_t kReconnectAccepted = 1;
+
+// The client's ready/leave frame (type 16), by its status byte.
+inline constexpr std::uint8_t kStatusLeave = 0;
+inline constexpr std::uint8_t kStatusReady = 1;
+
+// The client's bet (type 3): the amount big-endian, and the hot-pot flag.
+inline constexpr std::size_t kBetAmountAt = 16;
+inline constexpr std::size_t kHotPotAt = 32;
 
 // A hand id is valid below 2^31.
 inline constexpr std::uint32_t kHandIdLimit = 0x8000'0000u;
 
+// The one-hot seat bit of seat 0..3.
+inline constexpr std::uint8_t SeatBit(int seat) {
+  return static_cast<std::uint8_t>(1u << seat);
+}
+
 // The bytes of a text field up to its first zero byte.
 std::string ReadField(const Frame& frame, std::size_t first, std::size_t size);
+std::uint64_t ReadBe64(const Frame& frame, std::size_t first);
+std::uint64_t ReadLe64(const Frame& frame, std::size_t first);
+std::uint32_t ReadBe32(const Frame& frame, std::size_t first);
+std::uint16_t ReadToken(const Frame& frame);
+
+void WriteLe64(Frame& frame, std::size_t first, std::uint64_t value);
+void WriteLe32(Frame& frame, std::size_t first, std::uint32_t value);
+void WriteBe32(Frame& frame, std::size_t first, std::uint32_t value);
+void WriteToken(Frame& frame, std::uint16_t token);
+// Single-byte text, cut at the field's end.
+void WriteByteText(Frame& frame, std::size_t first, std::size_t size, std::string_view text);
+// UTF-8 text as GBK, cut at the last whole character that fits; a character without a GBK code
+// is left out.
+void WriteAnsiText(Frame& frame, std::size_t first, std::size_t size, std::string_view utf8);
 
 // A login reply with `status`; an accepted one carries the turn length and no advertisement.
-Frame LoginReply(std::uint8_t status);
+Frame LoginReply(std::uint8_t status, std::uint8_t turn_seconds = 0);
 Frame ReconnectReply(std::uint8_t status);
 
 }  // namespace tlj::server

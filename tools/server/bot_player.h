@@ -1,0 +1,19 @@
+#pragma once
+// How a server-side bot answers a turn.
+
+#include "server/cards.h"
+#include "server/random.h"
+#include "server/rules.h"
+
+namespace tlj::server {
+
+struct BetChoice {
+  Coins stake = 0;  // 0: give up
+  bool hot_pot = false;
+};
+
+// Gives up on a narrow gate and stakes more the wider it is; now and then, on a wide gate, a
+// hot-pot buy. Always within the offer's bounds.
+BetChoice ChooseBet(const TurnOffer& offer, Random& random);
+
+}  // namespace tlj::server

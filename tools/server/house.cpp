@@ -1,0 +1,27 @@
+#include "server/house.h"
+
+#include <algorithm>
+
+#include "server/wire.h"
+
+namespace tlj::server {
+
+std::uint32_t House::NextHandId() {
+  last_hand_id = last_hand_id + 1 >= kHandIdLimit ? 1 : last_hand_id + 1;
+  return last_hand_id;
+}
+
+int House::NextBotNumber() {
+  do {
+    ++last_bot;
+  } while (members.contains(BotAccount(last_bot)));
+  return last_bot;
+}
+
+Coins House::BotCoins(int number) {
+  const auto index = static_cast<std::size_t>(number - 1);
+  if (index < config.bot_coins.size()) return std::max<Coins>(config.bot_coins[index], 0);
+  return random.Between(kBotCoinsLow, kBotCoinsHigh);
+}
+
+}  // namespace tlj::server

@@ -1,0 +1,44 @@
+#pragma once
+// What every table of one server shares: the rules in force, the one source of chance, the
+// counters, people's records between visits and the numbering of hands and bots.
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "server/game_config.h"
+#include "server/profile.h"
+#include "server/random.h"
+#include "server/rules.h"
+
+namespace tlj::server {
+
+struct ServerStats {
+  int connections = 0;  // accepted so far
+  int frames = 0;       // whole frames received
+  int ignored = 0;      // of a type the server does not take, or out of their moment
+  int invalid = 0;      // breaking the rules of their type
+  int hands = 0;        // dealt
+  int games = 0;        // played to the end
+  int timeouts = 0;     // turns the server gave up for a silent player
+  Coins fees = 0;       // table fees kept
+};
+
+struct House {
+  explicit House(GameConfig game) : config(std::move(game)), random(config.seed) {}
+
+  // 1, 2, ..., starting over below 2^31.
+  std::uint32_t NextHandId();
+  // The next bot's number; numbers whose account a person has used are passed over.
+  int NextBotNumber();
+  Coins BotCoins(int number);
+
+  GameConfig config;
+  Random random;
+  ServerStats stats;
+  std::map<std::string, Profile> members;  // people, by account
+  std::uint32_t last_hand_id = 0;
+  int last_bot = 0;
+};
+
+}  // namespace tlj::server

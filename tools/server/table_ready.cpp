@@ -1,0 +1,83 @@
+// Filling empty seats with bots, getting everybody ready, and the start of a game.
+
+#include "server/table.h"
+
+#include <algorithm>
+
+#include "server/game_frames.h"
+
+namespace tlj::server {
+
+void Table::ArmBotFill() {
+  if (stage_ == Stage::kWaiting && HasFreeSeat() && PeopleSeated() > 0 && !bot_fill_.Running()) {
+    bot_fill_.Start(config_.bot_delay_ms, [this] { FillWithBots(); });
+  }
+}
+
+void Table::FillWithBots() {
+  if (stage_ != Stage::kWaiting || PeopleSeated() == 0) return;
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    auto& place = seats_[static_cast<std::size_t>(seat)];
+    if (place) continue;
+    place = std::make_unique<Player>();
+    place->bot_number = house_.NextBotNumber();
+    place->profile = BotProfile(place->bot_number, house_.BotCoins(place->bot_number));
+    Say(Name(*place) + " sits down at seat " + std::to_string(seat + 1) + " with " +
+        std::to_string(place->profile.coins) + " coins");
+    AnnounceArrival(seat);
+  }
+  ArmBotReadiness();
+}
+
+void Table::MarkReady(int seat) {
+  Player& p = *seats_[static_cast<std::size_t>(seat)];
+  p.ready = true;
+  Broadcast(ReadyFrame(p.profile.account));
+  Say(Name(p) + " is ready");
+}
+
+Verdict Table::Ready(int connection) {
+  const auto seat = SeatOf(connection);
+  if (!seat) return {Verdict::Kind::kIgnored, "ready without a seat"};
+  if (stage_ != Stage::kWaiting) {
+    return {Verdict::Kind::kIgnored, "ready while a game is under way"};
+  }
+  if (!At(*seat)->ready) {
+    MarkReady(*seat);
+    ArmBotReadiness();
+    CheckStart();
+  }
+  return {};
+}
+
+void Table::ArmBotReadiness() {
+  const bool person_ready = std::any_of(seats_.begin(), seats_.end(),
+                                        [](const auto& p) { return p && !p->Bot() && p->ready; });
+  const bool bot_waiting = std::any_of(seats_.begin(), seats_.end(),
+                                       [](const auto& p) { return p && p->Bot() && !p->ready; });
+  if (person_ready && bot_waiting && !bot_ready_.Running()) {
+    bot_ready_.Start(config_.bot_think_ms, [this] { BotsReady(); });
+  }
+}
+
+void Table::BotsReady() {
+  if (stage_ != Stage::kWaiting) return;
+  const bool person_ready = std::any_of(seats_.begin(), seats_.end(),
+                                        [](const auto& p) { return p && !p->Bot() && p->ready; });
+  if (!person_ready) return;
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    if (const Player* p = At(seat); p != nullptr && p->Bot() && !p->ready) MarkReady(seat);
+  }
+  CheckStart();
+}
+
+void Table::CheckStart() {
+  const bool all_ready =
+      std::all_of(seats_.begin(), seats_.end(), [](const auto& p) { return p && p->ready; });
+  if (stage_ == Stage::kWaiting && all_ready) {
+    stage_ = Stage::kStarting;
+    stage_alarm_.Start(config_.start_delay_ms, [this] { StartGame(); });
+  }
+}
+
+}  // namespace tlj::server
