@@ -179,6 +179,14 @@ TEST_F(WholeGameTest, AUserWithoutCoinsIsTakenOffTheTable) {
             "您的金币不够，请更换房间或充值后继续游戏！");
   EXPECT_FALSE(rig->client.Ended());
   EXPECT_EQ(game::g_iPlayerCount, 0);
+  // The user reads the notice and goes back to the lobby; the server has let the seat go.
+  rig->Click("click frmOtherExit.imgOK");
+  rig->RunFor(3000);
+  EXPECT_FALSE(rig->client.Ended());
+  EXPECT_TRUE(rig->client.tree.Win("MainForm").minimized);
+  EXPECT_FALSE(rig->client.tree.Win("frmOtherExit").visible);
+  EXPECT_EQ(rig->client.lobby.Received(sim::kLobbyTitle).back().wparam, platform::kScRestore);
+  EXPECT_FALSE(rig->server->PlaceOf(1).has_value());
 }
 
 }  // namespace

@@ -7,13 +7,6 @@
 #include "rig/tree_view.h"
 
 namespace tlj::rig {
-namespace {
-
-// How often the user looks at the table: quick enough to answer long before the countdown.
-constexpr platform::TimeMs kLookEveryMs = 50;
-
-}  // namespace
-
 TableRig::TableRig(server::GameConfig config) {
   server = std::make_unique<server::GameServer>(client.loop, std::move(config),
                                                 server::AccountBook{}, &server_log, &transcript);
@@ -53,14 +46,14 @@ void TableRig::Start() {
 void TableRig::RunFor(platform::TimeMs ms) {
   const platform::TimeMs until = client.Now() + ms;
   while (!client.Ended() && client.Now() < until) {
-    client.RunFor(std::min(kLookEveryMs, until - client.Now()));
+    client.RunFor(std::min(look_every_ms, until - client.Now()));
     if (!client.Ended()) Look();
   }
 }
 
 bool TableRig::RunUntil(const std::function<bool()>& done, platform::TimeMs limit) {
   const platform::TimeMs until = client.Now() + limit;
-  while (!done() && !client.Ended() && client.Now() < until) RunFor(kLookEveryMs);
+  while (!done() && !client.Ended() && client.Now() < until) RunFor(look_every_ms);
   return done();
 }
 

@@ -35,11 +35,16 @@ class TableRig {
   bool PlayUntilGame(int n, platform::TimeMs limit = 30 * 60'000);
 
   int GamesShown() const;
+  // Handles one automation line ("click frmOtherExit.imgOK") as the headless client would.
+  void Click(const std::string& command);
 
   // The user lets this many of its next turns run out before answering again.
   int turns_to_let_run_out = 0;
   // The user clicks start/continue by itself when a game is due.
   bool auto_ready = true;
+  // How often the user looks at the table. Every pump tick sees every frame's effect; a
+  // benchmark can look less often.
+  platform::TimeMs look_every_ms = 50;
 
   sim::ClientHarness client;
   std::ostringstream server_log;
@@ -55,7 +60,6 @@ class TableRig {
  private:
   void Accept(std::shared_ptr<sim::SimEnd> end);
   void Look();
-  void Click(const std::string& command);
 
   int connections_ = 0;
   std::vector<std::uint8_t> pending_;  // bytes of a client frame not yet whole

@@ -12,6 +12,7 @@
 #include "core/game/table_model.h"
 #include "core/lobby/command_line.h"
 #include "core/lobby/connect.h"
+#include "core/lobby/leave_dialogs.h"
 #include "core/lobby/lobby_ops.h"
 #include "core/net/frame.h"
 #include "core/net/link_state.h"
@@ -61,6 +62,7 @@ void SetStartValues() {
   actions::g_bAway = false;
   actions::g_bFirstStart = true;
   actions::g_bHiddenTurns = false;
+  actions::g_bReturnToLobby = false;
   game::g_bShufflePending = game::g_bShuffleShown = game::g_bShuffleNext = false;
   game::g_iShuffleStep = 0;
   game::AdPage.clear();
@@ -122,6 +124,7 @@ void HookWindowEvents() {
   view::anigif::CreateTableControls();
   actions::HookBettingEvents();
   actions::HookTableButtonEvents();
+  HookLeaveDialogEvents();
   game::HookScoreSheetEvents();
 }
 

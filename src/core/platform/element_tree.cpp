@@ -20,9 +20,10 @@ Element* ElementTree::Find(std::string_view window, std::string_view name,
                            std::optional<int> index) const {
   const Window* w = FindWin(window);
   if (w == nullptr) return nullptr;
-  for (const auto& e : w->elements)
-    if (e->name == name && e->index == index) return e.get();
-  return nullptr;
+  const auto named = w->by_name.find(name);
+  if (named == w->by_name.end()) return nullptr;
+  const auto found = named->second.find(index.value_or(Window::kNoIndex));
+  return found != named->second.end() ? found->second : nullptr;
 }
 
 Element& ElementTree::El(std::string_view window, std::string_view name, std::optional<int> index) {
@@ -33,6 +34,7 @@ Element& ElementTree::El(std::string_view window, std::string_view name, std::op
   e.name = std::string(name);
   e.index = index;
   e.z = ++w.top_z;
+  w.by_name[e.name][index.value_or(Window::kNoIndex)] = &e;
   return e;
 }
 
@@ -43,6 +45,10 @@ void ElementTree::BringToFront(std::string_view window, Element& element) {
 bool ElementTree::Remove(std::string_view window, std::string_view name, std::optional<int> index) {
   for (auto& w : windows_) {
     if (w->name != window) continue;
+    if (const auto named = w->by_name.find(name); named != w->by_name.end()) {
+      named->second.erase(index.value_or(Window::kNoIndex));
+      if (named->second.empty()) w->by_name.erase(named);
+    }
     return std::erase_if(w->elements,
                          [&](const auto& e) { return e->name == name && e->index == index; }) > 0;
   }

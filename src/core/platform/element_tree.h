@@ -3,6 +3,7 @@
 // end renders it and turns input into element events. Tests assert on the tree.
 
 #include <functional>
+#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -28,9 +29,9 @@ struct Element {
   // The decoded picture shown (a resource's, or a frame the animated picture control painted);
   // front ends draw this, tests mostly look at `picture`.
   std::shared_ptr<const Image> image;
-  bool stretch = false;        // the picture is stretched to the element's size
-  std::string caption;         // label caption or text box text (UTF-8)
-  int color = 0;               // foreground colour, 0xBBGGRR
+  bool stretch = false;  // the picture is stretched to the element's size
+  std::string caption;   // label caption or text box text (UTF-8)
+  int color = 0;         // foreground colour, 0xBBGGRR
   double fontSize = 9;
   int z = 0;  // stacking order: higher is in front
   std::string tooltip;
@@ -49,6 +50,10 @@ struct Window {
   double height = 0;
   std::vector<std::unique_ptr<Element>> elements;  // in creation order
   int top_z = 0;
+  // The same elements by name and index, for lookups: the logic addresses elements by name
+  // many thousand times a game. An element without an index is filed under kNoIndex.
+  static constexpr int kNoIndex = std::numeric_limits<int>::min();
+  std::map<std::string, std::map<int, Element*>, std::less<>> by_name;
 };
 
 enum class EventKind { Click, DblClick, MouseMove, KeyDown, Change };
