@@ -108,6 +108,14 @@ void ClientHarness::AcceptLogin(std::uint8_t turn_seconds) {
   ServerSend(reply);
 }
 
+void ClientHarness::StartAtTable() {
+  Listen();
+  Start(DirectCommandLine());
+  RunFor(200);
+  AcceptLogin();
+  RunFor(200);
+}
+
 void ClientHarness::Post(std::function<void()> action) {
   loop.Post([this, action = std::move(action)] { action(); });
 }

@@ -58,6 +58,8 @@ class ClientHarness {
   std::vector<net::Frame> FramesFromClient() const;
   // Logs in: the login reply with status 1 and the given turn length.
   void AcceptLogin(std::uint8_t turn_seconds = 15);
+  // Listens, starts the client with a direct command line and logs it in.
+  void StartAtTable();
 
   // Runs `action` as an event of the loop (as input from the window system would be).
   void Post(std::function<void()> action);

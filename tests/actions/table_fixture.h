@@ -83,11 +83,7 @@ inline Frame ResultFrame(std::uint8_t seat, std::uint8_t outcome, std::uint64_t 
 class TableFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    h.Listen();
-    h.Start(sim::DirectCommandLine());
-    h.RunFor(200);
-    h.AcceptLogin();
-    h.RunFor(200);
+    h.StartAtTable();
     ASSERT_FALSE(h.Ended());
     SeatPlayers();
     h.lobby.ClearReceived(sim::kLobbyTitle);

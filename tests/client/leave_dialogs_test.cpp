@@ -15,11 +15,7 @@ namespace {
 class LeaveDialogsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    h.Listen();
-    h.Start(DirectCommandLine());
-    h.RunFor(200);
-    h.AcceptLogin();
-    h.RunFor(200);
+    h.StartAtTable();
     h.lobby.ClearReceived(kLobbyTitle);
   }
 

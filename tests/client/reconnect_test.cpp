@@ -18,11 +18,7 @@ using ::testing::ElementsAre;
 class ReconnectTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    h.Listen();
-    h.Start(DirectCommandLine());
-    h.RunFor(200);
-    h.AcceptLogin();
-    h.RunFor(200);
+    h.StartAtTable();
     // In a hand the user plays, with a token from the last frame.
     auto last = MakeFrame(99);
     last[net::kTokenAt] = 0x12;

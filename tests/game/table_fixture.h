@@ -79,11 +79,7 @@ inline Player Other(int pos, bool ready = false) {
 class TableTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    h.Listen();
-    h.Start(sim::DirectCommandLine());
-    h.RunFor(200);
-    h.AcceptLogin();
-    h.RunFor(200);
+    h.StartAtTable();
     ASSERT_FALSE(h.Ended());
   }
 
