@@ -14,15 +14,16 @@ namespace {
 
 using tlj::net::Frame;
 
-// What a table sends during a game: mostly turns, bets and results, some chat, pot updates,
-// keep-alive traffic and the odd player change.
+// Frames whose handlers decide at once to do nothing (a pot update not marked valid, a ready
+// command with status 0, types without a handler): what is measured is the way in, from the
+// socket's bytes through the ring and the pump to the dispatcher. The handlers' own work is
+// measured by whole games (whole_game_bench).
 std::vector<Frame> FrameMix() {
-  const std::array<std::pair<std::uint8_t, int>, 9> weights{
-      {{2, 8}, {3, 8}, {4, 8}, {6, 4}, {19, 3}, {5, 1}, {23, 1}, {24, 6}, {18, 1}}};
+  const std::array<std::pair<std::uint8_t, int>, 4> weights{{{6, 4}, {23, 2}, {19, 3}, {24, 6}}};
   std::vector<Frame> mix;
   for (const auto& [type, weight] : weights)
     for (int i = 0; i < weight; ++i) {
-      Frame f = tlj::sim::MakeFrame(type, 1, 1);
+      Frame f = tlj::sim::MakeFrame(type, 1, 0);
       f[tlj::net::kTokenAt] = static_cast<std::uint8_t>(i);
       mix.push_back(f);
     }
@@ -31,11 +32,7 @@ std::vector<Frame> FrameMix() {
 
 void BM_ReceiveAndDispatch(benchmark::State& state) {
   tlj::sim::ClientHarness h;
-  h.Listen();
-  h.Start(tlj::sim::DirectCommandLine());
-  h.RunFor(200);
-  h.AcceptLogin();
-  h.RunFor(200);
+  h.StartAtTable();
   const auto mix = FrameMix();
   std::size_t next = 0;
   for (auto _ : state) {
