@@ -6,13 +6,13 @@
 #include "core/actions/betting_state.h"
 #include "core/actions/hover.h"
 #include "core/actions/turn_answer.h"
-#include "core/game/event_sound.h"
 #include "core/game/pot_panel.h"
 #include "core/game/table_model.h"
 #include "core/net/pump.h"
 #include "core/view/animations.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
+#include "core/view/sound.h"
 #include "core/view/ui.h"
 
 namespace tlj::actions {
@@ -118,7 +118,7 @@ void Bet() {
     g_bHotPot = false;
   }
   g_dMaxBet = amount;
-  game::PlayEventSound("coin_move.wav");
+  view::PlayEventSound("coin_move.wav");
   HideActionButtons();
   view::StakeFlight(0, amount);
   net::QueueFrame(frame);
@@ -140,7 +140,7 @@ void GiveUp() {
   const net::Frame frame = BuildGiveUpFrame();
   HideActionButtons();
   SetInput("");
-  game::PlayEventSound("giveup.wav");
+  view::PlayEventSound("giveup.wav");
   net::QueueFrame(frame);
   for (int k = 0; k <= 2; ++k) ShowOperationNormal(k);
   g_bTurnArmed = false;

@@ -7,7 +7,6 @@
 #include "core/actions/betting_state.h"
 #include "core/actions/table_buttons.h"
 #include "core/actions/turn_answer.h"
-#include "core/game/event_sound.h"
 #include "core/game/table_model.h"
 #include "core/net/pump.h"
 #include "core/view/sound.h"
@@ -27,7 +26,7 @@ void CountDown() {
   auto& number = view::El("Number");
   number.caption = std::to_string(g_iCountdown);
   if (g_iCountdown < kWarningSeconds) {
-    game::PlayEventSoundFile(view::g_sSound[kWarningSound]);
+    view::PlayEventSoundFile(view::g_sSound[kWarningSound]);
     number.color = kRed;
   } else {
     number.color = kGreen;
@@ -48,7 +47,7 @@ void TimeIsUp() {
   if (g_bTurnArmed) {
     if (!g_bAway) CountTimeout();
     const net::Frame frame = BuildGiveUpFrame();
-    game::PlayEventSound("giveup.wav");
+    view::PlayEventSound("giveup.wav");
     net::QueueFrame(frame);
     view::El("lblYaZhu").caption = "0";
     view::El("lblShowInputCoin").caption.clear();

@@ -1,15 +1,15 @@
 #include "core/actions/third_card.h"
 
 #include "core/game/cards.h"
-#include "core/game/event_sound.h"
 #include "core/game/table_model.h"
+#include "core/view/sound.h"
 
 namespace tlj::actions {
 
 void imgDiPai_Click(int i) {
   if (i != 2 && i != 5 && i != 8 && i != 11) return;
   if (!game::g_bThirdDealt) return;
-  game::PlayEventSound("kanpai.wav");
+  view::PlayEventSound("kanpai.wav");
   game::ShowCard(i, game::DisplayCode(game::g_iRank[2], game::g_iSuit[2]));
   game::g_bCardTurned = true;
 }

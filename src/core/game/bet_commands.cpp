@@ -3,13 +3,13 @@
 #include <cmath>
 
 #include "core/game/cards.h"
-#include "core/game/event_sound.h"
 #include "core/game/hand_commands.h"
 #include "core/game/pot_panel.h"
 #include "core/game/table_model.h"
 #include "core/net/pump.h"
 #include "core/view/animations.h"
 #include "core/view/image_tables.h"
+#include "core/view/sound.h"
 #include "core/view/ui.h"
 #include "core/view/waits.h"
 
@@ -39,7 +39,7 @@ bool IsCardImage(int i) {
 void ShowGiveUpBubble(int pos) {
   auto& bubble = view::El("Speak", pos);
   view::LoadGifResource(kGiveUpBubbleBase + pos, "GIF", bubble);
-  PlayEventSound("giveup.wav");
+  view::PlayEventSound("giveup.wav");
   bubble.visible = true;
   view::BringToFront(bubble);
 }
@@ -47,23 +47,23 @@ void ShowGiveUpBubble(int pos) {
 void Won(int pos) {
   g_dNetWin[pos] += g_dStake;
   if (g_dPot != 0) {
-    PlayEventSound("vs_win.wav");
+    view::PlayEventSound("vs_win.wav");
     view::WinFlight(pos);
     if (g_dPot < kSmallPot) view::LayPot(std::nearbyint(g_dPot));
   } else {
-    PlayEventSound("victory.wav");
+    view::PlayEventSound("victory.wav");
     view::SweepPot(pos);
   }
-  PlayEventSound("coin_move.wav");
+  view::PlayEventSound("coin_move.wav");
 }
 
 void Lost(int pos, double paid) {
-  PlayEventSound("vs_lost.wav");
+  view::PlayEventSound("vs_lost.wav");
   view::WaitMs(kLostPauseMs, true);
   g_dNetWin[pos] -= g_dStake;
   if (paid > 0) {
     view::StakeFlight(pos, paid);
-    PlayEventSound("coin_move.wav");
+    view::PlayEventSound("coin_move.wav");
   }
 }
 
@@ -88,7 +88,7 @@ void HandleBet(const net::Frame& message) {
 
   if (g_dStake > 0) {
     if (pos != 0) {
-      PlayEventSound("coin_move.wav");
+      view::PlayEventSound("coin_move.wav");
       view::StakeFlight(pos, g_dStake);
     }
     // A fifth turn in one hand has no card image left to deal.

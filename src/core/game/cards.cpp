@@ -15,7 +15,6 @@
 namespace tlj::game {
 namespace {
 
-constexpr int kFullVolume = 3000;
 constexpr int kCardImages = 12;
 
 bool HasPicture(int code) {
@@ -53,10 +52,7 @@ void DealCard(int pos, int place, int code) {
   if (pos < 0 || pos > 3 || g_iNextCard < 0 || g_iNextCard >= kCardImages) return;
   auto& card = view::El("imgDiPai", g_iNextCard);
   view::BringToFront(card);
-  if (view::g_bSound) {
-    view::PlaySoundFile(view::g_sSoundPath + "deliver_card.wav", false);
-    view::SetSoundVolume(kFullVolume);
-  }
+  view::PlayEventSound("deliver_card.wav");
   const auto& anchor = view::CardAnchor[pos];
   view::CardSlide(g_iNextCard, static_cast<int>(card.left), static_cast<int>(card.top),
                   anchor.x + place * view::CardPitch, anchor.y, false);

@@ -1,7 +1,6 @@
 #include "core/game/hand_commands.h"
 
 #include "core/game/cards.h"
-#include "core/game/event_sound.h"
 #include "core/game/pot_panel.h"
 #include "core/game/table_model.h"
 #include "core/lobby/lobby_ops.h"
@@ -11,6 +10,7 @@
 #include "core/view/animations.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
+#include "core/view/sound.h"
 #include "core/view/ui.h"
 
 namespace tlj::game {
@@ -79,7 +79,7 @@ void HandleNewHand(const net::Frame& message) {
   if (ante > 0) {
     for (int pos = 0; pos < 4; ++pos) {
       g_dNetWin[pos] -= ante;
-      PlayEventSound("coin_move.wav");
+      view::PlayEventSound("coin_move.wav");
       view::StakeFlight(pos, ante);
     }
     ShowPot(4 * ante);
@@ -98,7 +98,7 @@ void HandlePotRefill(const net::Frame& message) {
   for (int pos = 0; pos < 4; ++pos) {
     if ((custom[pos].seat & message[net::kSeatAt]) == 0) continue;
     g_dNetWin[pos] -= amount;
-    PlayEventSound("coin_move.wav");
+    view::PlayEventSound("coin_move.wav");
     view::StakeFlight(pos, amount);
   }
   ShowPot(net::ReadAmount(message, kRefillPotAt));

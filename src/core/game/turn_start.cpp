@@ -7,7 +7,6 @@
 #include "core/actions/betting_state.h"
 #include "core/actions/turn_answer.h"
 #include "core/game/cards.h"
-#include "core/game/event_sound.h"
 #include "core/game/pot_panel.h"
 #include "core/game/table_model.h"
 #include "core/net/pump.h"
@@ -15,6 +14,7 @@
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
 #include "core/view/layout_place.h"
+#include "core/view/sound.h"
 #include "core/view/ui.h"
 #include "core/view/waits.h"
 
@@ -130,7 +130,7 @@ void ShowOthersClock(int pos) {
 void GiveUpForAdjacentCards() {
   view::WaitSeconds(kAutoGiveUpDelay);
   const net::Frame give_up = actions::BuildGiveUpFrame();
-  PlayEventSound("giveup.wav");
+  view::PlayEventSound("giveup.wav");
   net::QueueFrame(give_up);
 }
 

@@ -7,6 +7,8 @@
 namespace tlj::view {
 namespace {
 
+constexpr int kFullVolume = 3000;
+
 bool g_bDeviceOpen = false;
 std::unique_ptr<platform::SoundBuffer> g_effectBuffer;
 
@@ -60,8 +62,18 @@ void StopSound() {
 }
 
 void SetSoundVolume(int level) {
-  if (!g_effectBuffer || level < 0 || level > 3000) return;
-  if (!g_effectBuffer->SetVolume(level - 3000)) g_bSound = false;
+  if (!g_effectBuffer || level < 0 || level > kFullVolume) return;
+  if (!g_effectBuffer->SetVolume(level - kFullVolume)) g_bSound = false;
+}
+
+void PlayEventSoundFile(const std::string& path) {
+  if (!g_bSound) return;
+  PlaySoundFile(path, false);
+  SetSoundVolume(kFullVolume);
+}
+
+void PlayEventSound(const std::string& name) {
+  PlayEventSoundFile(g_sSoundPath + name);
 }
 
 void StartSound() {
@@ -72,7 +84,7 @@ void StartSound() {
   InitSound();
   StopSound();
   PlaySoundFile(g_sSound[1], true);
-  SetSoundVolume(3000);
+  SetSoundVolume(kFullVolume);
 }
 
 void ShutdownSound() {

@@ -18,6 +18,10 @@ void InitSound();
 void PlaySoundFile(const std::string& path, bool loop);
 void StopSound();
 void SetSoundVolume(int level);
+// An event sound: the file once at full volume, only while event sounds are on (g_bSound).
+void PlayEventSoundFile(const std::string& path);
+// The same for a file of the game's sound folder.
+void PlayEventSound(const std::string& name);
 
 // Start-up: switches on, the table, the device, and the background loop at full volume.
 void StartSound();
