@@ -11,6 +11,7 @@
 #include "core/actions/betting_state.h"
 #include "core/game/table_model.h"
 #include "core/net/frame.h"
+#include "core/net/link_state.h"
 #include "core/settings/ini_file.h"
 #include "rig/table_rig.h"
 
@@ -154,6 +155,21 @@ TEST_F(WholeGameTest, ABotLeavesDuringAHandAndTheTablePlaysOn) {
   EXPECT_FALSE(game::g_bTimeLimit);
   ASSERT_TRUE(rig->PlayUntilGame(1)) << Transcript();
   EXPECT_FALSE(rig->client.Ended());
+  EXPECT_EQ(rig->server->Stats().invalid, 0) << rig->server_log.str();
+}
+
+TEST_F(WholeGameTest, ALinkLostDuringAHandComesBackToTheSameSeat) {
+  Play(QuickTable(6));
+  ASSERT_TRUE(rig->RunUntil([] { return net::HandInProgress; }, 10 * 60'000)) << Transcript();
+  rig->RunFor(3000);
+  ASSERT_TRUE(net::HandInProgress);
+  rig->BreakLink();
+  ASSERT_TRUE(rig->RunUntil([] { return net::Reconnected; }, 2 * 60'000)) << Transcript();
+  EXPECT_FALSE(OfType(rig->client_frames, net::kTypeReconnect).empty());
+  ASSERT_TRUE(rig->PlayUntilGame(1)) << Transcript();
+  EXPECT_FALSE(rig->client.Ended());
+  EXPECT_EQ(rig->client.connections, 0);  // the rig, not the harness, took both connections
+  EXPECT_EQ(rig->server->PlaceOf(2)->seat, 0);
   EXPECT_EQ(rig->server->Stats().invalid, 0) << rig->server_log.str();
 }
 

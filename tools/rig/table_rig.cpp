@@ -20,6 +20,7 @@ TableRig::~TableRig() {
 
 void TableRig::Accept(std::shared_ptr<sim::SimEnd> end) {
   const int id = ++connections_;
+  connection_id_ = id;
   server_end_ = end;
   pending_.clear();
   std::weak_ptr<sim::SimEnd> weak = end;
@@ -37,6 +38,13 @@ void TableRig::Accept(std::shared_ptr<sim::SimEnd> end) {
     server->Receive(id, bytes);
   };
   end->on_close = [this, id] { server->Close(id, "closed by the client"); };
+}
+
+void TableRig::BreakLink() {
+  if (!server_end_ || !server_end_->Open()) return;
+  server_end_->on_close = nullptr;
+  server_end_->Close();
+  server->Close(connection_id_, "the link broke");
 }
 
 void TableRig::Start() {

@@ -35,6 +35,8 @@ class TableRig {
   bool PlayUntilGame(int n, platform::TimeMs limit = 30 * 60'000);
 
   int GamesShown() const;
+  // The link breaks: the server hears its connection close, and so does the client.
+  void BreakLink();
   // Handles one automation line ("click frmOtherExit.imgOK") as the headless client would.
   void Click(const std::string& command);
 
@@ -62,6 +64,7 @@ class TableRig {
   void Look();
 
   int connections_ = 0;
+  int connection_id_ = 0;              // the server's number of the current connection
   std::vector<std::uint8_t> pending_;  // bytes of a client frame not yet whole
   std::shared_ptr<sim::SimEnd> server_end_;
   bool turn_seen_ = false;        // the bet button showed at the last look
