@@ -4,6 +4,7 @@
 #include "core/actions/button_state.h"
 #include "core/actions/hover.h"
 #include "core/actions/third_card.h"
+#include "core/game/shuffle_notice.h"
 #include "core/game/table_model.h"
 #include "core/lobby/leave.h"
 #include "core/lobby/lobby_ops.h"
@@ -79,7 +80,7 @@ void Ready() {
   // Once idle there is no table to be ready at: a frame queued now would wait in the send ring
   // and go out on the next connection ahead of its login.
   if (!net::HandInProgress && !went_idle) QueueReady();
-  net::ShowSeatChangeNotice();
+  game::ShowPendingShuffleNotice();
   Hide("Score");
   Hide("Hero");
 }

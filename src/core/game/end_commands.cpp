@@ -1,7 +1,6 @@
 #include "core/game/end_commands.h"
 
 #include "core/actions/button_state.h"
-#include "core/game/login_reply.h"
 #include "core/game/player_changes.h"
 #include "core/game/score_sheet.h"
 #include "core/game/shuffle_notice.h"
@@ -16,7 +15,6 @@
 #include "core/view/animated_pot.h"
 #include "core/view/animations.h"
 #include "core/view/layout_place.h"
-#include "core/view/shuffle_caption.h"
 #include "core/view/ui.h"
 #include "core/view/waits.h"
 
@@ -31,11 +29,6 @@ constexpr std::size_t kShowShuffleNowAt = 13;
 constexpr std::uint8_t kNormalEnd = 0;
 constexpr std::uint8_t kNothing = 1;
 constexpr std::uint8_t kHidePanel = 2;
-
-void Show(platform::Element& e) {
-  e.visible = true;
-  view::BringToFront(e);
-}
 
 // The countdown goes to the left edge and the seat-change notice beside it.
 void PlaceCountdownAndNotice() {
@@ -55,16 +48,6 @@ void PlaceCountdownAndNotice() {
   panel.top = image.top + image.height;
   panel.width = image.width;
   panel.height = 2 * image.height;
-}
-
-void ShowShuffleNotice() {
-  Show(view::El("ImgShuffle"));
-  Show(view::El("LblShuffle"));
-  view::StartShuffleCaption();
-  g_bShuffleShown = true;
-  auto& panel = view::El("WebBrowser2");
-  panel.url = AdPanelPage;
-  Show(panel);
 }
 
 void EndHand(const net::Frame& message) {

@@ -1,8 +1,14 @@
 #pragma once
-// Hiding the seat-change notice: its picture, caption and panel, its caption cycle and flags.
+// The seat-change notice: its picture, its cycling caption and the advertisement panel.
 
 namespace tlj::game {
 
+// Shows the notice and starts its caption cycle.
+void ShowShuffleNotice();
+// Shows the notice announced at the end of the last hand, when the next game is due and the
+// server said seats will change.
+void ShowPendingShuffleNotice();
+// Hides the notice, stops its caption cycle and clears its flags.
 void HideShuffleNotice();
 
 }  // namespace tlj::game

@@ -5,8 +5,7 @@
 
 #include "core/actions/betting.h"
 #include "core/actions/betting_state.h"
-#include "core/game/login_reply.h"
-#include "core/game/shuffle_state.h"
+#include "core/game/shuffle_notice.h"
 #include "core/game/table_model.h"
 #include "core/lobby/leave.h"
 #include "core/lobby/lobby_ops.h"
@@ -18,7 +17,6 @@
 #include "core/platform/services.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
-#include "core/view/shuffle_caption.h"
 #include "core/view/ui.h"
 
 namespace tlj::net {
@@ -125,7 +123,7 @@ void ReadyCountdownStep() {
   ready[kSeatAt] = game::custom[0].seat;
   ready[kStatusAt] = 1;
   QueueFrame(ready);
-  ShowSeatChangeNotice();
+  game::ShowPendingShuffleNotice();
   DisarmChannel(kReadyCountdownChannel);
 }
 
@@ -190,23 +188,6 @@ bool SecondChannelDue(int k) {
   if (Now() - g_lastSecondStep[k] < kSecondMs) return false;
   g_lastSecondStep[k] = Now();
   return true;
-}
-
-void ShowSeatChangeNotice() {
-  if (!game::g_bShufflePending || !game::g_bShuffleNext) return;
-  auto& image = view::El("ImgShuffle");
-  auto& label = view::El("LblShuffle");
-  image.visible = true;
-  view::BringToFront(image);
-  label.visible = true;
-  view::BringToFront(label);
-  view::StartShuffleCaption();
-  auto& panel = view::El("WebBrowser2");
-  panel.url = game::AdPanelPage;
-  view::BringToFront(panel);
-  panel.visible = true;
-  game::g_bShufflePending = false;
-  game::g_bShuffleShown = true;
 }
 
 void StartPump() {

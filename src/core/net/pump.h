@@ -42,8 +42,6 @@ void DisarmAllChannels();
 // For the channels timed by the clock (6 and 7): armed, the user plays, and a second has
 // passed since the channel's last step, which is then taken to be now.
 bool SecondChannelDue(int k);
-// Shows the seat-change notice announced at the end of the last hand, if one is pending.
-void ShowSeatChangeNotice();
 
 void StartPump();  // TimerBong on
 void StopPump();   // TimerBong off
