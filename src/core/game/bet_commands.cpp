@@ -16,7 +16,6 @@
 namespace tlj::game {
 namespace {
 
-constexpr int kCardImages = 12;
 constexpr int kGiveUpBubbleBase = 579;  // Speak(pos) shows picture 579 + pos
 constexpr std::size_t kThirdCardAt = 12;
 constexpr std::size_t kStakeAt = 16;
@@ -31,10 +30,6 @@ constexpr std::uint8_t kWon = 1;
 constexpr std::uint8_t kLost = 2;
 constexpr double kSmallPot = 500;  // below it, the pot is laid out again after a win
 constexpr long kLostPauseMs = 250;
-
-bool IsCardImage(int i) {
-  return i >= 0 && i < kCardImages;
-}
 
 void ShowGiveUpBubble(int pos) {
   auto& bubble = view::El("Speak", pos);

@@ -15,8 +15,6 @@
 namespace tlj::game {
 namespace {
 
-constexpr int kCardImages = 12;
-
 bool HasPicture(int code) {
   return code >= 0 && code < static_cast<int>(view::CardImageIds.size()) &&
          view::CardImageIds[code] != 0;
@@ -44,12 +42,12 @@ void ShowCard(int image, int code) {
     lobby::RestoreLobby();
     return;
   }
-  if (image < 0 || image >= kCardImages) return;
+  if (!IsCardImage(image)) return;
   view::LoadGifResource(view::CardImageIds[code], "GIF", view::El("imgDiPai", image));
 }
 
 void DealCard(int pos, int place, int code) {
-  if (pos < 0 || pos > 3 || g_iNextCard < 0 || g_iNextCard >= kCardImages) return;
+  if (pos < 0 || pos > 3 || !IsCardImage(g_iNextCard)) return;
   auto& card = view::El("imgDiPai", g_iNextCard);
   view::BringToFront(card);
   view::PlayEventSound("deliver_card.wav");

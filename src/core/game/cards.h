@@ -8,6 +8,12 @@
 namespace tlj::game {
 
 inline constexpr int kCardBack = 18;
+// The table's card images imgDiPai(0..11): three for each of a hand's four turns.
+inline constexpr int kCardImages = 12;
+
+inline bool IsCardImage(int i) {
+  return i >= 0 && i < kCardImages;
+}
 
 struct SplitCardCode {
   std::int16_t rank = 0;  // display rank: the ace is 14, the two 15

@@ -17,7 +17,6 @@ namespace tlj::game {
 namespace {
 
 constexpr int kHandStartedMessage = 1127;
-constexpr int kCardImages = 12;
 constexpr double kPileStep = 0.07;        // of a card pitch, between neighbouring pile cards
 constexpr double kReducedPileShift = 75;  // the reduced pile starts further left, unscaled
 

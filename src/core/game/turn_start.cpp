@@ -21,7 +21,6 @@
 namespace tlj::game {
 namespace {
 
-constexpr int kLastCardImage = 11;
 constexpr std::size_t kGateCardsAt = 8;
 constexpr std::size_t kMinBetAt = 16;
 constexpr std::size_t kMaxBetAt = 24;
@@ -42,7 +41,7 @@ void ClearPreviousTurn() {
   for (int i = 1; i <= 10; ++i) view::El("VImgCoin", i).visible = false;
   net::DisarmChannel(net::kReadyCountdownChannel);
   for (int pos = 1; pos <= 3; ++pos) view::El("Speak", pos).visible = false;
-  const int used = std::min<int>(g_iNextCard, kLastCardImage + 1);
+  const int used = std::min<int>(g_iNextCard, kCardImages);
   for (int i = 0; i < used; ++i) {
     auto& card = view::El("imgDiPai", i);
     card.visible = false;
@@ -66,12 +65,12 @@ bool ReadGateCards(const net::Frame& message) {
 }
 
 void DealGateCards(int pos) {
-  if (g_iNextCard > kLastCardImage || g_iNextCard < 0) {
+  if (!IsCardImage(g_iNextCard)) {
     // A fifth turn in one hand: the pile is used up and the gate cards are not shown.
     g_iNextCard = 0;
     return;
   }
-  for (int i = 0; i < 2 && g_iNextCard <= kLastCardImage; ++i) {
+  for (int i = 0; i < 2 && IsCardImage(g_iNextCard); ++i) {
     DealCard(pos, 2 * i, DisplayCode(g_iRank[i], g_iSuit[i]));
     auto& card = view::El("imgDiPai", g_iNextCard);
     card.visible = true;
