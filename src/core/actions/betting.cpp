@@ -66,19 +66,6 @@ void Complain(const char* text) {
   g_dInputCoin = 0;
 }
 
-void HideActionButtons() {
-  for (int k = 0; k <= 2; ++k) {
-    auto& button = view::El("Operation", k);
-    button.visible = false;
-    button.enabled = false;
-  }
-}
-
-void StopTurnClock() {
-  view::El("Time_Img").visible = false;
-  view::El("Number").visible = false;
-}
-
 void ComposeHotPot() {
   if (game::g_iPhase != kHotPotPhase) return;
   const double amount = game::HotPotAmount();
@@ -128,13 +115,13 @@ void Bet() {
   for (int i = 0; i < kKeys; ++i) view::El("ImgNum", i).enabled = false;
   g_bTurnArmed = false;
   net::g_bCountdownOn = false;
-  StopTurnClock();
+  view::HideClock();
 }
 
 void GiveUp() {
   game::g_iCountdown = g_iDefaultCountdown;
   net::g_bCountdownOn = false;
-  StopTurnClock();
+  view::HideClock();
   if (!g_bMyTurn) return;
   g_iTimeoutCount = 0;
   const net::Frame frame = BuildGiveUpFrame();
@@ -144,7 +131,7 @@ void GiveUp() {
   net::QueueFrame(frame);
   for (int k = 0; k <= 2; ++k) ShowOperationNormal(k);
   g_bTurnArmed = false;
-  StopTurnClock();
+  view::HideClock();
 }
 
 // Input reaches only elements that exist, show and are enabled, as a window system delivers it.

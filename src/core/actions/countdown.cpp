@@ -15,8 +15,6 @@
 namespace tlj::actions {
 namespace {
 
-constexpr int kRed = 0x0000FF;
-constexpr int kGreen = 0x00FF00;
 constexpr int kWarningSeconds = 6;
 constexpr std::size_t kWarningSound = 6;
 
@@ -27,9 +25,9 @@ void CountDown() {
   number.caption = std::to_string(g_iCountdown);
   if (g_iCountdown < kWarningSeconds) {
     view::PlayEventSoundFile(view::g_sSound[kWarningSound]);
-    number.color = kRed;
+    number.color = view::kRed;
   } else {
-    number.color = kGreen;
+    number.color = view::kGreen;
   }
 }
 
@@ -39,11 +37,7 @@ void CountTimeout() {
 }
 
 void TimeIsUp() {
-  for (int k = 0; k <= 2; ++k) {
-    auto& button = view::El("Operation", k);
-    button.visible = false;
-    button.enabled = false;
-  }
+  HideActionButtons();
   if (g_bTurnArmed) {
     if (!g_bAway) CountTimeout();
     const net::Frame frame = BuildGiveUpFrame();
@@ -54,8 +48,7 @@ void TimeIsUp() {
     g_bTurnArmed = false;
   }
   g_bMyTurn = false;
-  view::El("Time_Img").visible = false;
-  view::El("Number").visible = false;
+  view::HideClock();
   game::g_iCountdown = g_iDefaultCountdown;
   net::g_bCountdownOn = false;
 }

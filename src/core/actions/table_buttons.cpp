@@ -66,8 +66,7 @@ void Ready() {
   badge.visible = true;
   view::BringToFront(badge);
   net::DisarmChannel(net::kReadyCountdownChannel);
-  view::El("Time_Img").visible = false;
-  view::El("Number").visible = false;
+  view::HideClock();
   game::g_bBtnLocked[kReadyButton] = true;
 
   const bool went_idle = g_bReturnToLobby;

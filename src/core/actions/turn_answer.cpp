@@ -1,6 +1,7 @@
 #include "core/actions/turn_answer.h"
 
 #include "core/game/table_model.h"
+#include "core/view/ui.h"
 
 namespace tlj::actions {
 namespace {
@@ -13,6 +14,14 @@ net::Frame BuildBetFrame(double amount) {
   net::Frame frame = BuildGiveUpFrame();
   net::WriteAmountBe(frame, kAmountAt, amount);
   return frame;
+}
+
+void HideActionButtons() {
+  for (int k = 0; k <= 2; ++k) {
+    auto& button = view::El("Operation", k);
+    button.visible = false;
+    button.enabled = false;
+  }
 }
 
 net::Frame BuildGiveUpFrame() {

@@ -65,8 +65,7 @@ void Lost(int pos, double paid) {
 }  // namespace
 
 void HandleBet(const net::Frame& message) {
-  view::El("Time_Img").visible = false;
-  view::El("Number").visible = false;
+  view::HideClock();
   view::El("lblMax").caption = "0";
   view::El("lblMin").caption = "0";
 

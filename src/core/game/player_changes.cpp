@@ -31,7 +31,6 @@ constexpr std::size_t kNameAt = 16;
 constexpr std::size_t kNameSize = 16;
 constexpr std::size_t kNoticeAt = 16;
 constexpr std::size_t kNoticeSize = 200;
-constexpr int kBlack = 0;
 
 bool OthersReady() {
   for (int pos = 1; pos <= 3; ++pos)
@@ -131,7 +130,7 @@ void StartReadyCountdownAfterDeparture(const net::Frame& message) {
   auto& number = view::El("Number");
   auto& clock = view::El("Time_Img");
   number.caption = std::to_string(g_iCountdown);
-  number.color = kBlack;
+  number.color = view::kBlack;
   number.visible = true;
   clock.visible = true;
   view::BringToFront(clock);

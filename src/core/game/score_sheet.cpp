@@ -30,7 +30,6 @@ constexpr std::uint8_t kLost = 2;
 constexpr int kMaxLevel = 40;
 constexpr std::int32_t kMaxCounter = 32767;
 constexpr std::size_t kGameNumberWidth = 12;
-constexpr int kGreen = 0x00FF00;
 constexpr int kScoringErrorExit = 1;
 
 // A value the sheet cannot show: the sheet stops and the process ends.
@@ -182,7 +181,7 @@ void WaitForNextGame() {
   auto& number = view::El("Number");
   auto& clock = view::El("Time_Img");
   number.caption = "15";
-  number.color = kGreen;
+  number.color = view::kGreen;
   number.visible = true;
   clock.visible = true;
   view::BringToFront(clock);

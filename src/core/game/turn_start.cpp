@@ -29,7 +29,6 @@ constexpr std::size_t kPhaseAt = 33;
 constexpr std::uint8_t kHotPotPhase = 1;
 constexpr std::uint8_t kFreeBuyInPhase = 2;
 constexpr int kHotPotKeyOff = 210;
-constexpr int kGreen = 0x00FF00;
 constexpr double kAutoGiveUpDelay = 1;  // seconds
 
 using view::layout::Scaled;
@@ -104,7 +103,7 @@ void ShowClock(double left, double top) {
   number.left = left + Scaled(48);
   number.top = top + Scaled(5);
   number.caption = std::to_string(g_iCountdown);
-  number.color = kGreen;
+  number.color = view::kGreen;
   clock.visible = true;
   number.visible = true;
   view::BringToFront(clock);

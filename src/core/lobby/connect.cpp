@@ -29,8 +29,7 @@ void ReEnterTable() {
   StartConnection();
   game::g_bBtnLocked[2] = false;
   view::LoadGifResource(view::ButtonImageIds[4], "GIF", view::El("AnNiu", 2));
-  view::El("Time_Img").visible = false;
-  view::El("Number").visible = false;
+  view::HideClock();
 }
 
 }  // namespace tlj::lobby

@@ -106,11 +106,10 @@ void ReadyCountdownStep() {
     --g_iCountdown;
     auto& number = view::El("Number");
     number.caption = std::to_string(g_iCountdown);
-    number.color = g_iCountdown < 6 ? 255 : 65280;
+    number.color = g_iCountdown < 6 ? view::kRed : view::kGreen;
     return;
   }
-  view::El("Number").visible = false;
-  view::El("Time_Img").visible = false;
+  view::HideClock();
   if (!game::g_bGameStarted) {
     view::LoadGifResource(view::ButtonImageIds[6], "GIF", view::El("AnNiu", 2));
     game::g_bBtnLocked[2] = true;

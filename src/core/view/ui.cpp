@@ -14,6 +14,11 @@ void SendToBack(platform::Element& e) {
   surface.z = std::min(surface.z, e.z - 1);
 }
 
+void HideClock() {
+  El("Time_Img").visible = false;
+  El("Number").visible = false;
+}
+
 void ClearSysmsg(int line) {
   El("Sysmsg", line).lines.clear();
 }

@@ -31,6 +31,14 @@ inline void BringToFront(platform::Element& e, std::string_view window = kMainFo
 // behind everything.
 void SendToBack(platform::Element& e);
 
+// Caption colours, 0xBBGGRR.
+inline constexpr int kBlack = 0x000000;
+inline constexpr int kRed = 0x0000FF;
+inline constexpr int kGreen = 0x00FF00;
+
+// Hides the countdown: the clock Time_Img and its seconds Number.
+void HideClock();
+
 // The two-line message strip Sysmsg(0..1).
 void ClearSysmsg(int line);
 void AddSysmsg(int line, std::string_view text);
