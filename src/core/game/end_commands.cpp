@@ -60,13 +60,6 @@ void EndHand(const net::Frame& message) {
   if (message[kShowShuffleNowAt] == 1) ShowShuffleNotice();
 }
 
-void EmptyInWindows(int pos) {
-  for (const char* window : {"Hero", "Score"}) {
-    RemovePicture(view::ElOf(window, "Tou", pos));
-    view::ElOf(window, "ID", pos).caption.clear();
-  }
-}
-
 // The table is lost for lack of coins: the link goes, the seats are emptied and the notice
 // window stays up until the user answers it.
 void LoseTable() {

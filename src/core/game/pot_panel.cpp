@@ -21,6 +21,12 @@ void ShowPot(double pot) {
   view::El("lblCaiChi").caption = AmountText(pot);
 }
 
+void ZeroPotPanel() {
+  for (const char* label : {"lblCaiChi", "lblMax", "lblMin", "lblYaZhu", "lblChuShiGuoDi",
+                            "lblLunShu", "lblYuLiuGuoDi"})
+    view::El(label).caption = "0";
+}
+
 double HotPotAmount() {
   return CaptionValue(view::El("lblCaiChi").caption) -
          CaptionValue(view::El("lblChuShiGuoDi").caption) + 1;

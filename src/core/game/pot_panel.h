@@ -12,6 +12,10 @@ double CaptionValue(std::string_view caption);
 // g_dPot and its caption lblCaiChi.
 void ShowPot(double pot);
 
+// Every amount of the pot panel back to "0": pot, bounds, stake, initial and reserved pot,
+// round count.
+void ZeroPotPanel();
+
 // What a hot-pot buy costs: the pot's growth since the hand started, plus one, both taken
 // from the captions of lblCaiChi and lblChuShiGuoDi.
 double HotPotAmount();

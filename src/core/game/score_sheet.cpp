@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "core/game/pot_panel.h"
 #include "core/game/record_file.h"
 #include "core/game/table_model.h"
 #include "core/lobby/lobby_ops.h"
@@ -80,12 +81,8 @@ void AddLines(platform::Element& list, std::initializer_list<std::string> lines)
   list.lines.insert(list.lines.end(), lines);
 }
 
-void CountUp(std::int32_t& counter) {
-  if (counter >= kMaxCounter) throw ScoringError{};
-  ++counter;
-}
-
-void CountUp(std::int16_t& counter) {
+template <typename Counter>
+void CountUp(Counter& counter) {
   if (counter >= kMaxCounter) throw ScoringError{};
   ++counter;
 }
@@ -100,9 +97,7 @@ void ShowAvatar(platform::Element& element, int index) {
 }
 
 void ClearTablePanel() {
-  for (const char* label : {"lblCaiChi", "lblMax", "lblMin", "lblYaZhu", "lblChuShiGuoDi",
-                            "lblLunShu", "lblYuLiuGuoDi"})
-    view::El(label).caption = "0";
+  ZeroPotPanel();
   for (int i = 0; i < 4; ++i) {
     g_dNetWin[static_cast<std::size_t>(i)] = 0;
     view::ElOf("frmMingXi", "labName", i).caption.clear();

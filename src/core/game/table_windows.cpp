@@ -21,4 +21,11 @@ void RemovePicture(platform::Element& element) {
   element.image.reset();
 }
 
+void EmptyInWindows(int pos) {
+  for (const char* window : {"Hero", "Score"}) {
+    RemovePicture(view::ElOf(window, "Tou", pos));
+    view::ElOf(window, "ID", pos).caption.clear();
+  }
+}
+
 }  // namespace tlj::game

@@ -13,5 +13,7 @@ void CentreOverMainForm(std::string_view window);
 void ShowOtherExit();
 // The element shows no picture any more.
 void RemovePicture(platform::Element& element);
+// Position pos's avatar and name in the ranking window Hero and the score window Score.
+void EmptyInWindows(int pos);
 
 }  // namespace tlj::game

@@ -4,6 +4,7 @@
 
 #include "core/actions/betting_state.h"
 #include "core/actions/button_state.h"
+#include "core/game/pot_panel.h"
 #include "core/game/score_sheet.h"
 #include "core/game/shuffle_state.h"
 #include "core/game/table_model.h"
@@ -30,10 +31,7 @@ bool SocketConnected() {
 
 // The position's entries in the ranking and score windows, and its running total.
 void ClearSeatInWindows(int pos) {
-  for (const char* window : {"Hero", "Score"}) {
-    game::RemovePicture(view::ElOf(window, "Tou", pos));
-    view::ElOf(window, "ID", pos).caption.clear();
-  }
+  game::EmptyInWindows(pos);
   view::ElOf("Hero", "Grade", pos).lines.clear();
   view::ElOf("Hero", "sunScore", pos).caption.clear();
   view::ElOf("Score", "State", pos).lines.clear();
@@ -56,12 +54,6 @@ void ClearSeatViews() {
   view::ElOf("Hero", "Num").lines.clear();
   view::Win("Hero").visible = false;
   view::Win("Score").visible = false;
-}
-
-void ClearPotPanel() {
-  for (const char* label : {"lblCaiChi", "lblMax", "lblMin", "lblYaZhu", "lblChuShiGuoDi",
-                            "lblLunShu", "lblYuLiuGuoDi"})
-    view::El(label).caption = "0";
 }
 
 }  // namespace
@@ -105,7 +97,7 @@ void ReturnToIdle() {
   net::ResetRings();
   game::g_iPlayerCount = 0;
   game::juNum = 0;
-  ClearPotPanel();
+  game::ZeroPotPanel();
   view::MinimizeMainForm();
   actions::g_iTimeoutCount = 0;
   actions::g_bAway = false;
