@@ -51,10 +51,6 @@ void ShowAndFront(const char* name, int pos) {
   view::BringToFront(e);
 }
 
-void SetAvatar(platform::Element& element, int index) {
-  view::LoadGifResource(view::AvatarImageIds[static_cast<std::size_t>(index)], "GIF", element);
-}
-
 void HideShuffleNoticeIfShown() {
   if (view::ShuffleCaptionRunning() || view::El("LblShuffle").visible || g_bShufflePending)
     HideShuffleNotice();
@@ -70,7 +66,7 @@ void BringUpTable() {
 }
 
 void ShowArrivalOnTable(int pos, const PlayerProfile& p, int avatar) {
-  SetAvatar(view::El("Tou", pos), avatar);
+  ShowAvatar(view::El("Tou", pos), avatar);
   auto& nid = view::El("Nid", pos);
   nid.caption = "[" + p.tag + "] " + p.nick;
   ShowCoins(pos, p.coins);
@@ -84,7 +80,7 @@ void ShowArrivalOnTable(int pos, const PlayerProfile& p, int avatar) {
 void ShowArrivalInWindows(int pos, const PlayerProfile& p, int avatar) {
   for (const char* window : {"Score", "Hero"}) {
     view::ElOf(window, "ID", pos).caption = p.nick;
-    SetAvatar(view::ElOf(window, "Tou", pos), avatar);
+    ShowAvatar(view::ElOf(window, "Tou", pos), avatar);
   }
 }
 
@@ -124,17 +120,8 @@ void StartReadyCountdownAfterDeparture(const net::Frame& message) {
   net::HandInProgress = false;
   g_bGameStarted = false;
   if (g_bSpectator) return;
-  net::ArmChannel(net::kReadyCountdownChannel);
-  g_iCountdown = message[kShortWaitAt] == 1 ? 10 : 15;
-  if (g_bHidden) g_iCountdown = 1;
-  auto& number = view::El("Number");
-  auto& clock = view::El("Time_Img");
-  number.caption = std::to_string(g_iCountdown);
-  number.color = view::kBlack;
-  number.visible = true;
-  clock.visible = true;
-  view::BringToFront(clock);
-  view::BringToFront(number);
+  const std::int16_t seconds = g_bHidden ? 1 : message[kShortWaitAt] == 1 ? 10 : 15;
+  net::StartReadyCountdown(seconds, view::kBlack);
 }
 
 // The length of the notice text of type 22 (bytes 16..215): one more when a lead byte in the

@@ -8,6 +8,7 @@
 #include "core/game/pot_panel.h"
 #include "core/game/record_file.h"
 #include "core/game/table_model.h"
+#include "core/game/table_windows.h"
 #include "core/lobby/lobby_ops.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
@@ -91,11 +92,6 @@ bool InLevelRange(int level) {
   return level >= 1 && level <= kMaxLevel;
 }
 
-void ShowAvatar(platform::Element& element, int index) {
-  if (index < 0 || index >= static_cast<int>(view::AvatarImageIds.size())) return;
-  view::LoadGifResource(view::AvatarImageIds[static_cast<std::size_t>(index)], "GIF", element);
-}
-
 void ClearTablePanel() {
   ZeroPotPanel();
   for (int i = 0; i < 4; ++i) {
@@ -171,16 +167,7 @@ void WaitForNextGame() {
   view::ClearSysmsg(1);
   view::AddSysmsg(1, "游戏将在15秒内开始");
   if (g_bSpectator) return;
-  net::ArmChannel(net::kReadyCountdownChannel);
-  g_iCountdown = 15;
-  auto& number = view::El("Number");
-  auto& clock = view::El("Time_Img");
-  number.caption = "15";
-  number.color = view::kGreen;
-  number.visible = true;
-  clock.visible = true;
-  view::BringToFront(clock);
-  view::BringToFront(number);
+  net::StartReadyCountdown(15, view::kGreen);
 }
 
 void ShowPlayersInScoreWindow() {

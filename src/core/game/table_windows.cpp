@@ -1,5 +1,6 @@
 #include "core/game/table_windows.h"
 
+#include "core/view/image_tables.h"
 #include "core/view/ui.h"
 
 namespace tlj::game {
@@ -19,6 +20,11 @@ void ShowOtherExit() {
 void RemovePicture(platform::Element& element) {
   element.picture.reset();
   element.image.reset();
+}
+
+void ShowAvatar(platform::Element& element, int index) {
+  if (index < 0 || index >= static_cast<int>(view::AvatarImageIds.size())) return;
+  view::LoadGifResource(view::AvatarImageIds[static_cast<std::size_t>(index)], "GIF", element);
 }
 
 void EmptyInWindows(int pos) {

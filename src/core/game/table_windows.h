@@ -13,6 +13,8 @@ void CentreOverMainForm(std::string_view window);
 void ShowOtherExit();
 // The element shows no picture any more.
 void RemovePicture(platform::Element& element);
+// Avatar picture `index` (0..19) in the element; any other index leaves it as it is.
+void ShowAvatar(platform::Element& element, int index);
 // Position pos's avatar and name in the ranking window Hero and the score window Score.
 void EmptyInWindows(int pos);
 

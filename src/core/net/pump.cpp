@@ -182,6 +182,19 @@ void DisarmAllChannels() {
   PumpTicks[kLinkWatchChannel] = 0;
 }
 
+void StartReadyCountdown(std::int16_t seconds, int colour) {
+  ArmChannel(kReadyCountdownChannel);
+  game::g_iCountdown = seconds;
+  auto& number = view::El("Number");
+  auto& clock = view::El("Time_Img");
+  number.caption = std::to_string(seconds);
+  number.color = colour;
+  number.visible = true;
+  clock.visible = true;
+  view::BringToFront(clock);
+  view::BringToFront(number);
+}
+
 bool SecondChannelDue(int k) {
   if (!PumpArmed[k] || !actions::g_bGameActive) return false;
   if (Now() - g_lastSecondStep[k] < kSecondMs) return false;

@@ -39,6 +39,9 @@ void ArmChannel(int k);
 void DisarmChannel(int k);
 // Disarms every channel, the link watch's counter back to 0.
 void DisarmAllChannels();
+// Starts the countdown to the next game on channel 7: `seconds` shown in `colour` beside the
+// clock; when it runs out the client reports ready.
+void StartReadyCountdown(std::int16_t seconds, int colour);
 // For the channels timed by the clock (6 and 7): armed, the user plays, and a second has
 // passed since the channel's last step, which is then taken to be now.
 bool SecondChannelDue(int k);
