@@ -75,21 +75,21 @@ void WriteGameRecord(int n) {
 }
 
 StoredSheet ReadGameRecord(int n) {
-  const settings::classIniFile ini = RecordFile();
-  const std::string section = Section(n);
+  // One read of the file: a hand-edited count may ask for thousands of lines.
+  const settings::IniSection section = RecordFile().GetIniSec(Section(n));
   StoredSheet sheet;
   for (int i = 0; i < 4; ++i) {
     const auto at = static_cast<std::size_t>(i);
-    sheet.names[at] = ini.GetIniKey(section, "name" + Index(i));
-    sheet.pictures[at] = ReadPicIndex(ini.GetIniKey(section, "PicIndex" + Index(i)));
+    sheet.names[at] = section.Get("name" + Index(i));
+    sheet.pictures[at] = ReadPicIndex(section.Get("PicIndex" + Index(i)));
   }
   for (int j = 0; j < kLists; ++j) {
     const std::string count_key = "count" + Index(j);
-    const std::optional<std::size_t> count = ReadCount(ini.GetIniKey(section, count_key));
+    const std::optional<std::size_t> count = ReadCount(section.Get(count_key));
     if (!count) break;
     std::vector<std::string>& lines = sheet.lists.emplace_back();
     for (std::size_t k = 0; k < *count; ++k) {
-      std::string line = ini.GetIniKey(section, count_key + Index(static_cast<int>(k)));
+      std::string line = section.Get(count_key + Index(static_cast<int>(k)));
       lines.push_back(line.empty() ? " " : std::move(line));
     }
   }

@@ -175,7 +175,6 @@ std::string Name(const std::string& utf8) {
   return std::string(Trim(OneLine(utf8)));
 }
 
-// At most kMaxValue bytes, never ending in half of a double-byte character.
 // Removes every section of the name; false when there was none.
 bool RemoveSections(IniText& text, const std::string& section_name) {
   bool changed = false;
@@ -187,6 +186,7 @@ bool RemoveSections(IniText& text, const std::string& section_name) {
   return changed;
 }
 
+// At most kMaxValue bytes, never ending in half of a double-byte character.
 std::string CutValue(std::string_view value) {
   std::string out;
   std::size_t i = 0;
@@ -201,20 +201,35 @@ std::string CutValue(std::string_view value) {
 
 }  // namespace
 
-std::string classIniFile::GetIniKey(const std::string& section, const std::string& key) const {
-  if (INIFileName.empty()) return "";
-  const auto bytes = ReadBytes(INIFileName);
-  if (!bytes) return "";
-  const IniText text = Split(*bytes);
-  const auto found = FindSection(text, Name(section));
-  if (!found) return "";
-  const auto line = FindKey(text, *found, Name(key));
-  if (!line) return "";
+std::string IniSection::Get(const std::string& key) const {
+  const std::string key_name = Name(key);
+  for (const std::string& text_line : lines_) {
+    const auto line = ParseKeyLine(text_line);
+    if (!line || !SameName(line->key, key_name)) continue;
+    // The value comes without its surrounding blanks; a cut may leave blanks at its end.
+    std::string value = CutValue(line->value);
+    std::erase(value, '\0');
+    return text::AnsiToUtf8(value);
+  }
+  return "";
+}
 
-  // The value comes without its surrounding blanks; a cut may leave blanks at its end.
-  std::string value = CutValue(ParseKeyLine(text.lines[*line])->value);
-  std::erase(value, '\0');
-  return text::AnsiToUtf8(value);
+IniSection classIniFile::GetIniSec(const std::string& section) const {
+  IniSection read;
+  if (INIFileName.empty()) return read;
+  const auto bytes = ReadBytes(INIFileName);
+  if (!bytes) return read;
+  IniText text = Split(*bytes);
+  const auto found = FindSection(text, Name(section));
+  if (!found) return read;
+  read.lines_.assign(
+      std::make_move_iterator(text.lines.begin() + static_cast<std::ptrdiff_t>(found->header) + 1),
+      std::make_move_iterator(text.lines.begin() + static_cast<std::ptrdiff_t>(found->end)));
+  return read;
+}
+
+std::string classIniFile::GetIniKey(const std::string& section, const std::string& key) const {
+  return GetIniSec(section).Get(key);
 }
 
 void classIniFile::WriteIniKey(const std::string& section, const std::string& key,

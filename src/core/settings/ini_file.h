@@ -10,11 +10,24 @@
 
 namespace tlj::settings {
 
+// A section read once, for many lookups by the rules of GetIniKey.
+class IniSection {
+ public:
+  // The key's value; "" for a key the section does not have.
+  std::string Get(const std::string& key) const;
+
+ private:
+  friend class classIniFile;
+  std::vector<std::string> lines_;  // the section's lines as the file holds them
+};
+
 class classIniFile {
  public:
   std::string INIFileName;
 
   std::string GetIniKey(const std::string& section, const std::string& key) const;
+  // The whole section, read from the file once; empty when there is none.
+  IniSection GetIniSec(const std::string& section) const;
   void WriteIniKey(const std::string& section, const std::string& key, const std::string& value);
   void DelIniKey(const std::string& section, const std::string& key);
   void DelIniSec(const std::string& section);
