@@ -8,6 +8,7 @@
 
 #include "core/net/pump.h"
 #include "core/net/rings.h"
+#include "core/table/pump_tick.h"
 #include "sim/client_harness.h"
 
 namespace {
@@ -39,7 +40,7 @@ void BM_ReceiveAndDispatch(benchmark::State& state) {
     const Frame& f = mix[next];
     next = (next + 1) % mix.size();
     tlj::net::Winsock1_DataArrival({f.begin(), f.end()});
-    while (tlj::net::RecvRing.Unread() != 0) tlj::net::TimerBong_Timer();
+    while (tlj::net::RecvRing.Unread() != 0) tlj::table::TimerBong_Timer();
   }
   state.SetItemsProcessed(state.iterations());
 }

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "core/lobby/startup.h"
 #include "core/platform/services.h"
 #include "core/platform/silent_sound_device.h"
+#include "core/table/startup.h"
 #include "headless/automation_channel.h"
 #include "headless/options.h"
 #include "headless/stderr_message_boxes.h"
@@ -71,13 +71,13 @@ int RunClient(const Options& options) {
   // The services above go away with this function; nothing may reach them afterwards.
   struct Release {
     ~Release() {
-      lobby::ShutDownWindows();
+      table::ShutDownWindows();
       platform::Sys() = {};
     }
   } release;
 
   try {
-    lobby::StartUp();
+    table::StartUp();
   } catch (const platform::ProcessExit& exit) {
     return exit.code;
   }

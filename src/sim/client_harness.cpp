@@ -1,8 +1,8 @@
 #include "sim/client_harness.h"
 
-#include "core/lobby/startup.h"
+#include "core/platform/services.h"
+#include "core/table/startup.h"
 #include "resources/embedded_store.h"
-#include "core/net/pump.h"
 
 namespace tlj::sim {
 
@@ -35,7 +35,7 @@ ClientHarness::ClientHarness() {
 }
 
 ClientHarness::~ClientHarness() {
-  lobby::ShutDownWindows();
+  table::ShutDownWindows();
   platform::Sys() = platform::Services{};
 }
 
@@ -50,7 +50,7 @@ void ClientHarness::Guard(const std::function<void()>& body) {
 
 void ClientHarness::Start(const std::string& command_line) {
   platform::Sys().command_line = command_line;
-  Guard([] { lobby::StartUp(); });
+  Guard([] { table::StartUp(); });
 }
 
 void ClientHarness::RunFor(platform::TimeMs ms) {

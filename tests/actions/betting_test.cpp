@@ -1,14 +1,15 @@
 #include "core/actions/betting.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include "actions/table_fixture.h"
-#include "core/actions/betting_state.h"
 #include "core/game/table_model.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
+#include "core/net/channels.h"
 #include "core/net/pump.h"
 #include "core/view/animations.h"
 #include "core/view/layout.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 namespace tlj::testing::turns {
 namespace {
@@ -28,7 +29,7 @@ class BettingTest : public TableFixture {
   void UsersTurn(Turn turn = {}) {
     turn.seat = 1;
     Send(TurnFrame(turn), kDealTime);
-    ASSERT_TRUE(actions::g_bMyTurn);
+    ASSERT_TRUE(model::g_bMyTurn);
   }
 
   void Keys(std::initializer_list<int> keys) {
@@ -54,7 +55,7 @@ TEST_F(BettingTest, DigitsComposeUntilTheAmountPassesTheMaximum) {
   UsersTurn({.max = 20000});
   Keys({5, 10});
   EXPECT_EQ(Display(), "500");
-  EXPECT_EQ(game::g_dInputCoin, 500);
+  EXPECT_EQ(model::g_dInputCoin, 500);
   const auto& frame = h.El("imgXuanZe");
   EXPECT_DOUBLE_EQ(h.El("lblShowInputCoin").left, frame.left + ((frame.width - 6) - 30) * 0.5);
   EXPECT_FALSE(ComplaintShown());
@@ -63,7 +64,7 @@ TEST_F(BettingTest, DigitsComposeUntilTheAmountPassesTheMaximum) {
   EXPECT_TRUE(ComplaintShown());
   EXPECT_EQ(Complaint(), "超过最大押注,请重新押注！");
   EXPECT_EQ(Display(), "");
-  EXPECT_EQ(game::g_dInputCoin, 0);
+  EXPECT_EQ(model::g_dInputCoin, 0);
 
   Click("ImgNum", 7);  // any key closes the complaint
   EXPECT_FALSE(ComplaintShown());
@@ -76,7 +77,7 @@ TEST_F(BettingTest, TheKeypadWorksOnlyWhileTheBetButtonShows) {
   UsersTurn();
   Keys({3, 14});
   EXPECT_EQ(Display(), "");
-  EXPECT_EQ(game::g_dInputCoin, 0);
+  EXPECT_EQ(model::g_dInputCoin, 0);
 }
 
 TEST_F(BettingTest, TheBoundKeysBetExactlyTheirBound) {
@@ -104,7 +105,7 @@ TEST_F(BettingTest, TheBoundKeysBetExactlyTheirBound) {
 
 TEST_F(BettingTest, ABetQueuesItsFrameAndClosesTheTurn) {
   UsersTurn({.min = 100, .max = 20000});
-  actions::g_iTimeoutCount = 1;
+  model::g_iTimeoutCount = 1;
   const int coins = view::CoinsOnTable;
   h.sound.ClearCalls();
   Keys({3, 10});
@@ -115,14 +116,14 @@ TEST_F(BettingTest, ABetQueuesItsFrameAndClosesTheTurn) {
   EXPECT_EQ(bets[0][net::kSeatAt], 1);
   EXPECT_EQ(bets[0][32], 0);
   EXPECT_EQ(h.El("lblYaZhu").caption, "300");
-  EXPECT_EQ(game::g_dMaxBet, 300);
+  EXPECT_EQ(model::g_dMaxBet, 300);
   EXPECT_EQ(Display(), "");
-  EXPECT_EQ(actions::g_iTimeoutCount, 0);
+  EXPECT_EQ(model::g_iTimeoutCount, 0);
   EXPECT_GT(view::CoinsOnTable, coins);
   EXPECT_EQ(Played().front(), "coin_move.wav");
   for (int k = 0; k <= 2; ++k) EXPECT_FALSE(h.El("Operation", k).visible) << k;
   for (int i = 0; i <= 14; ++i) EXPECT_FALSE(h.El("ImgNum", i).enabled) << i;
-  EXPECT_FALSE(actions::g_bTurnArmed || net::g_bCountdownOn);
+  EXPECT_FALSE(model::g_bTurnArmed || net::g_bCountdownOn);
   EXPECT_FALSE(h.El("Time_Img").visible || h.El("Number").visible);
 
   // Hidden and disabled, the buttons cannot answer twice.
@@ -183,7 +184,7 @@ TEST_F(BettingTest, TheHotPotKeyComposesThePotsGrowth) {
     h.El("lblChuShiGuoDi").caption = "400";
     Keys({14, 12});
     EXPECT_EQ(Display(), c.display);
-    EXPECT_EQ(actions::g_bHotPot, c.flagged);
+    EXPECT_EQ(model::g_bHotPot, c.flagged);
     EXPECT_EQ(ComplaintShown(), c.complaint != nullptr);
     if (c.complaint != nullptr) {
       EXPECT_EQ(Complaint(), c.complaint);
@@ -194,7 +195,7 @@ TEST_F(BettingTest, TheHotPotKeyComposesThePotsGrowth) {
     const auto bets = Sent(net::kTypeBet);
     ASSERT_EQ(bets.size(), before + 1);
     EXPECT_EQ(bets.back()[32], c.flagged ? 1 : 0);
-    EXPECT_FALSE(actions::g_bHotPot);
+    EXPECT_FALSE(model::g_bHotPot);
   }
 }
 
@@ -204,7 +205,7 @@ TEST_F(BettingTest, AnyKeyAfterTheHotPotKeyMakesAnOrdinaryBet) {
   h.El("lblChuShiGuoDi").caption = "400";
   Keys({12, 1});
   EXPECT_EQ(Display(), "6011");
-  EXPECT_FALSE(actions::g_bHotPot);
+  EXPECT_FALSE(model::g_bHotPot);
   PressBet();
   ASSERT_EQ(Sent(net::kTypeBet).size(), 1u);
   EXPECT_EQ(Sent(net::kTypeBet)[0][32], 0);
@@ -214,12 +215,12 @@ TEST_F(BettingTest, TheHotPotKeyDoesNothingOutsideItsPhase) {
   UsersTurn({.phase = 0});
   Keys({4, 12});
   EXPECT_EQ(Display(), "4");
-  EXPECT_FALSE(actions::g_bHotPot);
+  EXPECT_FALSE(model::g_bHotPot);
 }
 
 TEST_F(BettingTest, AGiveUpCarriesOnlyTypeAndSeat) {
   UsersTurn();
-  actions::g_iTimeoutCount = 1;
+  model::g_iTimeoutCount = 1;
   h.sound.ClearCalls();
   Keys({4});
   Click("Operation", 2);
@@ -232,17 +233,17 @@ TEST_F(BettingTest, AGiveUpCarriesOnlyTypeAndSeat) {
   EXPECT_THAT(std::vector<int>(bets[0].begin(), bets[0].begin() + 260),
               ElementsAreArray(std::vector<int>(expected.begin(), expected.begin() + 260)));
   EXPECT_THAT(Played(), ElementsAre("giveup.wav"));
-  EXPECT_EQ(actions::g_iTimeoutCount, 0);
+  EXPECT_EQ(model::g_iTimeoutCount, 0);
   EXPECT_EQ(Display(), "");
   EXPECT_FALSE(h.El("Operation", 2).visible || h.El("Operation", 2).enabled);
   EXPECT_EQ(h.El("Operation", 2).picture, 520);
-  EXPECT_FALSE(actions::g_bTurnArmed || net::g_bCountdownOn);
-  EXPECT_EQ(game::g_iCountdown, actions::g_iDefaultCountdown);
+  EXPECT_FALSE(model::g_bTurnArmed || net::g_bCountdownOn);
+  EXPECT_EQ(model::g_iCountdown, model::g_iDefaultCountdown);
 }
 
 TEST_F(BettingTest, WithoutAnActiveGameTheActionButtonsDoNothing) {
   UsersTurn();
-  actions::g_bGameActive = false;
+  model::g_bGameActive = false;
   Keys({5, 10});
   for (int k : {1, 2}) actions::Operation_Click(k);
   h.RunFor(200);
@@ -281,12 +282,12 @@ TEST_F(BettingTest, TheCountdownWarnsInTheLastSecondsAndGivesUpAtTheEnd) {
   const auto bets = Sent(net::kTypeBet);
   ASSERT_EQ(bets.size(), 1u);
   EXPECT_EQ(AmountBytes(bets[0]), std::vector<int>(8, 0));
-  EXPECT_FALSE(actions::g_bMyTurn || actions::g_bTurnArmed || net::g_bCountdownOn);
+  EXPECT_FALSE(model::g_bMyTurn || model::g_bTurnArmed || net::g_bCountdownOn);
   EXPECT_FALSE(h.El("Operation", 1).visible || h.El("Time_Img").visible);
   EXPECT_EQ(h.El("lblYaZhu").caption, "0");
-  EXPECT_EQ(game::g_iCountdown, actions::g_iDefaultCountdown);
-  EXPECT_EQ(actions::g_iTimeoutCount, 1);
-  EXPECT_FALSE(actions::g_bAway);
+  EXPECT_EQ(model::g_iCountdown, model::g_iDefaultCountdown);
+  EXPECT_EQ(model::g_iTimeoutCount, 1);
+  EXPECT_FALSE(model::g_bAway);
 }
 
 TEST_F(BettingTest, AnotherPlayersTurnRunsOutWithoutAnAnswer) {
@@ -294,31 +295,31 @@ TEST_F(BettingTest, AnotherPlayersTurnRunsOutWithoutAnAnswer) {
   h.RunFor(17000);
   EXPECT_TRUE(Sent(net::kTypeBet).empty());
   EXPECT_FALSE(net::g_bCountdownOn || h.El("Number").visible);
-  EXPECT_EQ(actions::g_iTimeoutCount, 0);
+  EXPECT_EQ(model::g_iTimeoutCount, 0);
 }
 
 TEST_F(BettingTest, RepeatedTimeOutsHideTheTable) {
-  ASSERT_EQ(actions::g_iTimeoutLimit, 2);
+  ASSERT_EQ(model::g_iTimeoutLimit, 2);
   UsersTurn();
   h.RunFor(17000);
-  EXPECT_EQ(actions::g_iTimeoutCount, 1);
-  EXPECT_FALSE(actions::g_bAway);
+  EXPECT_EQ(model::g_iTimeoutCount, 1);
+  EXPECT_FALSE(model::g_bAway);
 
   UsersTurn();
   h.RunFor(17000);
-  EXPECT_EQ(actions::g_iTimeoutCount, 2);
-  EXPECT_TRUE(actions::g_bAway && game::g_bHidden);
+  EXPECT_EQ(model::g_iTimeoutCount, 2);
+  EXPECT_TRUE(model::g_bAway && model::g_bHidden);
   EXPECT_TRUE(h.tree.Win("MainForm").minimized);
   EXPECT_EQ(h.lobby.Received(sim::kLobbyTitle).back().wparam, platform::kScMinimize);
   // The hide ran before the give-up's last step: the countdown went back to the hidden default.
-  EXPECT_EQ(game::g_iCountdown, 0);
+  EXPECT_EQ(model::g_iCountdown, 0);
   EXPECT_EQ(Sent(net::kTypeBet).size(), 2u);
 
   // Away, the short turns still answer but are not counted.
   Send(TurnFrame({.seat = 1}), 3000);
-  EXPECT_EQ(game::g_iTurnSeconds, 1);
+  EXPECT_EQ(model::g_iTurnSeconds, 1);
   EXPECT_EQ(Sent(net::kTypeBet).size(), 3u);
-  EXPECT_EQ(actions::g_iTimeoutCount, 2);
+  EXPECT_EQ(model::g_iTimeoutCount, 2);
 }
 
 TEST_F(BettingTest, HoverLoadsEachPictureOncePerEntry) {
@@ -329,7 +330,7 @@ TEST_F(BettingTest, HoverLoadsEachPictureOncePerEntry) {
   EXPECT_EQ(h.El("ImgNum", 3).picture, 1);
   Move("Pic1");
   EXPECT_EQ(h.El("ImgNum", 3).picture, 223);
-  EXPECT_FALSE(actions::g_bNumHover[3]);
+  EXPECT_FALSE(model::g_bNumHover[3]);
 
   UsersTurn();
   Move("Operation", 1);

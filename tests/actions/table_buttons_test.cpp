@@ -1,15 +1,15 @@
 #include "core/actions/table_buttons.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include "actions/table_fixture.h"
-#include "core/actions/betting_state.h"
-#include "core/actions/button_state.h"
 #include "core/game/table_model.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
+#include "core/net/channels.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/platform/lobby_link.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 namespace tlj::testing::turns {
 namespace {
@@ -18,7 +18,7 @@ class TableButtonsTest : public TableFixture {
  protected:
   void SetUp() override {
     TableFixture::SetUp();
-    game::g_bBtnLocked[2] = false;  // as the user's own arrival leaves it
+    model::g_bBtnLocked[2] = false;  // as the user's own arrival leaves it
   }
   // As an event of the loop, so that an end of the process is caught where the loop runs.
   void PressReady() {
@@ -37,9 +37,9 @@ TEST_F(TableButtonsTest, ReadySendsOneFrameHoweverOftenItIsPressed) {
   ASSERT_EQ(ready.size(), 1u);
   EXPECT_EQ(ready[0][net::kSeatAt], 1);
   EXPECT_EQ(ready[0][net::kStatusAt], 1);
-  EXPECT_TRUE(game::g_bBtnLocked[2]);
-  EXPECT_TRUE(game::g_bGameStarted);
-  EXPECT_FALSE(actions::g_bFirstStart);
+  EXPECT_TRUE(model::g_bBtnLocked[2]);
+  EXPECT_TRUE(model::g_bGameStarted);
+  EXPECT_FALSE(model::g_bFirstStart);
   EXPECT_EQ(h.El("AnNiu", 2).picture, 156);  // "continue"
   EXPECT_TRUE(h.El("OK", 0).visible);
   EXPECT_FALSE(net::PumpArmed[net::kReadyCountdownChannel]);
@@ -48,27 +48,27 @@ TEST_F(TableButtonsTest, ReadySendsOneFrameHoweverOftenItIsPressed) {
 }
 
 TEST_F(TableButtonsTest, ALockedButtonOnlyForgetsTheFirstStart) {
-  game::g_bBtnLocked[2] = true;
+  model::g_bBtnLocked[2] = true;
   PressReady();
-  EXPECT_FALSE(actions::g_bFirstStart);
+  EXPECT_FALSE(model::g_bFirstStart);
   EXPECT_FALSE(h.El("OK", 0).visible);
   EXPECT_TRUE(Sent(net::kTypeEndOfHand).empty());
 }
 
 TEST_F(TableButtonsTest, DuringAHandReadySendsNothing) {
-  game::g_bGameStarted = true;
+  model::g_bGameStarted = true;
   net::HandInProgress = true;
   PressReady();
   EXPECT_TRUE(Sent(net::kTypeEndOfHand).empty());
-  EXPECT_TRUE(game::g_bBtnLocked[2]);
+  EXPECT_TRUE(model::g_bBtnLocked[2]);
 }
 
 TEST_F(TableButtonsTest, ReadyAfterACancelledNoticeGoesBackToTheLobby) {
-  actions::g_bReturnToLobby = true;
+  model::g_bReturnToLobby = true;
   h.tree.Win("frmOtherExit").visible = true;
   PressReady();
   EXPECT_FALSE(h.Ended());
-  EXPECT_FALSE(actions::g_bReturnToLobby);
+  EXPECT_FALSE(model::g_bReturnToLobby);
   EXPECT_FALSE(h.tree.Win("frmOtherExit").visible);
   EXPECT_FALSE(h.ServerConnected());
   EXPECT_FALSE(net::PumpRunning());
@@ -87,7 +87,7 @@ TEST_F(TableButtonsTest, ReadyAfterACancelledNoticeGoesBackToTheLobby) {
 }
 
 TEST_F(TableButtonsTest, WithoutALobbyWindowGoingBackEndsTheProcess) {
-  actions::g_bReturnToLobby = true;
+  model::g_bReturnToLobby = true;
   h.lobby.CloseWindow(sim::kLobbyTitle);
   PressReady();
   EXPECT_TRUE(h.Ended());
@@ -97,8 +97,8 @@ TEST_F(TableButtonsTest, HidingTheTableMakesTurnsShort) {
   for (const char* w : {"Information", "Talk", "huifu", "VosSet", "frmExit", "Hero", "Score"})
     h.tree.Win(w).visible = true;
   actions::HideTable();
-  EXPECT_TRUE(actions::g_bAway && actions::g_bHiddenTurns && game::g_bHidden);
-  EXPECT_EQ(actions::g_iDefaultCountdown, 0);
+  EXPECT_TRUE(model::g_bAway && model::g_bHiddenTurns && model::g_bHidden);
+  EXPECT_EQ(model::g_iDefaultCountdown, 0);
   for (const char* w : {"Information", "Talk", "huifu", "VosSet", "frmExit", "Hero", "Score"})
     EXPECT_FALSE(h.tree.Win(w).visible) << w;
   EXPECT_TRUE(h.tree.Win("MainForm").minimized);

@@ -11,6 +11,7 @@
 
 #include "core/game/cards.h"
 #include "core/game/table_model.h"
+#include "core/model/table_state.h"
 #include "core/net/frame.h"
 #include "sim/client_harness.h"
 
@@ -93,7 +94,7 @@ class TableFixture : public ::testing::Test {
   static void SeatPlayers() {
     const char* names[] = {"abc", "bob", "cat", "dan"};
     for (std::size_t pos = 0; pos < 4; ++pos)
-      game::custom[pos] = {names[pos], static_cast<std::uint8_t>(1u << pos)};
+      model::custom[pos] = {names[pos], static_cast<std::uint8_t>(1u << pos)};
   }
 
   // Lets the client handle a frame (and whatever the handler waits for).

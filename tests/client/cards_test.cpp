@@ -1,12 +1,12 @@
 #include "core/game/cards.h"
-
-#include <gtest/gtest.h>
-
 #include "core/game/table_model.h"
+#include "core/model/table_state.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
 #include "core/view/sound.h"
 #include "sim/client_harness.h"
+
+#include <gtest/gtest.h>
 
 namespace tlj::sim {
 namespace {
@@ -62,9 +62,9 @@ TEST_F(ShowCardTest, UnknownCodeIsReportedAndShowsTheLobby) {
 
 TEST_F(ShowCardTest, DealingSlidesToTheSeatAndShowsFaceOrBack) {
   view::ResetTableView();
-  game::g_iNextCard = 0;
+  model::g_iNextCard = 0;
   game::DealCard(2, 0, 45);
-  game::g_iNextCard = 1;
+  model::g_iNextCard = 1;
   game::DealCard(2, 1, 45);
   const auto& anchor = view::CardAnchor[2];
   EXPECT_EQ(h.El("imgDiPai", 0).left, anchor.x);

@@ -3,8 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/actions/button_state.h"
 #include "core/game/table_model.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
 #include "core/net/frame.h"
 #include "core/net/link_state.h"
 #include "sim/client_harness.h"
@@ -66,13 +67,13 @@ TEST_F(LeaveDialogsTest, NoticeOkGoesIdleAtOnce) {
 
 TEST_F(LeaveDialogsTest, NoticeCancelWaitsForTheReadyButton) {
   h.tree.Win("frmOtherExit").visible = true;
-  game::g_bBtnLocked[2] = false;
+  model::g_bBtnLocked[2] = false;
   Click("frmOtherExit", "imgCancel");
-  EXPECT_TRUE(actions::g_bReturnToLobby);
+  EXPECT_TRUE(model::g_bReturnToLobby);
   EXPECT_FALSE(h.tree.Win("frmOtherExit").visible);
   EXPECT_TRUE(h.ServerConnected());  // the table stays as it is until the ready button
   Click("MainForm", "AnNiu", 2);
-  EXPECT_FALSE(actions::g_bReturnToLobby);
+  EXPECT_FALSE(model::g_bReturnToLobby);
   EXPECT_TRUE(Idle());
 }
 

@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "core/game/table_model.h"
+#include "core/model/table_state.h"
+#include "core/net/client_frames.h"
 #include "core/net/frame.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
@@ -66,7 +68,7 @@ TEST_F(LobbyMessagesTest, LeaveRequestDuringAHandIsRefused) {
 
 TEST_F(LobbyMessagesTest, LeaveRequestAfterTheHandLeavesAndGoesIdle) {
   LogIn();
-  game::custom[0].seat = 2;
+  model::custom[0].seat = 2;
   std::ofstream(h.app_dir.path() / "info.xh") << "[juNum:1]\n";
   const std::size_t sent = h.FramesFromClient().size();
   EXPECT_THAT(Answer(771), ElementsAre(1024));
@@ -110,7 +112,7 @@ TEST_F(LobbyMessagesTest, ReEntryConnectsAndLogsInAgain) {
   const auto frames = h.FramesFromClient();
   ASSERT_EQ(frames.size(), 1u);
   EXPECT_EQ(frames[0], net::LoginFrame);
-  EXPECT_FALSE(game::g_bBtnLocked[2]);
+  EXPECT_FALSE(model::g_bBtnLocked[2]);
   EXPECT_FALSE(h.El("Time_Img").visible);
 }
 

@@ -1,10 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/actions/betting_state.h"
-#include "core/actions/button_state.h"
 #include "core/game/login_reply.h"
 #include "core/game/table_model.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "sim/client_harness.h"
@@ -43,13 +43,13 @@ TEST_F(LoginReplyTest, AcceptedPutsTheClientAtTheTable) {
   EXPECT_EQ(h.SysmsgLines(1)[0].rfind("欢迎进入", 0), 0u);
   EXPECT_THAT(h.LobbyMessages(), ElementsAre(771));
   EXPECT_FALSE(net::LoginPending);
-  EXPECT_TRUE(game::g_bTimeLimit);
-  EXPECT_TRUE(actions::g_bGameActive);
-  EXPECT_EQ(actions::g_iTimeoutLimit, 2);
-  EXPECT_EQ(actions::g_iDefaultCountdown, 20);
+  EXPECT_TRUE(model::g_bTimeLimit);
+  EXPECT_TRUE(model::g_bGameActive);
+  EXPECT_EQ(model::g_iTimeoutLimit, 2);
+  EXPECT_EQ(model::g_iDefaultCountdown, 20);
   EXPECT_TRUE(net::KeepAliveEnabled());
-  EXPECT_EQ(game::AdPage, page);
-  EXPECT_EQ(game::AdPanelPage, page + ".gamead");
+  EXPECT_EQ(model::AdPage, page);
+  EXPECT_EQ(model::AdPanelPage, page + ".gamead");
   EXPECT_EQ(h.El("WebBrowser1").url, page);
   EXPECT_TRUE(h.El("WebBrowser1").visible);
 }
@@ -59,10 +59,10 @@ TEST_F(LoginReplyTest, NoAdvertisementLeavesThePanelAlone) {
   reply[11] = 0;
   reply[17] = 'x';  // after the terminating zero: not part of the name
   Reply(reply);
-  EXPECT_TRUE(game::AdPage.empty());
-  EXPECT_TRUE(game::AdPanelPage.empty());
+  EXPECT_TRUE(model::AdPage.empty());
+  EXPECT_TRUE(model::AdPanelPage.empty());
   EXPECT_TRUE(h.El("WebBrowser1").url.empty());
-  EXPECT_EQ(actions::g_iDefaultCountdown, 0);
+  EXPECT_EQ(model::g_iDefaultCountdown, 0);
 }
 
 TEST_F(LoginReplyTest, FullLengthAdvertisementName) {
@@ -70,7 +70,7 @@ TEST_F(LoginReplyTest, FullLengthAdvertisementName) {
   std::fill(reply.begin() + 16, reply.begin() + 116, 'a');
   reply[116] = 'b';
   Reply(reply);
-  EXPECT_EQ(game::AdPage, std::string(100, 'a'));
+  EXPECT_EQ(model::AdPage, std::string(100, 'a'));
 }
 
 struct RefusalCase {
@@ -101,11 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{255, "验证错误，请重新在大厅就座后进入游戏！"}));
 
 TEST_F(LoginReplyTest, HiddenTurnsShortenTheDefaultCountdown) {
-  actions::g_bHiddenTurns = true;
+  model::g_bHiddenTurns = true;
   auto reply = MakeFrame(18, 0, 1);
   reply[11] = 15;
   Reply(reply);
-  EXPECT_EQ(actions::g_iDefaultCountdown, 2);
+  EXPECT_EQ(model::g_iDefaultCountdown, 2);
 }
 
 }  // namespace

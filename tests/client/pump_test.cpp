@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "core/game/table_model.h"
-#include "core/lobby/lobby_ops.h"
+#include "core/model/lobby_window.h"
+#include "core/model/table_state.h"
+#include "core/net/channels.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/net/rings.h"
@@ -148,7 +150,7 @@ TEST_F(PumpTest, CountersNeverPassTheirPeriod) {
 
 TEST_F(PumpTest, KeepAliveEveryFiveSecondsAfterLogin) {
   net::ServerToken = {0x12, 0x34};
-  game::custom[0].seat = 4;
+  model::custom[0].seat = 4;
   auto reply = MakeFrame(18, 0, 1);
   reply[net::kTokenAt] = 0x12;
   reply[net::kTokenAt + 1] = 0x34;

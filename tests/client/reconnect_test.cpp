@@ -1,14 +1,13 @@
-#include "core/net/reconnect.h"
+#include "core/game/table_model.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
+#include "core/net/link_state.h"
+#include "core/net/pump.h"
+#include "core/table/reconnection.h"
+#include "sim/client_harness.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include "core/actions/betting_state.h"
-#include "core/game/table_model.h"
-#include "core/net/link_state.h"
-#include "core/net/pump.h"
-#include "core/net/reconnect_state.h"
-#include "sim/client_harness.h"
 
 namespace tlj::sim {
 namespace {
@@ -26,7 +25,7 @@ class ReconnectTest : public ::testing::Test {
     h.ServerSend(last);
     h.RunFor(200);
     net::HandInProgress = true;
-    game::HandId = 0x01020304;
+    model::HandId = 0x01020304;
   }
 
   ClientHarness h;
@@ -36,7 +35,7 @@ TEST_F(ReconnectTest, AttemptsEveryThreeSecondsAndResumes) {
   h.StopListening();
   h.ServerClose();
   h.RunFor(200);
-  EXPECT_FALSE(actions::g_bGameActive);
+  EXPECT_FALSE(model::g_bGameActive);
   EXPECT_TRUE(net::KeepAliveEnabled());
   EXPECT_FALSE(h.tree.Win("MainForm").minimized);
   h.RunFor(6'000);  // two attempts fail
@@ -57,11 +56,11 @@ TEST_F(ReconnectTest, AttemptsEveryThreeSecondsAndResumes) {
   EXPECT_EQ(request[271], 0x01);
   h.ServerSend(MakeFrame(29, 0, 1));
   h.RunFor(300);
-  EXPECT_TRUE(actions::g_bGameActive);
+  EXPECT_TRUE(model::g_bGameActive);
   EXPECT_TRUE(net::Reconnected);
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("正在重连服务器，请等待...！"));
   h.RunFor(3'000);
-  EXPECT_FALSE(net::ReconnectWindowLoaded());
+  EXPECT_FALSE(table::ReconnectWindowLoaded());
 }
 
 TEST_F(ReconnectTest, GivesUpAfterTwentyOneAttempts) {
@@ -89,11 +88,11 @@ TEST_F(ReconnectTest, RefusedReconnectEndsTheProcess) {
 }
 
 TEST_F(ReconnectTest, LossWhileNotPlayingStartsNoReconnection) {
-  actions::g_bGameActive = false;
+  model::g_bGameActive = false;
   h.StopListening();
   h.ServerClose();
   h.RunFor(10'000);
-  EXPECT_FALSE(net::ReconnectWindowLoaded());
+  EXPECT_FALSE(table::ReconnectWindowLoaded());
   EXPECT_EQ(net::ReconnectAttempts, 0);
 }
 

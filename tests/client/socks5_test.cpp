@@ -1,12 +1,12 @@
 #include "core/net/socks5.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
+#include "core/net/client_frames.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/net/rings.h"
 #include "sim/client_harness.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 namespace tlj::sim {
 namespace {

@@ -3,8 +3,9 @@
 
 #include <fstream>
 
-#include "core/actions/betting_state.h"
-#include "core/lobby/lobby_ops.h"
+#include "core/model/lobby_window.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
 #include "core/net/pump.h"
 #include "core/settings/ini_file.h"
 #include "sim/client_harness.h"
@@ -25,7 +26,7 @@ TEST_F(StartUpTest, DirectLineConnectsAndLogsIn) {
   ASSERT_FALSE(h.Ended());
   EXPECT_EQ(h.socket.RemoteHost(), kServerHost);
   EXPECT_EQ(h.socket.RemotePort(), kServerPort);
-  EXPECT_EQ(lobby::LobbyWindowTitle, kLobbyTitle);
+  EXPECT_EQ(model::LobbyWindowTitle, kLobbyTitle);
   EXPECT_EQ(h.tree.Win("MainForm").caption, "铜炉局");
   EXPECT_TRUE(h.tree.Win("MainForm").visible);
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("正在连接服务器..."));
@@ -44,10 +45,10 @@ TEST_F(StartUpTest, OwnTitlesNameTheLobbyAndTheTable) {
   h.lobby.OpenWindow("我的大厅");
   h.Start("a$p$1.2.3.4$5000$room$0$$$$$1$我的大厅$第3桌$");
   ASSERT_FALSE(h.Ended());
-  EXPECT_EQ(lobby::LobbyWindowTitle, "我的大厅");
+  EXPECT_EQ(model::LobbyWindowTitle, "我的大厅");
   EXPECT_EQ(h.tree.Win("MainForm").caption, "第3桌");
   EXPECT_EQ(h.lobby.ClientTitle(), "第3桌");
-  EXPECT_EQ(actions::g_iDefaultCountdown, 1);
+  EXPECT_EQ(model::g_iDefaultCountdown, 1);
 }
 
 TEST_F(StartUpTest, UnknownProxyTypeNeverConnects) {

@@ -1,18 +1,18 @@
 #include "core/game/end_commands.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include "core/actions/button_state.h"
 #include "core/game/login_reply.h"
-#include "core/game/shuffle_state.h"
 #include "core/game/table_model.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
+#include "core/net/channels.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/net/rings.h"
 #include "core/view/animations.h"
 #include "core/view/shuffle_caption.h"
 #include "table_fixture.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 namespace tlj::testing {
 namespace {
@@ -33,35 +33,35 @@ class EndOfHandTest : public TableTest {
   void SetUp() override {
     TableTest::SetUp();
     SeatEveryone();
-    game::AdPanelPage = "http://ads.example/p.gamead";
+    model::AdPanelPage = "http://ads.example/p.gamead";
   }
 };
 
 // Status 0.
 
 TEST_F(EndOfHandTest, NormalEndWithoutAHandChangesNothing) {
-  game::g_bTimeLimit = false;
+  model::g_bTimeLimit = false;
   Send(EndOfHand(0, 0, 1, 1));
-  EXPECT_FALSE(game::g_bShuffleNext);
-  EXPECT_FALSE(game::g_bShufflePending);
-  EXPECT_FALSE(game::g_bShuffleShown);
+  EXPECT_FALSE(model::g_bShuffleNext);
+  EXPECT_FALSE(model::g_bShufflePending);
+  EXPECT_FALSE(model::g_bShuffleShown);
   EXPECT_FALSE(h.El("ImgShuffle").visible);
 }
 
 TEST_F(EndOfHandTest, SpectatorOnlyEndsTheHand) {
-  game::g_bSpectator = true;
+  model::g_bSpectator = true;
   Send(EndOfHand(0, 0, 1, 1));
-  EXPECT_FALSE(game::g_bTimeLimit);
-  EXPECT_FALSE(game::g_bShuffleNext);
-  EXPECT_FALSE(game::g_bShufflePending);
+  EXPECT_FALSE(model::g_bTimeLimit);
+  EXPECT_FALSE(model::g_bShuffleNext);
+  EXPECT_FALSE(model::g_bShufflePending);
 }
 
 TEST_F(EndOfHandTest, ShuffleAnnouncedButNotShownYet) {
   Send(EndOfHand(0, 0, 1, 0));
-  EXPECT_FALSE(game::g_bTimeLimit);
-  EXPECT_TRUE(game::g_bShuffleNext);
-  EXPECT_TRUE(game::g_bShufflePending);
-  EXPECT_FALSE(game::g_bShuffleShown);
+  EXPECT_FALSE(model::g_bTimeLimit);
+  EXPECT_TRUE(model::g_bShuffleNext);
+  EXPECT_TRUE(model::g_bShufflePending);
+  EXPECT_FALSE(model::g_bShuffleShown);
   EXPECT_FALSE(h.El("ImgShuffle").visible);
   EXPECT_FALSE(h.El("LblShuffle").visible);
   EXPECT_FALSE(view::ShuffleCaptionRunning());
@@ -84,9 +84,9 @@ TEST_F(EndOfHandTest, ShuffleAnnouncedButNotShownYet) {
 
 TEST_F(EndOfHandTest, ShuffleNoticeShownAtOnce) {
   Send(EndOfHand(0, 0, 0, 1));
-  EXPECT_FALSE(game::g_bShuffleNext);
-  EXPECT_TRUE(game::g_bShufflePending);
-  EXPECT_TRUE(game::g_bShuffleShown);
+  EXPECT_FALSE(model::g_bShuffleNext);
+  EXPECT_TRUE(model::g_bShufflePending);
+  EXPECT_TRUE(model::g_bShuffleShown);
   EXPECT_TRUE(h.El("ImgShuffle").visible);
   EXPECT_TRUE(h.El("LblShuffle").visible);
   EXPECT_EQ(h.El("LblShuffle").caption, "正在随机换座中..");
@@ -101,37 +101,37 @@ TEST_F(EndOfHandTest, StatusOneDoesNothing) {
   h.El("WebBrowser2").visible = true;
   const auto sysmsg = h.SysmsgLines(0);
   Send(EndOfHand(1, 0xF, 0xF, 1));
-  EXPECT_TRUE(game::g_bTimeLimit);
+  EXPECT_TRUE(model::g_bTimeLimit);
   EXPECT_TRUE(h.El("WebBrowser2").visible);
-  EXPECT_FALSE(game::g_bShufflePending);
+  EXPECT_FALSE(model::g_bShufflePending);
   EXPECT_EQ(h.SysmsgLines(0), sysmsg);
-  EXPECT_EQ(game::custom[1].name, "p1");
+  EXPECT_EQ(model::custom[1].name, "p1");
 }
 
 TEST_F(EndOfHandTest, StatusTwoHidesThePanel) {
   h.El("WebBrowser2").visible = true;
   Send(EndOfHand(2));
   EXPECT_FALSE(h.El("WebBrowser2").visible);
-  EXPECT_TRUE(game::g_bTimeLimit);
+  EXPECT_TRUE(model::g_bTimeLimit);
 }
 
 // Status 3 and above: coins too low.
 
 TEST_F(EndOfHandTest, AnotherPlayerWithoutCoins) {
-  game::g_bShufflePending = true;
+  model::g_bShufflePending = true;
   h.El("ImgShuffle").visible = true;
   net::HandInProgress = true;
-  game::g_bGameStarted = true;
+  model::g_bGameStarted = true;
   Send(EndOfHand(3, 4));
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("玩家nick2金币不够，退出游戏！"));
-  EXPECT_FALSE(game::g_bGameStarted);
+  EXPECT_FALSE(model::g_bGameStarted);
   EXPECT_FALSE(net::HandInProgress);
-  EXPECT_FALSE(game::g_bShufflePending);
+  EXPECT_FALSE(model::g_bShufflePending);
   EXPECT_FALSE(h.El("ImgShuffle").visible);
   // The user stays at the table; the player's seat waits for the server's departure.
   EXPECT_TRUE(h.ServerConnected());
   EXPECT_FALSE(h.tree.Win("frmOtherExit").visible);
-  EXPECT_EQ(game::custom[2].name, "p2");
+  EXPECT_EQ(model::custom[2].name, "p2");
   EXPECT_FALSE(h.Ended());
 }
 
@@ -154,10 +154,10 @@ class UserWithoutCoinsTest : public EndOfHandTest,
                              public ::testing::WithParamInterface<LoseTableCase> {};
 
 TEST_P(UserWithoutCoinsTest, LosesTheTable) {
-  game::juNum = 3;
+  model::juNum = 3;
   net::HandInProgress = true;
-  actions::g_bReturnToLobby = false;
-  game::g_bBtnLocked[2] = true;
+  model::g_bReturnToLobby = false;
+  model::g_bBtnLocked[2] = true;
   Send(EndOfHand(3, 1, GetParam().change_room_seats), 3000);
   ASSERT_FALSE(h.Ended());
   EXPECT_EQ(h.tree.El("frmOtherExit", "Label1").caption, GetParam().text);
@@ -166,18 +166,18 @@ TEST_P(UserWithoutCoinsTest, LosesTheTable) {
   // The link was closed before leaving: no leave frame reached the server.
   EXPECT_FALSE(h.ServerConnected());
   EXPECT_EQ(FramesOfType(net::kTypeEndOfHand), 0u);
-  EXPECT_EQ(game::juNum, 0);
-  EXPECT_EQ(game::g_iPlayerCount, 0);
+  EXPECT_EQ(model::juNum, 0);
+  EXPECT_EQ(model::g_iPlayerCount, 0);
   EXPECT_EQ(net::RecvRing.Unread(), 0u);
-  EXPECT_TRUE(actions::g_bReturnToLobby);
-  EXPECT_FALSE(game::g_bBtnLocked[2]);
+  EXPECT_TRUE(model::g_bReturnToLobby);
+  EXPECT_FALSE(model::g_bBtnLocked[2]);
   EXPECT_FALSE(net::HandInProgress);
   EXPECT_FALSE(net::KeepAliveEnabled());
   EXPECT_FALSE(net::PumpArmed[net::kLinkWatchChannel]);
   EXPECT_FALSE(net::PumpArmed[net::kReadyCountdownChannel]);
   EXPECT_THAT(h.SysmsgLines(0), IsEmpty());
   for (int p = 1; p <= 3; ++p) {
-    EXPECT_TRUE(game::custom[p].name.empty()) << p;
+    EXPECT_TRUE(model::custom[p].name.empty()) << p;
     EXPECT_TRUE(h.El("Nid", p).caption.empty()) << p;
     EXPECT_FALSE(h.El("Tou", p).picture.has_value()) << p;
     EXPECT_FALSE(h.tree.El("Hero", "Tou", p).picture.has_value()) << p;
@@ -193,7 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(EndOfHandTest, SpectatorsWatchEndsWhenAPlayerRunsOutOfCoins) {
-  game::g_bSpectator = true;
+  model::g_bSpectator = true;
   Send(EndOfHand(3, 2));
   ASSERT_TRUE(h.Ended());
   ASSERT_EQ(h.boxes.shown.size(), 1u);
@@ -216,7 +216,7 @@ TEST_F(EndOfHandTest, GameOverClearsTheTable) {
   EXPECT_EQ(view::CoinsOnTable, 0);
   EXPECT_EQ(h.tree.Find("MainForm", "imgCoin", 1), nullptr);
   EXPECT_THAT(h.tree.El("Score", "State", 6).lines, IsEmpty());
-  EXPECT_EQ(game::g_iPlayerCount, 0);
+  EXPECT_EQ(model::g_iPlayerCount, 0);
   // The score sheet ran: the ready countdown is on.
   EXPECT_TRUE(net::PumpArmed[net::kReadyCountdownChannel]);
   EXPECT_TRUE(h.El("Time_Img").visible);

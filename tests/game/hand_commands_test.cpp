@@ -1,15 +1,16 @@
 #include "core/game/hand_commands.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include "actions/table_fixture.h"
-#include "core/actions/button_state.h"
 #include "core/game/table_model.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
+#include "core/net/channels.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/view/animations.h"
 #include "core/view/layout.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 namespace tlj::testing::turns {
 namespace {
@@ -35,7 +36,7 @@ TEST_F(HandCommandsTest, NewHandTakesTheAnteIntoAFreshPot) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.ante);
-    game::g_dNetWin = {};
+    model::g_dNetWin = {};
     h.El("lblCaiChi").caption = "77";
     h.El("lblChuShiGuoDi").caption = "66";
     h.El("lblYuLiuGuoDi").caption = "55";
@@ -44,7 +45,7 @@ TEST_F(HandCommandsTest, NewHandTakesTheAnteIntoAFreshPot) {
     EXPECT_EQ(h.El("lblCaiChi").caption, c.pot);
     EXPECT_EQ(h.El("lblChuShiGuoDi").caption, c.initial);
     EXPECT_EQ(h.El("lblYuLiuGuoDi").caption, c.reserved);
-    EXPECT_THAT(game::g_dNetWin, ElementsAre(c.net_win, c.net_win, c.net_win, c.net_win));
+    EXPECT_THAT(model::g_dNetWin, ElementsAre(c.net_win, c.net_win, c.net_win, c.net_win));
     if (c.coin_sounds == 0) {
       EXPECT_EQ(TimesPlayed("coin_move.wav"), 0);
     } else {
@@ -57,8 +58,8 @@ TEST_F(HandCommandsTest, NewHandTakesTheAnteIntoAFreshPot) {
 }
 
 TEST_F(HandCommandsTest, NewHandLocksReadyAndLaysThePile) {
-  game::custom[0].seat = 4;  // the user at seat 2: seat 0's coins belong to position 2
-  game::g_iNextCard = 7;
+  model::custom[0].seat = 4;  // the user at seat 2: seat 0's coins belong to position 2
+  model::g_iNextCard = 7;
   net::EnableKeepAlive(true);
   h.tree.Win("frmExit").visible = true;
   net::ArmChannel(net::kReadyCountdownChannel);
@@ -68,9 +69,9 @@ TEST_F(HandCommandsTest, NewHandLocksReadyAndLaysThePile) {
   Send(hand);
 
   EXPECT_TRUE(net::HandInProgress);
-  EXPECT_TRUE(game::g_bBtnLocked[2]);
-  EXPECT_TRUE(game::g_bTimeLimit && game::g_bHandPlayed);
-  EXPECT_EQ(game::HandId, 0x1234u);
+  EXPECT_TRUE(model::g_bBtnLocked[2]);
+  EXPECT_TRUE(model::g_bTimeLimit && model::g_bHandPlayed);
+  EXPECT_EQ(model::HandId, 0x1234u);
   EXPECT_FALSE(net::KeepAliveEnabled());
   EXPECT_FALSE(net::PumpArmed[net::kReadyCountdownChannel]);
   EXPECT_FALSE(h.tree.Win("frmExit").visible);
@@ -79,7 +80,7 @@ TEST_F(HandCommandsTest, NewHandLocksReadyAndLaysThePile) {
   EXPECT_EQ(h.El("Cash", 0).caption, "1002金币");
   EXPECT_EQ(h.El("ImgNum", 12).picture, 202);
 
-  EXPECT_EQ(game::g_iNextCard, 0);
+  EXPECT_EQ(model::g_iNextCard, 0);
   for (int i = 0; i < 12; ++i) {
     const auto& card = h.El("imgDiPai", i);
     EXPECT_TRUE(card.visible && card.enabled) << i;
@@ -95,7 +96,7 @@ TEST_F(HandCommandsTest, NewHandLocksReadyAndLaysThePile) {
 
 TEST_F(HandCommandsTest, AGiveUpShowsABubbleThatHidesTwentyTicksLater) {
   Send(NewHandFrame(10));
-  game::g_iNextCard = 2;
+  model::g_iNextCard = 2;
   h.sound.ClearCalls();
   const int coins = view::CoinsOnTable;
   Send(BetFrame(4, 0, 321), 150);
@@ -106,7 +107,7 @@ TEST_F(HandCommandsTest, AGiveUpShowsABubbleThatHidesTwentyTicksLater) {
   EXPECT_EQ(view::CoinsOnTable, coins);
   EXPECT_EQ(h.El("lblCaiChi").caption, "321");
   EXPECT_EQ(h.El("lblYaZhu").caption, "0");
-  EXPECT_EQ(game::g_iNextCard, 3);
+  EXPECT_EQ(model::g_iNextCard, 3);
   h.RunFor(800);
   EXPECT_TRUE(h.El("Speak", 2).visible);
   h.RunFor(300);
@@ -115,7 +116,7 @@ TEST_F(HandCommandsTest, AGiveUpShowsABubbleThatHidesTwentyTicksLater) {
 
 TEST_F(HandCommandsTest, TheUsersOwnGiveUpShowsNoBubble) {
   Send(NewHandFrame(10));
-  game::g_iNextCard = 2;
+  model::g_iNextCard = 2;
   h.sound.ClearCalls();
   Send(BetFrame(1, 0, 40));
   EXPECT_FALSE(h.El("Speak", 0).visible);
@@ -125,7 +126,7 @@ TEST_F(HandCommandsTest, TheUsersOwnGiveUpShowsNoBubble) {
 
 TEST_F(HandCommandsTest, AStakeFliesAndTheThirdCardLandsFaceDownBetweenTheGateCards) {
   Send(NewHandFrame(10));
-  game::g_iNextCard = 2;
+  model::g_iNextCard = 2;
   const int coins = view::CoinsOnTable;
   h.sound.ClearCalls();
   Send(BetFrame(8, 250, 290), 1000);
@@ -135,12 +136,12 @@ TEST_F(HandCommandsTest, AStakeFliesAndTheThirdCardLandsFaceDownBetweenTheGateCa
   EXPECT_EQ(card.picture, game::kCardBack);
   EXPECT_EQ(card.left, view::CardAnchor[3].x + view::CardPitch);
   EXPECT_EQ(card.top, view::CardAnchor[3].y);
-  EXPECT_TRUE(game::g_bThirdDealt);
-  EXPECT_EQ(game::g_iLastActor, 3);
+  EXPECT_TRUE(model::g_bThirdDealt);
+  EXPECT_EQ(model::g_iLastActor, 3);
   EXPECT_EQ(h.El("lblYaZhu").caption, "250");
   EXPECT_EQ(h.El("lblMax").caption, "0");
-  EXPECT_EQ(game::g_iRank[2], 7);
-  EXPECT_EQ(game::g_iSuit[2], 2);
+  EXPECT_EQ(model::g_iRank[2], 7);
+  EXPECT_EQ(model::g_iSuit[2], 2);
 }
 
 TEST_F(HandCommandsTest, AWinPaysOutAccordingToWhatIsLeftInThePot) {
@@ -158,7 +159,7 @@ TEST_F(HandCommandsTest, AWinPaysOutAccordingToWhatIsLeftInThePot) {
     Send(NewHandFrame(10));
     Send(TurnFrame({.seat = 4}), 1000);
     Send(BetFrame(4, 150, 190), 1000);
-    game::g_dNetWin[2] = 0;
+    model::g_dNetWin[2] = 0;
     h.sound.ClearCalls();
     const int coins_before = view::CoinsOnTable;
     Send(ResultFrame(4, 1, 150, 4321, 0, c.pot_after), kResultTime);
@@ -166,7 +167,7 @@ TEST_F(HandCommandsTest, AWinPaysOutAccordingToWhatIsLeftInThePot) {
     ASSERT_FALSE(played.empty());
     EXPECT_EQ(played.front(), c.first_sound);
     EXPECT_EQ(played.back(), "coin_move.wav");
-    EXPECT_EQ(game::g_dNetWin[2], 150);
+    EXPECT_EQ(model::g_dNetWin[2], 150);
     EXPECT_EQ(h.El("Cash", 2).caption, "4321金币");
     EXPECT_EQ(h.El("lblCaiChi").caption, std::to_string(c.pot_after));
     EXPECT_EQ(view::CoinsOnTable, c.coins_laid >= 0 ? c.coins_laid : coins_before);
@@ -179,13 +180,13 @@ TEST_F(HandCommandsTest, ALossPaysIntoThePot) {
   Send(NewHandFrame(10));
   Send(TurnFrame({.seat = 2}), 1000);
   Send(BetFrame(2, 120, 160), 1000);
-  game::g_dNetWin[1] = 0;
+  model::g_dNetWin[1] = 0;
   h.sound.ClearCalls();
   const int coins = view::CoinsOnTable;
   Send(ResultFrame(2, 2, 120, 880, 120, 280), kResultTime);
   EXPECT_EQ(Played().front(), "vs_lost.wav");
   EXPECT_EQ(Played().back(), "coin_move.wav");
-  EXPECT_EQ(game::g_dNetWin[1], -120);
+  EXPECT_EQ(model::g_dNetWin[1], -120);
   EXPECT_TRUE(h.El("imghorn").visible);
   EXPECT_GT(view::CoinsOnTable, coins);
   EXPECT_EQ(h.El("Cash", 1).caption, "880金币");
@@ -199,7 +200,7 @@ TEST_F(HandCommandsTest, AThirdCardTheUserTurnedIsNotShownAgain) {
   Click("imgDiPai", 2);
   EXPECT_THAT(Played(), ElementsAre("kanpai.wav"));
   EXPECT_EQ(h.El("imgDiPai", 2).picture, game::DisplayCode(7, 2));
-  EXPECT_TRUE(game::g_bCardTurned);
+  EXPECT_TRUE(model::g_bCardTurned);
   h.El("imgDiPai", 2).picture = 999;  // marks what ShowCard would overwrite
   Send(ResultFrame(1, 3, 150, 900, 0, 190), kResultTime);
   EXPECT_EQ(h.El("imgDiPai", 2).picture, 999);
@@ -212,7 +213,7 @@ TEST_F(HandCommandsTest, OnlyADealtThirdCardTurns) {
   Click("imgDiPai", 2);  // the bet has not come yet
   Click("imgDiPai", 1);  // a gate card
   EXPECT_TRUE(Played().empty());
-  EXPECT_FALSE(game::g_bCardTurned);
+  EXPECT_FALSE(model::g_bCardTurned);
 }
 
 TEST_F(HandCommandsTest, APotRefillIsPaidByEverySeatItNames) {
@@ -228,8 +229,8 @@ TEST_F(HandCommandsTest, APotRefillIsPaidByEverySeatItNames) {
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.bits));
     SeatPlayers();
-    if (c.third_seat_empty) game::custom[2] = {};
-    game::g_dNetWin = {};
+    if (c.third_seat_empty) model::custom[2] = {};
+    model::g_dNetWin = {};
     Frame refill = sim::MakeFrame(net::kTypePotRefill, c.bits);
     PutLe64(refill, 16, 30);
     PutLe64(refill, 24, 555);
@@ -238,7 +239,7 @@ TEST_F(HandCommandsTest, APotRefillIsPaidByEverySeatItNames) {
       refill[64 + i] = static_cast<std::uint8_t>(1u << i);
     }
     Send(refill, 3000);
-    EXPECT_EQ(game::g_dNetWin, c.net_win);
+    EXPECT_EQ(model::g_dNetWin, c.net_win);
     EXPECT_EQ(h.El("lblCaiChi").caption, "555");
     EXPECT_EQ(h.El("Cash", 3).caption, "73金币");
     EXPECT_FALSE(h.El("ucBuGuo").visible);

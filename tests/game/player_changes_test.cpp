@@ -1,16 +1,16 @@
 #include "core/game/player_changes.h"
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
-#include "core/actions/button_state.h"
-#include "core/game/shuffle_state.h"
 #include "core/game/table_model.h"
+#include "core/model/elements.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
+#include "core/net/channels.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/view/image_tables.h"
-#include "core/view/ui.h"
 #include "table_fixture.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 namespace tlj::testing {
 namespace {
@@ -24,11 +24,11 @@ using PlayerArrivesTest = TableTest;
 
 TEST_F(PlayerArrivesTest, FirstArrivalGivesTheUsersSeat) {
   Send(ArrivalFrame({.account = "p3", .seat = 8, .nick = "x"}, 4));
-  EXPECT_EQ(game::custom[0].seat, 4);
+  EXPECT_EQ(model::custom[0].seat, 4);
   // Seat bit 8 follows the user's seat bit 4: the next seat, position 1.
-  EXPECT_EQ(game::custom[1].name, "p3");
-  EXPECT_EQ(game::custom[1].seat, 8);
-  EXPECT_EQ(game::g_iPlayerCount, 1);
+  EXPECT_EQ(model::custom[1].name, "p3");
+  EXPECT_EQ(model::custom[1].seat, 8);
+  EXPECT_EQ(model::g_iPlayerCount, 1);
 }
 
 TEST_F(PlayerArrivesTest, FillsTheSeatAndBothWindows) {
@@ -49,10 +49,10 @@ TEST_F(PlayerArrivesTest, FillsTheSeatAndBothWindows) {
   EXPECT_EQ(h.tree.El("Hero", "Tou", 2).picture, 252);
   EXPECT_EQ(h.tree.El("Score", "ID", 2).caption, "老王");
   EXPECT_EQ(h.tree.El("Hero", "ID", 2).caption, "老王");
-  EXPECT_EQ(game::ScoreTouTag[2], "12");
-  EXPECT_EQ(game::g_tInfo[2].nick, "老王");
-  EXPECT_EQ(game::g_tInfo[2].PicIndex, 12);
-  EXPECT_EQ(game::profile[2].coins, 1234);
+  EXPECT_EQ(model::ScoreTouTag[2], "12");
+  EXPECT_EQ(model::g_tInfo[2].nick, "老王");
+  EXPECT_EQ(model::g_tInfo[2].PicIndex, 12);
+  EXPECT_EQ(model::profile[2].coins, 1234);
 }
 
 struct BadgeCase {
@@ -79,14 +79,14 @@ INSTANTIATE_TEST_SUITE_P(Classes, ReadyBadgeTest,
 
 TEST_F(PlayerArrivesTest, FourthBeforeAnyHandStartsTheGame) {
   h.tree.Win("MainForm").minimized = true;
-  view::AddSysmsg(0, "older line");
+  model::AddSysmsg(0, "older line");
   Arrive(User());
   Arrive(Other(1));
   Arrive(Other(2));
-  EXPECT_FALSE(game::g_bGameStarted);
+  EXPECT_FALSE(model::g_bGameStarted);
   h.lobby.ClearReceived(sim::kLobbyTitle);
   Arrive(Other(3));
-  EXPECT_TRUE(game::g_bGameStarted);
+  EXPECT_TRUE(model::g_bGameStarted);
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("游戏将在15秒内开始"));
   EXPECT_TRUE(h.tree.Win("MainForm").visible);
   EXPECT_FALSE(h.tree.Win("MainForm").minimized);
@@ -97,42 +97,42 @@ TEST_F(PlayerArrivesTest, FourthBeforeAnyHandStartsTheGame) {
 }
 
 TEST_F(PlayerArrivesTest, ThirdArrivalUnlocksTheRecordButtons) {
-  game::g_bBtnLocked[5] = game::g_bBtnLocked[6] = true;
+  model::g_bBtnLocked[5] = model::g_bBtnLocked[6] = true;
   Arrive(User());
   Arrive(Other(1));
-  EXPECT_TRUE(game::g_bBtnLocked[5]);
+  EXPECT_TRUE(model::g_bBtnLocked[5]);
   Arrive(Other(2));
-  EXPECT_FALSE(game::g_bBtnLocked[5]);
-  EXPECT_FALSE(game::g_bBtnLocked[6]);
+  EXPECT_FALSE(model::g_bBtnLocked[5]);
+  EXPECT_FALSE(model::g_bBtnLocked[6]);
 }
 
 TEST_F(PlayerArrivesTest, NewcomerFindingTheOthersReadyArmsTheGame) {
   SeatEveryone(true);
   // A hand was played; player 2 leaves and a newcomer takes the seat.
-  game::g_bHandPlayed = true;
-  game::g_bTimeLimit = false;
+  model::g_bHandPlayed = true;
+  model::g_bTimeLimit = false;
   auto left = MakeFrame(21);
   PutBytes(left, 16, "p2");
   Send(left);
-  ASSERT_FALSE(game::g_bGameStarted);
+  ASSERT_FALSE(model::g_bGameStarted);
   Arrive({.account = "new", .seat = 4, .nick = "new", .ready = true});
-  EXPECT_TRUE(game::g_bGameStarted);
-  EXPECT_TRUE(game::g_bBtnLocked[2]);
+  EXPECT_TRUE(model::g_bGameStarted);
+  EXPECT_TRUE(model::g_bBtnLocked[2]);
   EXPECT_EQ(h.El("AnNiu", 2).picture, view::ButtonImageIds[6]);
 }
 
 TEST_F(PlayerArrivesTest, HidesTheSeatChangeNotice) {
-  game::g_bShufflePending = true;
-  game::g_bShuffleShown = true;
-  actions::g_bReturnToLobby = true;
+  model::g_bShufflePending = true;
+  model::g_bShuffleShown = true;
+  model::g_bReturnToLobby = true;
   h.El("ImgShuffle").visible = true;
   h.El("WebBrowser2").visible = true;
   Arrive(User());
   EXPECT_FALSE(h.El("ImgShuffle").visible);
   EXPECT_FALSE(h.El("WebBrowser2").visible);
-  EXPECT_FALSE(game::g_bShufflePending);
-  EXPECT_FALSE(game::g_bShuffleShown);
-  EXPECT_FALSE(actions::g_bReturnToLobby);
+  EXPECT_FALSE(model::g_bShufflePending);
+  EXPECT_FALSE(model::g_bShuffleShown);
+  EXPECT_FALSE(model::g_bReturnToLobby);
 }
 
 // Departures.
@@ -158,11 +158,11 @@ TEST_F(PlayerLeftTest, EmptiesTheSeatAndSaysWhen) {
   Send(Left("p2"));
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("nick2退出了游戏 9:5:30"));
   EXPECT_THAT(h.SysmsgLines(1), IsEmpty());
-  EXPECT_EQ(game::g_iPlayerCount, 3);
-  EXPECT_TRUE(game::custom[2].name.empty());
-  EXPECT_TRUE(game::profile[2].nick.empty());
-  EXPECT_EQ(game::profile[2].coins, 0);
-  EXPECT_EQ(game::profile[2].account, "p2");  // kept until the next arrival
+  EXPECT_EQ(model::g_iPlayerCount, 3);
+  EXPECT_TRUE(model::custom[2].name.empty());
+  EXPECT_TRUE(model::profile[2].nick.empty());
+  EXPECT_EQ(model::profile[2].coins, 0);
+  EXPECT_EQ(model::profile[2].account, "p2");  // kept until the next arrival
   EXPECT_TRUE(h.El("Nid", 2).caption.empty());
   EXPECT_TRUE(h.El("Cash", 2).caption.empty());
   EXPECT_FALSE(h.El("Tou", 2).picture.has_value());
@@ -177,7 +177,7 @@ TEST_F(PlayerLeftTest, EmptiesTheSeatAndSaysWhen) {
 TEST_F(PlayerLeftTest, AntiCheatNameIsSentOneCodeHigher) {
   Arrive({.account = "aob", .seat = 2, .nick = "bob"});
   Send(Left("bob", 1));
-  EXPECT_TRUE(game::custom[1].name.empty());
+  EXPECT_TRUE(model::custom[1].name.empty());
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("bob退出了游戏 9:5:30"));
 }
 
@@ -185,9 +185,9 @@ TEST_F(PlayerLeftTest, AntiCheatWithEmptyNameIsDropped) {
   h.El("ImgShuffle").visible = true;
   Send(Left("", 1));
   EXPECT_TRUE(h.El("ImgShuffle").visible);
-  EXPECT_TRUE(game::g_bTimeLimit);
+  EXPECT_TRUE(model::g_bTimeLimit);
   EXPECT_FALSE(net::PumpArmed[net::kReadyCountdownChannel]);
-  EXPECT_EQ(game::g_iPlayerCount, 4);
+  EXPECT_EQ(model::g_iPlayerCount, 4);
 }
 
 TEST_F(PlayerLeftTest, UsersOwnNameEndsTheProcessSilently) {
@@ -207,15 +207,15 @@ class DepartureDuringHandTest : public PlayerLeftTest,
 
 TEST_P(DepartureDuringHandTest, StartsTheReadyCountdownInBlack) {
   net::HandInProgress = true;
-  game::g_bGameStarted = true;
-  game::g_bBtnLocked[2] = true;
-  game::g_bHidden = GetParam().hidden;
+  model::g_bGameStarted = true;
+  model::g_bBtnLocked[2] = true;
+  model::g_bHidden = GetParam().hidden;
   // Straight from the handler: the pump's next step would already count the first second.
   game::HandlePlayerLeft(Left("p1", 0, GetParam().short_wait));
-  EXPECT_FALSE(game::g_bTimeLimit);
+  EXPECT_FALSE(model::g_bTimeLimit);
   EXPECT_FALSE(net::HandInProgress);
-  EXPECT_FALSE(game::g_bGameStarted);
-  EXPECT_FALSE(game::g_bBtnLocked[2]);
+  EXPECT_FALSE(model::g_bGameStarted);
+  EXPECT_FALSE(model::g_bBtnLocked[2]);
   EXPECT_TRUE(net::PumpArmed[net::kReadyCountdownChannel]);
   EXPECT_EQ(h.El("Number").caption, GetParam().caption);
   EXPECT_EQ(h.El("Number").color, 0);
@@ -231,7 +231,7 @@ INSTANTIATE_TEST_SUITE_P(Waits, DepartureDuringHandTest,
                                            CountdownCase{1, true, "1"}));
 
 TEST_F(PlayerLeftTest, DepartureOutsideAHandStartsNoCountdown) {
-  game::g_bTimeLimit = false;
+  model::g_bTimeLimit = false;
   net::EnableKeepAlive(false);
   Send(Left("p1"));
   EXPECT_FALSE(net::PumpArmed[net::kReadyCountdownChannel]);
@@ -240,17 +240,17 @@ TEST_F(PlayerLeftTest, DepartureOutsideAHandStartsNoCountdown) {
 }
 
 TEST_F(PlayerLeftTest, UnknownNameStillHidesTheNoticeAndEndsTheHand) {
-  game::g_bShufflePending = true;
+  model::g_bShufflePending = true;
   h.El("LblShuffle").visible = true;
   Send(Left("nobody"));
-  EXPECT_EQ(game::g_iPlayerCount, 4);
+  EXPECT_EQ(model::g_iPlayerCount, 4);
   EXPECT_FALSE(h.El("LblShuffle").visible);
-  EXPECT_FALSE(game::g_bShufflePending);
+  EXPECT_FALSE(model::g_bShufflePending);
   EXPECT_TRUE(net::PumpArmed[net::kReadyCountdownChannel]);
 }
 
 TEST_F(PlayerLeftTest, SpectatorsWatchEnds) {
-  game::g_bSpectator = true;
+  model::g_bSpectator = true;
   Send(Left("p1"));
   ASSERT_TRUE(h.Ended());
   ASSERT_EQ(h.boxes.shown.size(), 1u);
@@ -278,7 +278,7 @@ TEST_F(PlayerArrivesTest, RemovalTextLeadByteInTheLastByteTakesTheNext) {
   auto notice = MakeFrame(22);
   std::fill(notice.begin() + 16, notice.begin() + 215, 'a');
   PutText(notice, 215, "出");  // lead byte in 215, trail byte in 216
-  game::g_bHidden = true;
+  model::g_bHidden = true;
   Send(notice, 3000);
   EXPECT_EQ(h.tree.El("frmOtherExit", "Label1").caption, std::string(199, 'a') + "出");
   EXPECT_FALSE(h.tree.Win("Hero").visible);
@@ -318,13 +318,13 @@ TEST_F(PlayerReadyTest, ThreeOthersReadyBeforeAnyHandArmTheGame) {
   Arrive(User());
   for (int pos = 1; pos <= 3; ++pos) Arrive(Other(pos));
   // The fourth arrival armed the game; the next game waits for the badges.
-  game::g_bGameStarted = false;
+  model::g_bGameStarted = false;
   Send(Ready("p1"));
   Send(Ready("p2"));
   EXPECT_TRUE(h.El("OK", 2).visible);
-  EXPECT_FALSE(game::g_bGameStarted);
+  EXPECT_FALSE(model::g_bGameStarted);
   Send(Ready("p3"));
-  EXPECT_TRUE(game::g_bGameStarted);
+  EXPECT_TRUE(model::g_bGameStarted);
 }
 
 TEST_F(PlayerReadyTest, NameWithoutANicknameShownGetsNoBadge) {
@@ -338,11 +338,11 @@ TEST_F(PlayerReadyTest, NameWithoutANicknameShownGetsNoBadge) {
 TEST_F(PlayerReadyTest, AfterAHandTheBadgesAloneArmNothing) {
   Arrive(User());
   for (int pos = 1; pos <= 3; ++pos) Arrive(Other(pos));
-  game::g_bGameStarted = false;
-  game::g_bHandPlayed = true;
+  model::g_bGameStarted = false;
+  model::g_bHandPlayed = true;
   for (const char* name : {"p1", "p2", "p3"}) Send(Ready(name));
   EXPECT_TRUE(h.El("OK", 3).visible);
-  EXPECT_FALSE(game::g_bGameStarted);
+  EXPECT_FALSE(model::g_bGameStarted);
 }
 
 }  // namespace

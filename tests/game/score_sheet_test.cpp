@@ -1,4 +1,12 @@
 #include "core/game/score_sheet.h"
+#include "core/game/end_commands.h"
+#include "core/game/table_model.h"
+#include "core/model/table_state.h"
+#include "core/net/channels.h"
+#include "core/net/link_state.h"
+#include "core/net/pump.h"
+#include "core/settings/ini_file.h"
+#include "table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,13 +15,6 @@
 #include <filesystem>
 #include <fstream>
 #include <vector>
-
-#include "core/game/end_commands.h"
-#include "core/game/table_model.h"
-#include "core/net/link_state.h"
-#include "core/net/pump.h"
-#include "core/settings/ini_file.h"
-#include "table_fixture.h"
 
 namespace tlj::testing {
 namespace {
@@ -108,8 +109,8 @@ TEST_P(ResultTest, ListsGradeTotalAndCoins) {
   EXPECT_THAT(List("Hero", "Grade", 1), ElementsAreArray(c.grade));
   EXPECT_EQ(h.tree.El("Hero", "sunScore", 1).caption, c.running_total);
   EXPECT_EQ(h.El("Cash", 1).caption, c.cash);
-  EXPECT_EQ(game::profile[1].wins, c.wins);
-  EXPECT_EQ(game::profile[1].losses, c.losses);
+  EXPECT_EQ(model::profile[1].wins, c.wins);
+  EXPECT_EQ(model::profile[1].losses, c.losses);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -214,17 +215,17 @@ TEST_F(ScoreSheetTest, RankingRowsOverTwoGames) {
   EXPECT_THAT(h.tree.El("Hero", "Num").lines, ElementsAre("1           ", "2           "));
   EXPECT_THAT(List("Hero", "Grade", 1), ElementsAre("120", "-50"));
   EXPECT_EQ(h.tree.El("Hero", "sunScore", 1).caption, "64");
-  EXPECT_EQ(game::juNum, 2);
+  EXPECT_EQ(model::juNum, 2);
 }
 
 TEST_F(ScoreSheetTest, ClearsThePotPanelAndTheDetails) {
   h.El("lblCaiChi").caption = "500";
-  game::g_dNetWin[2] = 40;
+  model::g_dNetWin[2] = 40;
   h.tree.El("frmMingXi", "labCoin", 2).caption = "40";
   GameOver({});
   EXPECT_EQ(h.El("lblCaiChi").caption, "0");
   EXPECT_EQ(h.El("lblYuLiuGuoDi").caption, "0");
-  EXPECT_EQ(game::g_dNetWin[2], 0);
+  EXPECT_EQ(model::g_dNetWin[2], 0);
   EXPECT_TRUE(h.tree.El("frmMingXi", "labCoin", 2).caption.empty());
 }
 
@@ -239,17 +240,17 @@ TEST(LevelTitleTest, ChineseNumerals) {
 
 TEST_F(ScoreSheetTest, StartsTheCountdownToTheNextGame) {
   net::HandInProgress = true;
-  game::g_bGameStarted = true;
-  game::g_bBtnLocked[2] = true;
+  model::g_bGameStarted = true;
+  model::g_bBtnLocked[2] = true;
   // Straight from the handler: the pump's next step would already count the first second.
   game::HandleGameOver(GameOverFrame({}));
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("请点击【继续】按钮继续游戏！"));
   EXPECT_THAT(h.SysmsgLines(1), ElementsAre("游戏将在15秒内开始"));
-  EXPECT_FALSE(game::g_bBtnLocked[2]);
+  EXPECT_FALSE(model::g_bBtnLocked[2]);
   EXPECT_FALSE(net::HandInProgress);
-  EXPECT_FALSE(game::g_bGameStarted);
+  EXPECT_FALSE(model::g_bGameStarted);
   EXPECT_TRUE(net::PumpArmed[net::kReadyCountdownChannel]);
-  EXPECT_EQ(game::g_iCountdown, 15);
+  EXPECT_EQ(model::g_iCountdown, 15);
   EXPECT_EQ(h.El("Number").caption, "15");
   EXPECT_EQ(h.El("Number").color, 0x00FF00);
   EXPECT_TRUE(h.El("Number").visible);
@@ -260,8 +261,8 @@ TEST_F(ScoreSheetTest, StartsTheCountdownToTheNextGame) {
 }
 
 TEST_F(ScoreSheetTest, HiddenSpectatorGetsNoWindowAndNoCountdown) {
-  game::g_bHidden = true;
-  game::g_bSpectator = true;
+  model::g_bHidden = true;
+  model::g_bSpectator = true;
   GameOver({});
   EXPECT_FALSE(h.tree.Win("Score").visible);
   EXPECT_FALSE(net::PumpArmed[net::kReadyCountdownChannel]);
@@ -289,8 +290,8 @@ class ScoringErrorTest : public ScoreSheetTest, public ::testing::WithParamInter
 
 TEST_P(ScoringErrorTest, ShowsTheTextRestoresTheLobbyAndEnds) {
   const ErrorCase& c = GetParam();
-  game::profile[1].wins = c.wins;
-  game::juNum = c.games;
+  model::profile[1].wins = c.wins;
+  model::juNum = c.games;
   h.lobby.ClearReceived(sim::kLobbyTitle);
   GameOver(c.game);
   ASSERT_TRUE(h.Ended());
@@ -324,14 +325,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ScoreSheetTest, CountersUpToTheLimitAreFine) {
-  game::profile[1].wins = 32766;
-  game::juNum = 32766;
+  model::profile[1].wins = 32766;
+  model::juNum = 32766;
   GameResult g;
   g.blocks[1] = {.seat = 2, .result = kWon};
   GameOver(g);
   EXPECT_FALSE(h.Ended());
-  EXPECT_EQ(game::profile[1].wins, 32767);
-  EXPECT_EQ(game::juNum, 32767);
+  EXPECT_EQ(model::profile[1].wins, 32767);
+  EXPECT_EQ(model::juNum, 32767);
 }
 
 // The record file.
@@ -394,13 +395,13 @@ TEST_F(ScoreSheetTest, IdleResetForgetsTheGames) {
   ASSERT_TRUE(std::filesystem::exists(RecordPath()));
   h.lobby.PostToClient(1024);
   h.RunFor(1000);
-  EXPECT_EQ(game::g_dTotalScore, (std::array<double, 4>{}));
+  EXPECT_EQ(model::g_dTotalScore, (std::array<double, 4>{}));
   EXPECT_FALSE(std::filesystem::exists(RecordPath()));
   EXPECT_THAT(h.tree.El("Hero", "Num").lines, IsEmpty());
   EXPECT_THAT(List("Hero", "Grade", 1), IsEmpty());
   EXPECT_TRUE(h.tree.El("Hero", "sunScore", 1).caption.empty());
   EXPECT_THAT(State(1), IsEmpty());
-  EXPECT_EQ(game::juNum, 0);
+  EXPECT_EQ(model::juNum, 0);
 }
 
 // A record file edited by hand.

@@ -1,4 +1,10 @@
 #include "core/game/table_model.h"
+#include "core/model/amount_text.h"
+#include "core/model/table_state.h"
+#include "core/net/link_state.h"
+#include "core/net/rings.h"
+#include "core/platform/element_tree.h"
+#include "core/platform/services.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +12,6 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
-
-#include "core/net/link_state.h"
-#include "core/net/rings.h"
-#include "core/platform/element_tree.h"
-#include "core/platform/services.h"
 
 namespace tlj::game {
 namespace {
@@ -32,8 +33,8 @@ struct SeatCase {
 
 class ScreenPosTest : public ::testing::TestWithParam<SeatCase> {
  protected:
-  void SetUp() override { custom[0].seat = 4; }
-  void TearDown() override { custom[0].seat = 0; }
+  void SetUp() override { model::custom[0].seat = 4; }
+  void TearDown() override { model::custom[0].seat = 0; }
 };
 
 TEST_P(ScreenPosTest, CountsSeatsOnFromTheUser) {
@@ -80,7 +81,7 @@ TEST(AmountTextTest, PlainDecimalUpToExactLimit) {
       {std::ldexp(1.0, 56), "7.20575940379279E+16"},
       {2.5, "2.5"},
   };
-  for (const AmountCase& c : cases) EXPECT_EQ(AmountText(c.value), c.text) << c.text;
+  for (const AmountCase& c : cases) EXPECT_EQ(model::AmountText(c.value), c.text) << c.text;
 }
 
 class ShowCoinsTest : public ::testing::Test {
@@ -130,7 +131,7 @@ net::Frame FullProfileFrame() {
 }
 
 TEST(ParseProfileTest, ReadsEveryField) {
-  const PlayerProfile p = ParseProfile(FullProfileFrame());
+  const model::PlayerProfile p = ParseProfile(FullProfileFrame());
   EXPECT_EQ(p.nick, "Ab\xE4\xB8\xAD");
   EXPECT_EQ(p.face, "w7");
   EXPECT_EQ(p.sex, 1);
@@ -204,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
 class ResetTest : public ::testing::Test {
  protected:
   void TearDown() override {
-    ResetTableModel();
+    model::SetTableStartValues();
     net::HandInProgress = false;
     net::RecvRing.read = net::RecvRing.write = 0;
     net::SendRing.read = net::SendRing.write = 0;
@@ -212,30 +213,30 @@ class ResetTest : public ::testing::Test {
 };
 
 TEST_F(ResetTest, TableModelBackToWindowOpen) {
-  custom[1] = {"bob", 8};
-  profile[2].coins = 50;
-  g_iTurnSeconds = 1;
-  g_iNextCard = 7;
-  juNum = 3;
-  g_bBtnLocked[2] = true;
-  ResetTableModel();
-  EXPECT_EQ(custom[1].name, "");
-  EXPECT_EQ(custom[1].seat, 0);
-  EXPECT_EQ(profile[2].coins, 0);
-  EXPECT_EQ(g_iTurnSeconds, 15);
-  EXPECT_EQ(g_iNextCard, 0);
-  EXPECT_EQ(juNum, 0);
-  EXPECT_FALSE(g_bBtnLocked[2]);
+  model::custom[1] = {"bob", 8};
+  model::profile[2].coins = 50;
+  model::g_iTurnSeconds = 1;
+  model::g_iNextCard = 7;
+  model::juNum = 3;
+  model::g_bBtnLocked[2] = true;
+  model::SetTableStartValues();
+  EXPECT_EQ(model::custom[1].name, "");
+  EXPECT_EQ(model::custom[1].seat, 0);
+  EXPECT_EQ(model::profile[2].coins, 0);
+  EXPECT_EQ(model::g_iTurnSeconds, 15);
+  EXPECT_EQ(model::g_iNextCard, 0);
+  EXPECT_EQ(model::juNum, 0);
+  EXPECT_FALSE(model::g_bBtnLocked[2]);
 }
 
 TEST_F(ResetTest, GameStateEmptiesRingsOnlyWhenAsked) {
   for (const bool reset_rings : {false, true}) {
-    g_iJoinCount = 4;
+    model::g_iJoinCount = 4;
     net::HandInProgress = true;
     net::RecvRing.read = 272;
     net::SendRing.write = 544;
     ResetGameState(reset_rings);
-    EXPECT_EQ(g_iJoinCount, 0);
+    EXPECT_EQ(model::g_iJoinCount, 0);
     EXPECT_FALSE(net::HandInProgress);
     EXPECT_EQ(net::RecvRing.read, reset_rings ? 0u : 272u);
     EXPECT_EQ(net::SendRing.write, reset_rings ? 0u : 544u);

@@ -1,16 +1,17 @@
 #include "core/game/turn_start.h"
+#include "actions/table_fixture.h"
+#include "core/game/cards.h"
+#include "core/game/table_model.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
+#include "core/net/channels.h"
+#include "core/net/pump.h"
+#include "core/view/layout.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <optional>
-
-#include "actions/table_fixture.h"
-#include "core/actions/betting_state.h"
-#include "core/game/cards.h"
-#include "core/game/table_model.h"
-#include "core/net/pump.h"
-#include "core/view/layout.h"
 
 namespace tlj::testing::turns {
 namespace {
@@ -31,7 +32,7 @@ TEST_F(TurnStartTest, TheUsersTurnOpensTheKeypadAndStartsTheClock) {
   h.sound.ClearCalls();
   Send(TurnFrame({.seat = 1, .rank0 = 4, .rank1 = 12, .min = 50, .max = 900, .round = 3}),
        kDealTime);
-  EXPECT_TRUE(actions::g_bMyTurn && actions::g_bTurnArmed);
+  EXPECT_TRUE(model::g_bMyTurn && model::g_bTurnArmed);
   EXPECT_TRUE(net::g_bCountdownOn);
   for (int k : {1, 2}) {
     EXPECT_TRUE(h.El("Operation", k).visible && h.El("Operation", k).enabled) << k;
@@ -50,7 +51,7 @@ TEST_F(TurnStartTest, TheUsersTurnOpensTheKeypadAndStartsTheClock) {
   EXPECT_TRUE(Sent(net::kTypeBet).empty());
 
   // The gate cards face up at the user's places 0 and 2.
-  EXPECT_EQ(game::g_iNextCard, 2);
+  EXPECT_EQ(model::g_iNextCard, 2);
   const auto& anchor = view::CardAnchor[0];
   EXPECT_EQ(h.El("imgDiPai", 0).left, anchor.x);
   EXPECT_EQ(h.El("imgDiPai", 1).left, anchor.x + 2 * view::CardPitch);
@@ -78,7 +79,7 @@ TEST_F(TurnStartTest, AnotherPlayersClockStandsBesideTheirSeat) {
     EXPECT_DOUBLE_EQ(h.El("Number").left, c.left + 48);
     EXPECT_TRUE(h.El("Number").visible);
     EXPECT_FALSE(h.El("Operation", 1).visible);
-    EXPECT_FALSE(actions::g_bMyTurn);
+    EXPECT_FALSE(model::g_bMyTurn);
     EXPECT_TRUE(net::g_bCountdownOn);
   }
 }
@@ -89,7 +90,7 @@ TEST_F(TurnStartTest, ThePreviousTurnIsCleared) {
   h.El("Speak", 3).visible = true;
   h.El("VImgCoin", 4).visible = true;
   net::ArmChannel(net::kReadyCountdownChannel);
-  game::g_bCardTurned = game::g_bThirdDealt = true;
+  model::g_bCardTurned = model::g_bThirdDealt = true;
   Send(TurnFrame({.seat = 4}), kDealTime);
   for (int i = 0; i < 3; ++i) {
     EXPECT_FALSE(h.El("imgDiPai", i).visible || h.El("imgDiPai", i).enabled) << i;
@@ -97,7 +98,7 @@ TEST_F(TurnStartTest, ThePreviousTurnIsCleared) {
   EXPECT_TRUE(h.El("imgDiPai", 3).visible && h.El("imgDiPai", 4).visible);
   EXPECT_FALSE(h.El("Speak", 3).visible || h.El("VImgCoin", 4).visible);
   EXPECT_FALSE(net::PumpArmed[net::kReadyCountdownChannel]);
-  EXPECT_FALSE(game::g_bCardTurned || game::g_bThirdDealt);
+  EXPECT_FALSE(model::g_bCardTurned || model::g_bThirdDealt);
 }
 
 // Gate cards of neighbouring ranks leave no room for a third card: at the user's turn the
@@ -138,10 +139,10 @@ TEST_F(TurnStartTest, AdjacentRanksGiveUpByThemselves) {
     ASSERT_EQ(bets.size(), bets_before + (c.adjacent ? 1 : 0));
     EXPECT_FALSE(h.El("Time_Img").visible && c.adjacent);
     if (!c.adjacent) {
-      EXPECT_TRUE(actions::g_bMyTurn);
+      EXPECT_TRUE(model::g_bMyTurn);
       continue;
     }
-    EXPECT_FALSE(actions::g_bTurnArmed);
+    EXPECT_FALSE(model::g_bTurnArmed);
     EXPECT_EQ(bets.back()[net::kSeatAt], 1);
     EXPECT_EQ(bets.back()[16 + 7], 0);
     ASSERT_TRUE(cards_down && give_up_queued);
@@ -157,10 +158,10 @@ TEST_F(TurnStartTest, AdjacentRanksGiveUpByThemselves) {
 }
 
 TEST_F(TurnStartTest, AFifthTurnDealsNoGateCards) {
-  game::g_iNextCard = 12;
+  model::g_iNextCard = 12;
   h.sound.ClearCalls();
   Send(TurnFrame({.seat = 4}), kDealTime);
-  EXPECT_EQ(game::g_iNextCard, 0);
+  EXPECT_EQ(model::g_iNextCard, 0);
   for (int i = 0; i < 12; ++i) EXPECT_FALSE(h.El("imgDiPai", i).visible) << i;
   EXPECT_TRUE(Played().empty());
   EXPECT_TRUE(net::g_bCountdownOn);
@@ -185,7 +186,7 @@ TEST_F(TurnStartTest, TheHotPotStakeFollowsThePhase) {
     Send(TurnFrame({.seat = 2, .min = c.min, .phase = c.phase}), kDealTime);
     EXPECT_EQ(h.El("lblReGuoZhu").caption, c.hot_pot);
     EXPECT_EQ(h.El("lblYuLiuGuoDi").caption, c.reserved);
-    EXPECT_EQ(game::g_iPhase, c.phase);
+    EXPECT_EQ(model::g_iPhase, c.phase);
   }
 }
 
@@ -198,15 +199,15 @@ TEST_F(TurnStartTest, TheFreeBuyInStageSwitchesTheHotPotKeyOff) {
 
 // The countdown takes its first step in the tick that starts the turn.
 TEST_F(TurnStartTest, HiddenModeGivesOneSecond) {
-  game::g_bHidden = true;
+  model::g_bHidden = true;
   Send(TurnFrame({.seat = 1}), kDealTime);
-  EXPECT_EQ(game::g_iTurnSeconds, 1);
+  EXPECT_EQ(model::g_iTurnSeconds, 1);
   EXPECT_EQ(h.El("Number").caption, "0");
   h.RunFor(1000);
   EXPECT_FALSE(net::g_bCountdownOn);
-  game::g_bHidden = false;
+  model::g_bHidden = false;
   Send(TurnFrame({.seat = 1}), kDealTime);
-  EXPECT_EQ(game::g_iTurnSeconds, 15);
+  EXPECT_EQ(model::g_iTurnSeconds, 15);
   EXPECT_EQ(h.El("Number").caption, "14");
 }
 

@@ -1,4 +1,5 @@
 #include "core/net/frame.h"
+#include "core/net/client_frames.h"
 
 #include <gtest/gtest.h>
 

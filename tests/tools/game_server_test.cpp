@@ -2,6 +2,9 @@
 // token on every frame, keep-alives, and frames it does not take, counted and never answered.
 
 #include "server/game_server.h"
+#include "core/net/client_frames.h"
+#include "core/net/frame.h"
+#include "game_test_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +13,6 @@
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "core/net/frame.h"
-#include "game_test_fixture.h"
 
 namespace tlj::server::testing {
 namespace {

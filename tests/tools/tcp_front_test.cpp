@@ -2,6 +2,9 @@
 // and a seat freed when its connection ends.
 
 #include "server/tcp_front.h"
+#include "core/net/client_frames.h"
+#include "core/net/frame.h"
+#include "posix/tcp_listener.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -13,9 +16,6 @@
 #include <algorithm>
 #include <functional>
 #include <vector>
-
-#include "core/net/frame.h"
-#include "posix/tcp_listener.h"
 
 namespace tlj::server {
 namespace {

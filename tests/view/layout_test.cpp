@@ -1,13 +1,13 @@
 #include "core/view/layout.h"
+#include "core/game/table_model.h"
+#include "core/model/elements.h"
+#include "core/model/table_state.h"
+#include "core/view/image_tables.h"
+#include "view_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "core/game/table_model.h"
-#include "core/view/image_tables.h"
-#include "core/view/ui.h"
-#include "view_fixture.h"
 
 namespace tlj::view {
 namespace {
@@ -46,8 +46,8 @@ TEST_F(LayoutTest, WindowAndSurfaceFollowTheScreen) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.screen_w) + "x" + std::to_string(c.screen_h));
     Load(c.screen_w, c.screen_h);
-    const auto& window = Win();
-    const auto& surface = El("Pic1");
+    const auto& window = model::Win();
+    const auto& surface = model::El("Pic1");
     EXPECT_EQ(LayoutScale, c.scale);
     EXPECT_EQ(window.left, 0);
     EXPECT_EQ(window.top, 0);
@@ -69,7 +69,7 @@ TEST_F(LayoutTest, LocalAvatarIsDrawnAtItsScaledPlace) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.screen_w);
     Load(c.screen_w, c.screen_h);
-    const auto& avatar = El("Tou", 0);
+    const auto& avatar = model::El("Tou", 0);
     EXPECT_EQ(Px(avatar.left), c.left);
     EXPECT_EQ(Px(avatar.top), c.top);
     EXPECT_EQ(Px(avatar.width), c.width);
@@ -89,25 +89,25 @@ TEST_F(LayoutTest, OperationButtonsStepByTheConfirmWidth) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.screen_w);
     Load(c.screen_w, c.screen_h);
-    const auto& first = El("Operation", 0);
+    const auto& first = model::El("Operation", 0);
     EXPECT_DOUBLE_EQ(first.left, c.first_left);
     EXPECT_DOUBLE_EQ(first.top, c.first_top);
     EXPECT_EQ(first.width, 65);  // never scaled
     EXPECT_EQ(first.height, 41);
     for (int k = 1; k <= 2; ++k) {
-      const auto& button = El("Operation", k);
-      EXPECT_DOUBLE_EQ(button.left - El("Operation", k - 1).left, c.step) << k;
+      const auto& button = model::El("Operation", k);
+      EXPECT_DOUBLE_EQ(button.left - model::El("Operation", k - 1).left, c.step) << k;
       EXPECT_DOUBLE_EQ(button.top, first.top) << k;
       EXPECT_DOUBLE_EQ(button.width, c.width) << k;
       EXPECT_DOUBLE_EQ(button.height, c.height) << k;
     }
     for (int k = 0; k <= 2; ++k) {
-      EXPECT_FALSE(El("Operation", k).visible) << k;
-      EXPECT_FALSE(El("Operation", k).enabled) << k;
+      EXPECT_FALSE(model::El("Operation", k).visible) << k;
+      EXPECT_FALSE(model::El("Operation", k).enabled) << k;
     }
-    EXPECT_EQ(El("Operation", 0).picture, 590);
-    EXPECT_EQ(El("Operation", 1).picture, 590);
-    EXPECT_EQ(El("Operation", 2).picture, 520);
+    EXPECT_EQ(model::El("Operation", 0).picture, 590);
+    EXPECT_EQ(model::El("Operation", 1).picture, 590);
+    EXPECT_EQ(model::El("Operation", 2).picture, 520);
   }
 }
 
@@ -125,7 +125,7 @@ TEST_F(LayoutTest, KeypadHasThreeDigitRowsAndAFourthColumn) {
       {14, 970, 475, 40, 204},
   };
   for (const Key& k : keys) {
-    const auto& key = El("ImgNum", k.index);
+    const auto& key = model::El("ImgNum", k.index);
     EXPECT_EQ(key.left, k.left) << k.index;
     EXPECT_EQ(key.top, k.top) << k.index;
     EXPECT_EQ(key.width, k.width) << k.index;
@@ -133,9 +133,9 @@ TEST_F(LayoutTest, KeypadHasThreeDigitRowsAndAFourthColumn) {
     EXPECT_EQ(key.picture, k.picture) << k.index;
     EXPECT_TRUE(key.visible) << k.index;
   }
-  EXPECT_EQ(El("ImgNum", 11).tooltip, "当前最大买入");
-  EXPECT_EQ(El("ImgNum", 12).tooltip, "当前锅底-初始锅底+1");
-  EXPECT_EQ(El("ImgNum", 13).tooltip, "初始锅底5%");
+  EXPECT_EQ(model::El("ImgNum", 11).tooltip, "当前最大买入");
+  EXPECT_EQ(model::El("ImgNum", 12).tooltip, "当前锅底-初始锅底+1");
+  EXPECT_EQ(model::El("ImgNum", 13).tooltip, "初始锅底5%");
 }
 
 TEST_F(LayoutTest, CommandButtonsStandInTwoRows) {
@@ -150,7 +150,7 @@ TEST_F(LayoutTest, CommandButtonsStandInTwoRows) {
                             {5, 648, 731, 50},
                             {8, 858, 731, 50}};
   for (const Button& b : buttons) {
-    const auto& button = El("AnNiu", b.index);
+    const auto& button = model::El("AnNiu", b.index);
     EXPECT_EQ(button.left, b.left) << b.index;
     EXPECT_EQ(button.top, b.top) << b.index;
     EXPECT_EQ(button.width, b.width) << b.index;
@@ -160,12 +160,12 @@ TEST_F(LayoutTest, CommandButtonsStandInTwoRows) {
 
 TEST_F(LayoutTest, CommandButtonPicturesFollowTheLayout) {
   LoadFull();
-  EXPECT_EQ(El("AnNiu", 0).picture, 150);
-  EXPECT_EQ(El("AnNiu", 1).picture, 152);
+  EXPECT_EQ(model::El("AnNiu", 0).picture, 150);
+  EXPECT_EQ(model::El("AnNiu", 1).picture, 152);
   LoadReduced();
-  EXPECT_EQ(El("AnNiu", 0).picture, 150);
-  EXPECT_EQ(El("AnNiu", 1).picture, 283);
-  EXPECT_EQ(El("AnNiu", 8).picture, 297);
+  EXPECT_EQ(model::El("AnNiu", 0).picture, 150);
+  EXPECT_EQ(model::El("AnNiu", 1).picture, 283);
+  EXPECT_EQ(model::El("AnNiu", 8).picture, 297);
 }
 
 TEST_F(LayoutTest, PotPanelStacksAroundThePot) {
@@ -188,7 +188,7 @@ TEST_F(LayoutTest, PotPanelStacksAroundThePot) {
     SCOPED_TRACE(reduced ? "reduced" : "full");
     Load(reduced ? 800 : 1280, reduced ? 600 : 1024);
     for (const Row& r : rows) {
-      const auto& icon = El(r.icon);
+      const auto& icon = model::El(r.icon);
       const bool keeps_size = std::string(r.icon) == "imgReGuoZhu";
       const double scale = reduced && !keeps_size ? kReduced : 1.0;
       EXPECT_DOUBLE_EQ(icon.left, 8 * LayoutScale) << r.icon;
@@ -197,27 +197,27 @@ TEST_F(LayoutTest, PotPanelStacksAroundThePot) {
       EXPECT_DOUBLE_EQ(icon.height, 30 * scale) << r.icon;
       EXPECT_EQ(icon.stretch, reduced) << r.icon;
     }
-    const auto& pot = El("imgcaichi");
-    EXPECT_DOUBLE_EQ(El("lblCaiChi").left, pot.left + 105 * LayoutScale);
-    EXPECT_DOUBLE_EQ(El("lblCaiChi").top, pot.top + 4 * LayoutScale);
-    const auto& rounds = El("imgLunShu");
-    EXPECT_DOUBLE_EQ(El("lblLunShu").left, rounds.left + 40 * LayoutScale);
-    EXPECT_DOUBLE_EQ(El("lblLunShu").top, rounds.top + 3);
+    const auto& pot = model::El("imgcaichi");
+    EXPECT_DOUBLE_EQ(model::El("lblCaiChi").left, pot.left + 105 * LayoutScale);
+    EXPECT_DOUBLE_EQ(model::El("lblCaiChi").top, pot.top + 4 * LayoutScale);
+    const auto& rounds = model::El("imgLunShu");
+    EXPECT_DOUBLE_EQ(model::El("lblLunShu").left, rounds.left + 40 * LayoutScale);
+    EXPECT_DOUBLE_EQ(model::El("lblLunShu").top, rounds.top + 3);
   }
 }
 
 TEST_F(LayoutTest, MessageStripLinesSitOneBelowTheOther) {
   LoadFull();
-  EXPECT_EQ(El("Sysmsg", 0).top, 696);
-  EXPECT_EQ(El("Sysmsg", 0).height, 13);
-  EXPECT_EQ(El("Sysmsg", 1).top, 709);
-  EXPECT_EQ(El("Sysmsg", 1).height, 13);
+  EXPECT_EQ(model::El("Sysmsg", 0).top, 696);
+  EXPECT_EQ(model::El("Sysmsg", 0).height, 13);
+  EXPECT_EQ(model::El("Sysmsg", 1).top, 709);
+  EXPECT_EQ(model::El("Sysmsg", 1).height, 13);
 
   LoadReduced();
-  EXPECT_DOUBLE_EQ(El("Sysmsg", 0).top, 541.75);
-  EXPECT_DOUBLE_EQ(El("Sysmsg", 0).height, 12.15625);
-  EXPECT_DOUBLE_EQ(El("Sysmsg", 1).top, 553.90625);
-  EXPECT_DOUBLE_EQ(El("Sysmsg", 1).left, El("Sysmsg", 0).left);
+  EXPECT_DOUBLE_EQ(model::El("Sysmsg", 0).top, 541.75);
+  EXPECT_DOUBLE_EQ(model::El("Sysmsg", 0).height, 12.15625);
+  EXPECT_DOUBLE_EQ(model::El("Sysmsg", 1).top, 553.90625);
+  EXPECT_DOUBLE_EQ(model::El("Sysmsg", 1).left, model::El("Sysmsg", 0).left);
 }
 
 TEST_F(LayoutTest, TurnTimerWaitsBelowTheSurfaceWithItsSecondsInside) {
@@ -228,8 +228,8 @@ TEST_F(LayoutTest, TurnTimerWaitsBelowTheSurfaceWithItsSecondsInside) {
   for (const Case& c : {Case{1280, 1024, 18}, Case{800, 600, 12}}) {
     SCOPED_TRACE(c.screen_w);
     Load(c.screen_w, c.screen_h);
-    const auto& clock = El("Time_Img");
-    const auto& seconds = El("Number");
+    const auto& clock = model::El("Time_Img");
+    const auto& seconds = model::El("Number");
     EXPECT_DOUBLE_EQ(clock.top, 778 * LayoutScale);
     EXPECT_DOUBLE_EQ(seconds.left, clock.left + 48 * LayoutScale);
     EXPECT_DOUBLE_EQ(seconds.top, clock.top + 5 * LayoutScale);
@@ -241,11 +241,11 @@ TEST_F(LayoutTest, TurnTimerWaitsBelowTheSurfaceWithItsSecondsInside) {
 
 TEST_F(LayoutTest, BubbleOfTheSeatAcrossStandsBesideItsAvatarBelowTheTopBar) {
   LoadFull();
-  EXPECT_DOUBLE_EQ(El("Speak", 2).left, 406);
-  EXPECT_DOUBLE_EQ(El("Speak", 2).top, 119);
+  EXPECT_DOUBLE_EQ(model::El("Speak", 2).left, 406);
+  EXPECT_DOUBLE_EQ(model::El("Speak", 2).top, 119);
   LoadReduced();
-  EXPECT_DOUBLE_EQ(El("Speak", 2).left, 406 * kReduced);
-  EXPECT_DOUBLE_EQ(El("Speak", 2).top, 93);
+  EXPECT_DOUBLE_EQ(model::El("Speak", 2).left, 406 * kReduced);
+  EXPECT_DOUBLE_EQ(model::El("Speak", 2).top, 93);
 }
 
 TEST_F(LayoutTest, ArraysExistWithTheirStartingVisibility) {
@@ -264,15 +264,15 @@ TEST_F(LayoutTest, ArraysExistWithTheirStartingVisibility) {
   };
   for (const Array& a : arrays) {
     for (int i = a.first; i <= a.last; ++i) {
-      const auto* e = tree.Find(kMainForm, a.name, i);
+      const auto* e = tree.Find(model::kMainForm, a.name, i);
       ASSERT_NE(e, nullptr) << a.name << i;
       EXPECT_EQ(e->visible, a.visible) << a.name << i;
     }
-    EXPECT_EQ(tree.Find(kMainForm, a.name, a.last + 1), nullptr) << a.name;
+    EXPECT_EQ(tree.Find(model::kMainForm, a.name, a.last + 1), nullptr) << a.name;
   }
   for (const char* hidden : {"vcap1", "P2PSocket1", "WebBrowser1", "WebBrowser2", "ucBuGuo",
                              "imghorn", "imgBuGuo", "ImgShuffle", "LblShuffle"})
-    EXPECT_FALSE(El(hidden).visible) << hidden;
+    EXPECT_FALSE(model::El(hidden).visible) << hidden;
 }
 
 TEST_F(LayoutTest, CaptionsAreDrawnOverTheirPictures) {
@@ -283,13 +283,13 @@ TEST_F(LayoutTest, CaptionsAreDrawnOverTheirPictures) {
       {"Number", "Time_Img"},         {"Location", "imgLocation"},
       {"WebBrowser1", "Bird"},        {"imgword1", "imgLocation"},
   };
-  for (const auto& [over, under] : pairs) EXPECT_GT(El(over).z, El(under).z) << over;
+  for (const auto& [over, under] : pairs) EXPECT_GT(model::El(over).z, model::El(under).z) << over;
 }
 
 TEST_F(LayoutTest, NetWinStartsAtZero) {
-  game::g_dNetWin = {5, -3, 7, 1};
+  model::g_dNetWin = {5, -3, 7, 1};
   LoadFull();
-  EXPECT_EQ(game::g_dNetWin, (std::array<double, 4>{}));
+  EXPECT_EQ(model::g_dNetWin, (std::array<double, 4>{}));
 }
 
 }  // namespace

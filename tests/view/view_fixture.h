@@ -27,10 +27,10 @@ class GifEverywhereStore : public platform::ResourceStore {
  private:
   // The smallest whole GIF: one pixel.
   static constexpr std::array<std::uint8_t, 35> kGif = {
-      'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0,  // screen 1x1, two colours
-      0, 0, 0, 0xFF, 0xFF, 0xFF,                             // black, white
-      0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0,                       // the image, 1x1 at 0,0
-      2, 2, 0x44, 1, 0, 0x3B};
+      'G',  'I', 'F',  '8',  '9',  'a',  1, 0, 1, 0, 0x80, 0, 0,  // screen 1x1, two colours
+      0,    0,   0,    0xFF, 0xFF, 0xFF,                          // black, white
+      0x2C, 0,   0,    0,    0,    1,    0, 1, 0, 0,              // the image, 1x1 at 0,0
+      2,    2,   0x44, 1,    0,    0x3B};
 };
 
 class ViewTest : public ::testing::Test {

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "core/game/table_model.h"
-#include "core/net/reconnect_state.h"
+#include "core/model/elements.h"
+#include "core/model/table_state.h"
+#include "core/net/link_state.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
-#include "core/view/ui.h"
 #include "view_fixture.h"
 
 namespace tlj::view {
@@ -52,7 +53,7 @@ TEST_F(ViewResetTest, CardsAreHiddenDisabledAndResized) {
     SCOPED_TRACE(reduced ? "reduced" : "full");
     Load(reduced);
     for (int k = 0; k <= 11; ++k) {
-      auto& card = El("imgDiPai", k);
+      auto& card = model::El("imgDiPai", k);
       card.visible = true;
       card.enabled = true;
       card.width = 12;
@@ -60,7 +61,7 @@ TEST_F(ViewResetTest, CardsAreHiddenDisabledAndResized) {
     }
     ResetTableView();
     for (int k = 0; k <= 11; ++k) {
-      const auto& card = El("imgDiPai", k);
+      const auto& card = model::El("imgDiPai", k);
       EXPECT_FALSE(card.visible) << k;
       EXPECT_FALSE(card.enabled) << k;
       EXPECT_DOUBLE_EQ(card.width, 90 * LayoutScale) << k;
@@ -72,27 +73,27 @@ TEST_F(ViewResetTest, CardsAreHiddenDisabledAndResized) {
 TEST_F(ViewResetTest, HidesLastHandsControlsAndBubbles) {
   Load(false);
   const char* shown[] = {"Time_Img", "Number", "imghorn", "imgBuGuo", "ucBuGuo"};
-  for (const char* name : shown) El(name).visible = true;
-  for (int k = 0; k <= 2; ++k) El("Operation", k).visible = true;
-  for (int pos = 1; pos <= 3; ++pos) El("Speak", pos).visible = true;
-  Win("Talk").visible = true;
+  for (const char* name : shown) model::El(name).visible = true;
+  for (int k = 0; k <= 2; ++k) model::El("Operation", k).visible = true;
+  for (int pos = 1; pos <= 3; ++pos) model::El("Speak", pos).visible = true;
+  model::Win("Talk").visible = true;
 
   ResetTableView();
 
-  for (const char* name : shown) EXPECT_FALSE(El(name).visible) << name;
-  for (int k = 0; k <= 2; ++k) EXPECT_FALSE(El("Operation", k).visible) << k;
-  for (int pos = 1; pos <= 3; ++pos) EXPECT_FALSE(El("Speak", pos).visible) << pos;
-  EXPECT_FALSE(Win("Talk").visible);
+  for (const char* name : shown) EXPECT_FALSE(model::El(name).visible) << name;
+  for (int k = 0; k <= 2; ++k) EXPECT_FALSE(model::El("Operation", k).visible) << k;
+  for (int pos = 1; pos <= 3; ++pos) EXPECT_FALSE(model::El("Speak", pos).visible) << pos;
+  EXPECT_FALSE(model::Win("Talk").visible);
 }
 
 TEST_F(ViewResetTest, RestartsTurnAndReconnectCounters) {
   Load(false);
-  game::g_iTurnSeconds = 7;
-  game::g_iLastActor = 3;
+  model::g_iTurnSeconds = 7;
+  model::g_iLastActor = 3;
   net::ReconnectAttempts = 5;
   ResetTableView();
-  EXPECT_EQ(game::g_iTurnSeconds, 15);
-  EXPECT_EQ(game::g_iLastActor, 0);
+  EXPECT_EQ(model::g_iTurnSeconds, 15);
+  EXPECT_EQ(model::g_iLastActor, 0);
   EXPECT_EQ(net::ReconnectAttempts, 0);
 }
 

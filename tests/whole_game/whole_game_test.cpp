@@ -8,8 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "core/actions/betting_state.h"
 #include "core/game/table_model.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
 #include "core/net/frame.h"
 #include "core/net/link_state.h"
 #include "core/settings/ini_file.h"
@@ -99,7 +100,7 @@ TEST_F(WholeGameTest, ThreeGamesWithThreeBots) {
   const auto bets = OfType(rig->client_frames, net::kTypeBet);
   ASSERT_FALSE(bets.empty());
   for (const auto& bet : bets) {
-    EXPECT_EQ(bet[net::kSeatAt], game::custom[0].seat);
+    EXPECT_EQ(bet[net::kSeatAt], model::custom[0].seat);
     EXPECT_GE(BetAmount(bet), 0);
   }
   const auto readies = OfType(rig->client_frames, kLeaveOrReady);
@@ -135,8 +136,8 @@ TEST_F(WholeGameTest, TwoTurnsRunOutAndTheTableHides) {
   rig->turns_to_let_run_out = 2;
   ASSERT_TRUE(rig->PlayUntilGame(1)) << Transcript();
   EXPECT_THAT(rig->user_actions, Contains("lets the turn run out"));
-  EXPECT_TRUE(actions::g_bAway);
-  EXPECT_TRUE(game::g_bHidden);
+  EXPECT_TRUE(model::g_bAway);
+  EXPECT_TRUE(model::g_bHidden);
   EXPECT_TRUE(rig->client.tree.Win("MainForm").minimized);
   // The countdown gave up for the user both times: two give-ups nobody clicked.
   const auto bets = OfType(rig->client_frames, net::kTypeBet);
@@ -152,7 +153,7 @@ TEST_F(WholeGameTest, ABotLeavesDuringAHandAndTheTablePlaysOn) {
   Play(config);
   ASSERT_TRUE(rig->RunUntil([&] { return StatusShowed("退出了游戏"); }, 10 * 60'000))
       << Transcript();
-  EXPECT_FALSE(game::g_bTimeLimit);
+  EXPECT_FALSE(model::g_bTimeLimit);
   ASSERT_TRUE(rig->PlayUntilGame(1)) << Transcript();
   EXPECT_FALSE(rig->client.Ended());
   EXPECT_EQ(rig->server->Stats().invalid, 0) << rig->server_log.str();
@@ -194,7 +195,7 @@ TEST_F(WholeGameTest, AUserWithoutCoinsIsTakenOffTheTable) {
   EXPECT_EQ(rig->client.tree.El("frmOtherExit", "Label1").caption,
             "您的金币不够，请更换房间或充值后继续游戏！");
   EXPECT_FALSE(rig->client.Ended());
-  EXPECT_EQ(game::g_iPlayerCount, 0);
+  EXPECT_EQ(model::g_iPlayerCount, 0);
   // The user reads the notice and goes back to the lobby; the server has let the seat go.
   rig->Click("click frmOtherExit.imgOK");
   rig->RunFor(3000);

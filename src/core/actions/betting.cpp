@@ -3,24 +3,26 @@
 #include <limits>
 #include <string>
 
-#include "core/actions/betting_state.h"
+#include "core/actions/action_buttons.h"
 #include "core/actions/hover.h"
-#include "core/actions/turn_answer.h"
-#include "core/game/pot_panel.h"
-#include "core/game/table_model.h"
+#include "core/model/amount_text.h"
+#include "core/model/elements.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
+#include "core/net/channels.h"
+#include "core/net/client_frames.h"
 #include "core/net/pump.h"
 #include "core/view/animations.h"
-#include "core/view/image_tables.h"
 #include "core/view/layout.h"
+#include "core/view/pot_panel.h"
 #include "core/view/sound.h"
-#include "core/view/ui.h"
 
 namespace tlj::actions {
 namespace {
 
-using game::g_dInputCoin;
-using game::g_dMaxBet;
-using game::g_dMinBet;
+using model::g_dInputCoin;
+using model::g_dMaxBet;
+using model::g_dMinBet;
 
 constexpr int kKeys = 15;
 constexpr int kDoubleZeroKey = 10;
@@ -40,13 +42,13 @@ constexpr const char* kBelowMin = "小于最小押注,请重新押注！";
 constexpr const char* kHotPotAboveMax = "热锅所需金币数超过最大押注！";
 
 platform::Element& InputDisplay() {
-  return view::El("lblShowInputCoin");
+  return model::El("lblShowInputCoin");
 }
 
 // Sets the composed amount's text, centred in its frame imgXuanZe.
 void SetInput(const std::string& text) {
   auto& display = InputDisplay();
-  const auto& frame = view::El("imgXuanZe");
+  const auto& frame = model::El("imgXuanZe");
   const double scale = view::LayoutScale;
   display.caption = text;
   display.left =
@@ -55,8 +57,8 @@ void SetInput(const std::string& text) {
 }
 
 void ShowChuPai(const char* text) {
-  view::ElOf("ChuPai", "Label2").caption = text;
-  view::Win("ChuPai").visible = true;
+  model::ElOf("ChuPai", "Label2").caption = text;
+  model::Win("ChuPai").visible = true;
 }
 
 // A complaint about the amount: the composition starts again.
@@ -67,43 +69,40 @@ void Complain(const char* text) {
 }
 
 void ComposeHotPot() {
-  if (game::g_iPhase != kHotPotPhase) return;
-  const double amount = game::HotPotAmount();
+  if (model::g_iPhase != kHotPotPhase) return;
+  const double amount = view::HotPotAmount();
   g_dInputCoin = amount;
-  SetInput(game::AmountText(amount));
+  SetInput(model::AmountText(amount));
   if (amount > g_dMaxBet) {
     Complain(kHotPotAboveMax);
   } else if (amount >= g_dMinBet) {
-    g_bHotPot = true;
+    model::g_bHotPot = true;
   } else {
-    SetInput(game::AmountText(g_dMinBet));
+    SetInput(model::AmountText(g_dMinBet));
     g_dInputCoin = g_dMinBet;
   }
 }
 
 void Bet() {
-  g_iTimeoutCount = 0;
+  model::g_iTimeoutCount = 0;
   if (InputDisplay().caption.empty()) {
     ShowChuPai(kNothingStaked);
     return;
   }
-  g_dInputCoin = game::CaptionValue(InputDisplay().caption);
+  g_dInputCoin = model::CaptionValue(InputDisplay().caption);
   if (g_dInputCoin > g_dMaxBet || g_dInputCoin > kLargestBet) {
     Complain(kAboveMax);
-    g_bHotPot = false;
+    model::g_bHotPot = false;
     return;
   }
   if (g_dInputCoin < g_dMinBet) {
     Complain(kBelowMin);
-    g_bHotPot = false;
+    model::g_bHotPot = false;
     return;
   }
   const double amount = g_dInputCoin;
-  net::Frame frame = BuildBetFrame(amount);
-  if (g_bHotPot) {
-    frame[kHotPotFlagAt] = 1;
-    g_bHotPot = false;
-  }
+  const net::Frame frame = net::BuildBetFrame(model::custom[0].seat, amount, model::g_bHotPot);
+  model::g_bHotPot = false;
   g_dMaxBet = amount;
   view::PlayEventSound("coin_move.wav");
   HideActionButtons();
@@ -111,61 +110,49 @@ void Bet() {
   net::QueueFrame(frame);
   g_dInputCoin = 0;
   SetInput("");
-  view::El("lblYaZhu").caption = game::AmountText(amount);
-  for (int i = 0; i < kKeys; ++i) view::El("ImgNum", i).enabled = false;
-  g_bTurnArmed = false;
+  model::El("lblYaZhu").caption = model::AmountText(amount);
+  for (int i = 0; i < kKeys; ++i) model::El("ImgNum", i).enabled = false;
+  model::g_bTurnArmed = false;
   net::g_bCountdownOn = false;
-  view::HideClock();
+  model::HideClock();
 }
 
 void GiveUp() {
-  game::g_iCountdown = g_iDefaultCountdown;
+  model::g_iCountdown = model::g_iDefaultCountdown;
   net::g_bCountdownOn = false;
-  view::HideClock();
-  if (!g_bMyTurn) return;
-  g_iTimeoutCount = 0;
-  const net::Frame frame = BuildGiveUpFrame();
+  model::HideClock();
+  if (!model::g_bMyTurn) return;
+  model::g_iTimeoutCount = 0;
+  const net::Frame frame = net::BuildGiveUpFrame(model::custom[0].seat);
   HideActionButtons();
   SetInput("");
   view::PlayEventSound("giveup.wav");
   net::QueueFrame(frame);
   for (int k = 0; k <= 2; ++k) ShowOperationNormal(k);
-  g_bTurnArmed = false;
-  view::HideClock();
-}
-
-// Input reaches only elements that exist, show and are enabled, as a window system delivers it.
-bool Reachable(const platform::ElementEvent& event) {
-  const platform::Element* e = platform::Sys().ui->Find(event.window, event.name, event.index);
-  return e != nullptr && e->visible && e->enabled && event.index.has_value();
-}
-
-void On(std::string_view name, platform::EventKind kind, void (*action)(int)) {
-  platform::Sys().ui->On(view::kMainForm, name, kind, [action](const platform::ElementEvent& e) {
-    if (Reachable(e)) action(*e.index);
-  });
+  model::g_bTurnArmed = false;
+  model::HideClock();
 }
 
 }  // namespace
 
 void ImgNum_Click(int index) {
-  view::Win("ChuPai").visible = false;
-  g_bHotPot = false;
-  if (index < 0 || index >= kKeys || !view::El("Operation", kBetButton).visible) return;
+  model::Win("ChuPai").visible = false;
+  model::g_bHotPot = false;
+  if (index < 0 || index >= kKeys || !model::El("Operation", kBetButton).visible) return;
   auto& display = InputDisplay();
   switch (index) {
     case kDoubleZeroKey:
       SetInput(display.caption + "00");
       break;
     case kMaxKey:
-      SetInput(game::AmountText(g_dMaxBet));
+      SetInput(model::AmountText(g_dMaxBet));
       g_dInputCoin = g_dMaxBet;
       return;
     case kHotPotKey:
       ComposeHotPot();
       return;
     case kMinKey:
-      SetInput(game::AmountText(g_dMinBet));
+      SetInput(model::AmountText(g_dMinBet));
       g_dInputCoin = g_dMinBet;
       return;
     case kClearKey:
@@ -176,30 +163,17 @@ void ImgNum_Click(int index) {
       SetInput(display.caption + std::to_string(index));
       break;
   }
-  g_dInputCoin = game::CaptionValue(display.caption);
+  g_dInputCoin = model::CaptionValue(display.caption);
   if (g_dInputCoin > g_dMaxBet) Complain(kAboveMax);
 }
 
 void Operation_Click(int index) {
-  if (!g_bGameActive) return;
+  if (!model::g_bGameActive) return;
   if (index == kBetButton) {
-    if (g_bMyTurn) Bet();
+    if (model::g_bMyTurn) Bet();
   } else if (index == kGiveUpButton) {
     GiveUp();
   }
-}
-
-void HookBettingEvents() {
-  g_bMyTurn = false;
-  g_bTurnArmed = false;
-  g_bHotPot = false;
-  g_bNumHover.fill(false);
-  g_bOpHover.fill(false);
-  using platform::EventKind;
-  On("ImgNum", EventKind::Click, ImgNum_Click);
-  On("Operation", EventKind::Click, Operation_Click);
-  On("ImgNum", EventKind::MouseMove, ImgNum_MouseMove);
-  On("Operation", EventKind::MouseMove, Operation_MouseMove);
 }
 
 }  // namespace tlj::actions

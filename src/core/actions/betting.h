@@ -1,5 +1,5 @@
 #pragma once
-// The betting keypad, the bet and give-up buttons, the turn countdown and the hover highlight.
+// The betting keypad and the bet and give-up buttons; their hover highlight is in hover.h.
 
 namespace tlj::actions {
 
@@ -7,9 +7,5 @@ void ImgNum_Click(int index);
 void Operation_Click(int index);
 void ImgNum_MouseMove(int index);
 void Operation_MouseMove(int index);
-// Called by the pump on every tick.
-void CountdownTick();
-// Registers the keypad's and the action buttons' element events.
-void HookBettingEvents();
 
 }  // namespace tlj::actions

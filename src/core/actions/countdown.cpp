@@ -1,16 +1,17 @@
-// The turn countdown on pump channel 6: one step a second; at the end, a give-up for the user.
+#include "core/actions/countdown.h"
 
 #include <limits>
 #include <string>
 
-#include "core/actions/betting.h"
-#include "core/actions/betting_state.h"
+#include "core/actions/action_buttons.h"
 #include "core/actions/table_buttons.h"
-#include "core/actions/turn_answer.h"
-#include "core/game/table_model.h"
+#include "core/model/elements.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
+#include "core/net/channels.h"
+#include "core/net/client_frames.h"
 #include "core/net/pump.h"
 #include "core/view/sound.h"
-#include "core/view/ui.h"
 
 namespace tlj::actions {
 namespace {
@@ -19,37 +20,37 @@ constexpr int kWarningSeconds = 6;
 constexpr std::size_t kWarningSound = 6;
 
 void CountDown() {
-  using game::g_iCountdown;
+  using model::g_iCountdown;
   --g_iCountdown;
-  auto& number = view::El("Number");
+  auto& number = model::El("Number");
   number.caption = std::to_string(g_iCountdown);
   if (g_iCountdown < kWarningSeconds) {
     view::PlayEventSoundFile(view::g_sSound[kWarningSound]);
-    number.color = view::kRed;
+    number.color = model::kRed;
   } else {
-    number.color = view::kGreen;
+    number.color = model::kGreen;
   }
 }
 
 void CountTimeout() {
-  if (g_iTimeoutCount < std::numeric_limits<std::int16_t>::max()) ++g_iTimeoutCount;
-  if (g_iTimeoutLimit > 0 && g_iTimeoutCount >= g_iTimeoutLimit) HideTable();
+  if (model::g_iTimeoutCount < std::numeric_limits<std::int16_t>::max()) ++model::g_iTimeoutCount;
+  if (model::g_iTimeoutLimit > 0 && model::g_iTimeoutCount >= model::g_iTimeoutLimit) HideTable();
 }
 
 void TimeIsUp() {
   HideActionButtons();
-  if (g_bTurnArmed) {
-    if (!g_bAway) CountTimeout();
-    const net::Frame frame = BuildGiveUpFrame();
+  if (model::g_bTurnArmed) {
+    if (!model::g_bAway) CountTimeout();
+    const net::Frame frame = net::BuildGiveUpFrame(model::custom[0].seat);
     view::PlayEventSound("giveup.wav");
     net::QueueFrame(frame);
-    view::El("lblYaZhu").caption = "0";
-    view::El("lblShowInputCoin").caption.clear();
-    g_bTurnArmed = false;
+    model::El("lblYaZhu").caption = "0";
+    model::El("lblShowInputCoin").caption.clear();
+    model::g_bTurnArmed = false;
   }
-  g_bMyTurn = false;
-  view::HideClock();
-  game::g_iCountdown = g_iDefaultCountdown;
+  model::g_bMyTurn = false;
+  model::HideClock();
+  model::g_iCountdown = model::g_iDefaultCountdown;
   net::g_bCountdownOn = false;
 }
 
@@ -57,7 +58,7 @@ void TimeIsUp() {
 
 void CountdownTick() {
   if (!net::SecondChannelDue(net::kTurnCountdownChannel)) return;
-  if (game::g_iCountdown > 0) {
+  if (model::g_iCountdown > 0) {
     CountDown();
   } else {
     TimeIsUp();

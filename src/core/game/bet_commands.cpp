@@ -4,13 +4,16 @@
 
 #include "core/game/cards.h"
 #include "core/game/hand_commands.h"
-#include "core/game/pot_panel.h"
 #include "core/game/table_model.h"
+#include "core/model/amount_text.h"
+#include "core/model/elements.h"
+#include "core/model/table_state.h"
+#include "core/net/channels.h"
 #include "core/net/pump.h"
 #include "core/view/animations.h"
 #include "core/view/image_tables.h"
+#include "core/view/pot_panel.h"
 #include "core/view/sound.h"
-#include "core/view/ui.h"
 #include "core/view/waits.h"
 
 namespace tlj::game {
@@ -32,19 +35,19 @@ constexpr double kSmallPot = 500;  // below it, the pot is laid out again after 
 constexpr long kLostPauseMs = 250;
 
 void ShowGiveUpBubble(int pos) {
-  auto& bubble = view::El("Speak", pos);
+  auto& bubble = model::El("Speak", pos);
   view::LoadGifResource(kGiveUpBubbleBase + pos, "GIF", bubble);
   view::PlayEventSound("giveup.wav");
   bubble.visible = true;
-  view::BringToFront(bubble);
+  model::BringToFront(bubble);
 }
 
 void Won(int pos) {
-  g_dNetWin[pos] += g_dStake;
-  if (g_dPot != 0) {
+  model::g_dNetWin[pos] += model::g_dStake;
+  if (model::g_dPot != 0) {
     view::PlayEventSound("vs_win.wav");
     view::WinFlight(pos);
-    if (g_dPot < kSmallPot) view::LayPot(std::nearbyint(g_dPot));
+    if (model::g_dPot < kSmallPot) view::LayPot(std::nearbyint(model::g_dPot));
   } else {
     view::PlayEventSound("victory.wav");
     view::SweepPot(pos);
@@ -55,7 +58,7 @@ void Won(int pos) {
 void Lost(int pos, double paid) {
   view::PlayEventSound("vs_lost.wav");
   view::WaitMs(kLostPauseMs, true);
-  g_dNetWin[pos] -= g_dStake;
+  model::g_dNetWin[pos] -= model::g_dStake;
   if (paid > 0) {
     view::StakeFlight(pos, paid);
     view::PlayEventSound("coin_move.wav");
@@ -65,55 +68,56 @@ void Lost(int pos, double paid) {
 }  // namespace
 
 void HandleBet(const net::Frame& message) {
-  view::HideClock();
-  view::El("lblMax").caption = "0";
-  view::El("lblMin").caption = "0";
+  model::HideClock();
+  model::El("lblMax").caption = "0";
+  model::El("lblMin").caption = "0";
 
-  g_lCard[2] = static_cast<std::int32_t>(net::ReadCardCode(message, kThirdCardAt));
-  const auto third = SplitCard(static_cast<std::uint32_t>(g_lCard[2]));
-  g_iRank[2] = third.rank;
-  g_iSuit[2] = third.suit;
+  model::g_lCard[2] = static_cast<std::int32_t>(net::ReadCardCode(message, kThirdCardAt));
+  const auto third = SplitCard(static_cast<std::uint32_t>(model::g_lCard[2]));
+  model::g_iRank[2] = third.rank;
+  model::g_iSuit[2] = third.suit;
 
-  g_dStake = net::ReadAmount(message, kStakeAt);
-  view::El("lblYaZhu").caption = AmountText(g_dStake);
+  model::g_dStake = net::ReadAmount(message, kStakeAt);
+  model::El("lblYaZhu").caption = model::AmountText(model::g_dStake);
 
   const int pos = ScreenPos(message[net::kSeatAt]);
-  if (pos != 0 && g_dStake == 0) ShowGiveUpBubble(pos);
+  if (pos != 0 && model::g_dStake == 0) ShowGiveUpBubble(pos);
 
-  if (g_dStake > 0) {
+  if (model::g_dStake > 0) {
     if (pos != 0) {
       view::PlayEventSound("coin_move.wav");
-      view::StakeFlight(pos, g_dStake);
+      view::StakeFlight(pos, model::g_dStake);
     }
     // A fifth turn in one hand has no card image left to deal.
-    if (IsCardImage(g_iNextCard)) {
+    if (IsCardImage(model::g_iNextCard)) {
       DealCard(pos, 1, kCardBack);
-      g_bThirdDealt = true;
+      model::g_bThirdDealt = true;
     }
-  } else if (IsCardImage(g_iNextCard)) {
-    view::El("imgDiPai", g_iNextCard).visible = false;
+  } else if (IsCardImage(model::g_iNextCard)) {
+    model::El("imgDiPai", model::g_iNextCard).visible = false;
   }
-  ++g_iNextCard;
+  ++model::g_iNextCard;
 
-  ShowPot(net::ReadAmount(message, kPotAfterBetAt));
+  view::ShowPot(net::ReadAmount(message, kPotAfterBetAt));
 
-  g_iLastActor = static_cast<std::int16_t>(pos);
+  model::g_iLastActor = static_cast<std::int16_t>(pos);
   net::ArmChannel(net::kBubbleChannel);
 }
 
 void HandleBetResult(const net::Frame& message) {
   const int pos = ScreenPos(message[net::kSeatAt]);
-  if (!g_bCardTurned) ShowCard(g_iNextCard - 1, DisplayCode(g_iRank[2], g_iSuit[2]));
+  if (!model::g_bCardTurned)
+    ShowCard(model::g_iNextCard - 1, DisplayCode(model::g_iRank[2], model::g_iSuit[2]));
 
   const double new_coins = net::ReadAmount(message, kResultCoinsAt);
-  g_dStake = net::ReadAmount(message, kResultStakeAt);
-  ShowPot(net::ReadAmount(message, kPotAfterResultAt));
+  model::g_dStake = net::ReadAmount(message, kResultStakeAt);
+  view::ShowPot(net::ReadAmount(message, kPotAfterResultAt));
   const double paid = net::ReadAmount(message, kPaidAt);
 
   if (paid > 0) {
-    auto& horn = view::El("imghorn");
+    auto& horn = model::El("imghorn");
     horn.visible = true;
-    view::BringToFront(horn);
+    model::BringToFront(horn);
   }
 
   switch (message[kOutcomeAt]) {

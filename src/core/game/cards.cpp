@@ -3,13 +3,14 @@
 #include <string>
 
 #include "core/game/table_model.h"
-#include "core/lobby/lobby_ops.h"
+#include "core/model/elements.h"
+#include "core/model/lobby_window.h"
+#include "core/model/table_state.h"
 #include "core/platform/services.h"
 #include "core/view/animations.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
 #include "core/view/sound.h"
-#include "core/view/ui.h"
 #include "core/view/window_state.h"
 
 namespace tlj::game {
@@ -36,25 +37,25 @@ int DisplayCode(int display_rank, int suit_bit) {
 void ShowCard(int image, int code) {
   if (!HasPicture(code)) {
     platform::Sys().msgbox->Show(
-        view::kProgramTitle,
+        model::kProgramTitle,
         "接受牌错误，牌不存在 " + std::to_string(code) + std::to_string(image));
     view::MinimizeMainForm();
-    lobby::RestoreLobby();
+    model::RestoreLobby();
     return;
   }
   if (!IsCardImage(image)) return;
-  view::LoadGifResource(view::CardImageIds[code], "GIF", view::El("imgDiPai", image));
+  view::LoadGifResource(view::CardImageIds[code], "GIF", model::El("imgDiPai", image));
 }
 
 void DealCard(int pos, int place, int code) {
-  if (pos < 0 || pos > 3 || !IsCardImage(g_iNextCard)) return;
-  auto& card = view::El("imgDiPai", g_iNextCard);
-  view::BringToFront(card);
+  if (pos < 0 || pos > 3 || !IsCardImage(model::g_iNextCard)) return;
+  auto& card = model::El("imgDiPai", model::g_iNextCard);
+  model::BringToFront(card);
   view::PlayEventSound("deliver_card.wav");
   const auto& anchor = view::CardAnchor[pos];
-  view::CardSlide(g_iNextCard, static_cast<int>(card.left), static_cast<int>(card.top),
+  view::CardSlide(model::g_iNextCard, static_cast<int>(card.left), static_cast<int>(card.top),
                   anchor.x + place * view::CardPitch, anchor.y, false);
-  ShowCard(g_iNextCard, place == 1 ? kCardBack : code);
+  ShowCard(model::g_iNextCard, place == 1 ? kCardBack : code);
 }
 
 }  // namespace tlj::game

@@ -1,13 +1,13 @@
 #include "core/game/end_commands.h"
 
-#include "core/actions/button_state.h"
 #include "core/game/player_changes.h"
 #include "core/game/score_sheet.h"
-#include "core/game/shuffle_notice.h"
-#include "core/game/shuffle_state.h"
 #include "core/game/table_model.h"
-#include "core/game/table_windows.h"
 #include "core/lobby/leave.h"
+#include "core/model/elements.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
+#include "core/net/channels.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/net/rings.h"
@@ -15,7 +15,8 @@
 #include "core/view/animated_pot.h"
 #include "core/view/animations.h"
 #include "core/view/layout_place.h"
-#include "core/view/ui.h"
+#include "core/view/shuffle_notice.h"
+#include "core/view/table_windows.h"
 #include "core/view/waits.h"
 
 namespace tlj::game {
@@ -32,14 +33,14 @@ constexpr std::uint8_t kHidePanel = 2;
 
 // The countdown goes to the left edge and the seat-change notice beside it.
 void PlaceCountdownAndNotice() {
-  auto& clock = view::El("Time_Img");
-  auto& number = view::El("Number");
+  auto& clock = model::El("Time_Img");
+  auto& number = model::El("Number");
   view::layout::MoveTo(clock, 55, 365);
   number.left = clock.left + Scaled(48);
   number.top = clock.top + Scaled(5);
-  auto& image = view::El("ImgShuffle");
-  auto& label = view::El("LblShuffle");
-  auto& panel = view::El("WebBrowser2");
+  auto& image = model::El("ImgShuffle");
+  auto& label = model::El("LblShuffle");
+  auto& panel = model::El("WebBrowser2");
   image.left = clock.left + clock.width + Scaled(6);
   image.top = number.top + Scaled(2);
   label.left = image.left;
@@ -51,71 +52,72 @@ void PlaceCountdownAndNotice() {
 }
 
 void EndHand(const net::Frame& message) {
-  if (!g_bTimeLimit) return;
-  g_bTimeLimit = false;
-  if (g_bSpectator) return;
-  if (message[kShuffleAfterGameAt] == 1) g_bShuffleNext = true;
+  if (!model::g_bTimeLimit) return;
+  model::g_bTimeLimit = false;
+  if (model::g_bSpectator) return;
+  if (message[kShuffleAfterGameAt] == 1) model::g_bShuffleNext = true;
   PlaceCountdownAndNotice();
-  g_bShufflePending = true;
-  if (message[kShowShuffleNowAt] == 1) ShowShuffleNotice();
+  model::g_bShufflePending = true;
+  if (message[kShowShuffleNowAt] == 1) view::ShowShuffleNotice();
 }
 
 // The table is lost for lack of coins: the link goes, the seats are emptied and the notice
 // window stays up until the user answers it.
 void LoseTable() {
-  actions::g_bReturnToLobby = true;
-  g_bBtnLocked[2] = false;
+  model::g_bReturnToLobby = true;
+  model::g_bBtnLocked[2] = false;
   for (int p = 1; p <= 3; ++p) {
     ClearSeat(p);
-    view::ClearSysmsg(0);
+    model::ClearSysmsg(0);
   }
   platform::Sys().socket->Close();
   view::PauseSeconds(2);
-  juNum = 0;
+  model::juNum = 0;
   net::ResetRings();
-  g_iPlayerCount = 0;
-  ShowOtherExit();
+  model::g_iPlayerCount = 0;
+  view::ShowOtherExit();
 }
 
 void RemoveUser(const net::Frame& message) {
-  CentreOverMainForm("Score");
-  view::Win("Score").visible = true;
-  view::ElOf("frmOtherExit", "Label1").caption = (message[kChangeRoomSeatsAt] & custom[0].seat) != 0
-                                                     ? "您的金币不够，请更换房间或充值后继续游戏！"
-                                                     : "您的金币不够，请领取低保或充值后继续游戏！";
-  if (!view::Win().minimized) ShowOtherExit();
+  view::CentreOverMainForm("Score");
+  model::Win("Score").visible = true;
+  model::ElOf("frmOtherExit", "Label1").caption =
+      (message[kChangeRoomSeatsAt] & model::custom[0].seat) != 0
+          ? "您的金币不够，请更换房间或充值后继续游戏！"
+          : "您的金币不够，请领取低保或充值后继续游戏！";
+  if (!model::Win().minimized) view::ShowOtherExit();
   for (int p = 1; p <= 3; ++p) {
-    if (custom[static_cast<std::size_t>(p)].name.empty()) continue;
-    profile[static_cast<std::size_t>(p)].voiceKind.clear();
-    g_bGameStarted = false;
-    for (const char* name : {"Nid", "Cash", "Level"}) view::El(name, p).caption.clear();
-    view::ClearSysmsg(0);
+    if (model::custom[static_cast<std::size_t>(p)].name.empty()) continue;
+    model::profile[static_cast<std::size_t>(p)].voiceKind.clear();
+    model::g_bGameStarted = false;
+    for (const char* name : {"Nid", "Cash", "Level"}) model::El(name, p).caption.clear();
+    model::ClearSysmsg(0);
     ClearSeat(p);
-    EmptyInWindows(p);
+    view::EmptyInWindows(p);
   }
   net::EnableKeepAlive(false);
   net::DisarmChannel(net::kReadyCountdownChannel);
   net::DisarmChannel(net::kLinkWatchChannel);
   net::HandInProgress = false;
-  g_bGameStarted = false;
+  model::g_bGameStarted = false;
   LoseTable();
   lobby::LeaveTable();
 }
 
 void RemovePoorPlayers(const net::Frame& message) {
-  HideShuffleNotice();
+  view::HideShuffleNotice();
   for (int bit = 1; bit <= 8; bit <<= 1) {
     if ((message[net::kSeatAt] & bit) == 0) continue;
     const int pos = ScreenPos(static_cast<std::uint8_t>(bit));
-    view::ClearSysmsg(0);
-    view::AddSysmsg(0,
-                    "玩家" + profile[static_cast<std::size_t>(pos)].nick + "金币不够，退出游戏！");
-    g_bGameStarted = false;
+    model::ClearSysmsg(0);
+    model::AddSysmsg(
+        0, "玩家" + model::profile[static_cast<std::size_t>(pos)].nick + "金币不够，退出游戏！");
+    model::g_bGameStarted = false;
     net::HandInProgress = false;
     if (pos == 0) RemoveUser(message);
   }
-  if (g_bSpectator) {
-    platform::Sys().msgbox->Show(view::kProgramTitle, "有用户退出，旁观结束！");
+  if (model::g_bSpectator) {
+    platform::Sys().msgbox->Show(model::kProgramTitle, "有用户退出，旁观结束！");
     platform::EndProcess(0);
   }
 }
@@ -130,7 +132,7 @@ void HandleEndOfHand(const net::Frame& message) {
     case kNothing:
       break;
     case kHidePanel:
-      view::El("WebBrowser2").visible = false;
+      model::El("WebBrowser2").visible = false;
       break;
     default:
       RemovePoorPlayers(message);
@@ -140,13 +142,13 @@ void HandleEndOfHand(const net::Frame& message) {
 
 void HandleGameOver(const net::Frame& message) {
   for (const char* name : {"imghorn", "imgBuGuo", "Time_Img", "Number"})
-    view::El(name).visible = false;
+    model::El(name).visible = false;
   view::HideAnimatedPot();
   net::DisarmChannel(net::kTurnCountdownChannel);
-  for (int j = 0; j < 8; ++j) view::ElOf("Score", "State", j).lines.clear();
+  for (int j = 0; j < 8; ++j) model::ElOf("Score", "State", j).lines.clear();
   view::DeleteAllCoins();
   ShowScoreSheet(message);
-  g_iPlayerCount = 0;
+  model::g_iPlayerCount = 0;
 }
 
 }  // namespace tlj::game

@@ -1,17 +1,20 @@
 #include "core/game/hand_commands.h"
 
 #include "core/game/cards.h"
-#include "core/game/pot_panel.h"
 #include "core/game/table_model.h"
-#include "core/lobby/lobby_ops.h"
+#include "core/model/amount_text.h"
+#include "core/model/elements.h"
+#include "core/model/lobby_window.h"
+#include "core/model/table_state.h"
+#include "core/net/channels.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/view/animated_pot.h"
 #include "core/view/animations.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
+#include "core/view/pot_panel.h"
 #include "core/view/sound.h"
-#include "core/view/ui.h"
 
 namespace tlj::game {
 namespace {
@@ -36,13 +39,13 @@ void LayOutPile() {
   const double left = view::IsReducedLayout() ? view::PileLeft - kReducedPileShift : view::PileLeft;
   for (int i = 0; i < kCardImages; ++i) {
     ShowCard(i, kCardBack);
-    auto& card = view::El("imgDiPai", i);
+    auto& card = model::El("imgDiPai", i);
     card.left = left + i * kPileStep * view::CardPitch;
     card.top = view::CardTop2;
     card.stretch = true;
     card.visible = true;
     card.enabled = true;
-    view::SendToBack(card);
+    model::SendToBack(card);
   }
 }
 
@@ -54,59 +57,59 @@ void ShowEveryonesCoins(const net::Frame& message, std::size_t coins_at, std::si
 }  // namespace
 
 void HandleNewHand(const net::Frame& message) {
-  view::LoadGifResource(view::NumImageIds[12], "GIF", view::El("ImgNum", 12));
-  lobby::PostToLobby(kHandStartedMessage);
+  view::LoadGifResource(view::NumImageIds[12], "GIF", model::El("ImgNum", 12));
+  model::PostToLobby(kHandStartedMessage);
 
   net::DisarmChannel(net::kReadyCountdownChannel);
   net::EnableKeepAlive(false);
-  view::Win("frmExit").visible = false;
+  model::Win("frmExit").visible = false;
 
-  g_bBtnLocked[2] = true;
+  model::g_bBtnLocked[2] = true;
   net::HandInProgress = true;
   view::ResetTableView();
 
-  g_bHandPlayed = true;
-  HandId = net::ReadLe32(message, net::kHandIdAt);
-  g_bTimeLimit = true;
+  model::g_bHandPlayed = true;
+  model::HandId = net::ReadLe32(message, net::kHandIdAt);
+  model::g_bTimeLimit = true;
 
-  for (int pos = 1; pos <= 3; ++pos) view::El("OK", pos).visible = false;
-  view::El("imghorn").visible = false;
-  view::El("imgBuGuo").visible = false;
+  for (int pos = 1; pos <= 3; ++pos) model::El("OK", pos).visible = false;
+  model::El("imghorn").visible = false;
+  model::El("imgBuGuo").visible = false;
   view::HideAnimatedPot();
 
   const double ante = net::ReadAmount(message, kAnteAt);
   if (ante > 0) {
     for (int pos = 0; pos < 4; ++pos) {
-      g_dNetWin[pos] -= ante;
+      model::g_dNetWin[pos] -= ante;
       view::PlayEventSound("coin_move.wav");
       view::StakeFlight(pos, ante);
     }
-    ShowPot(4 * ante);
-    view::El("lblChuShiGuoDi").caption = AmountText(4 * ante);
-    view::El("lblYuLiuGuoDi").caption = AmountText(2 * ante);
+    view::ShowPot(4 * ante);
+    model::El("lblChuShiGuoDi").caption = model::AmountText(4 * ante);
+    model::El("lblYuLiuGuoDi").caption = model::AmountText(2 * ante);
   }
 
   ShowEveryonesCoins(message, kCoinsAt, kSeatsAt);
   LayOutPile();
-  g_iNextCard = 0;
+  model::g_iNextCard = 0;
 }
 
 void HandlePotRefill(const net::Frame& message) {
   const double amount = net::ReadAmount(message, kRefillAmountAt);
   view::PlayAnimatedPot();
   for (int pos = 0; pos < 4; ++pos) {
-    if ((custom[pos].seat & message[net::kSeatAt]) == 0) continue;
-    g_dNetWin[pos] -= amount;
+    if ((model::custom[pos].seat & message[net::kSeatAt]) == 0) continue;
+    model::g_dNetWin[pos] -= amount;
     view::PlayEventSound("coin_move.wav");
     view::StakeFlight(pos, amount);
   }
-  ShowPot(net::ReadAmount(message, kRefillPotAt));
+  view::ShowPot(net::ReadAmount(message, kRefillPotAt));
   ShowEveryonesCoins(message, kRefillCoinsAt, kRefillSeatsAt);
 }
 
 void HandlePotUpdate(const net::Frame& message) {
   if (message[kPotValidAt] != 1) return;
-  ShowPot(net::ReadAmount(message, kPotAt));
+  view::ShowPot(net::ReadAmount(message, kPotAt));
 }
 
 }  // namespace tlj::game

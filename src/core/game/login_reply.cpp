@@ -1,14 +1,13 @@
 #include "core/game/login_reply.h"
 
-#include "core/actions/betting_state.h"
-#include "core/actions/button_state.h"
-#include "core/game/table_model.h"
-#include "core/lobby/lobby_ops.h"
+#include "core/model/elements.h"
+#include "core/model/lobby_window.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/platform/services.h"
 #include "core/view/layout.h"
-#include "core/view/ui.h"
 
 namespace tlj::game {
 namespace {
@@ -20,29 +19,29 @@ constexpr std::size_t kAdPageAt = 16;
 constexpr std::size_t kAdPageSize = 100;
 
 void Accept(const net::Frame& message) {
-  actions::g_bGameActive = true;
-  lobby::PostToLobby(771);
-  actions::g_iTimeoutLimit = 2;
-  view::ClearSysmsg(0);
-  view::ClearSysmsg(1);
-  view::AddSysmsg(0, "连接服务器成功！");
-  view::AddSysmsg(1, std::string("欢迎进入") + kPlatformWebSite);
-  actions::g_iDefaultCountdown =
-      actions::g_bHiddenTurns ? 2 : static_cast<std::int16_t>(message[kTurnSecondsAt]);
-  AdPage = net::ReadByteText(message, kAdPageAt, kAdPageSize);
-  if (!AdPage.empty()) {
-    AdPanelPage = AdPage + ".gamead";
-    auto& panel = view::El("WebBrowser1");
-    panel.url = AdPage;
+  model::g_bGameActive = true;
+  model::PostToLobby(771);
+  model::g_iTimeoutLimit = 2;
+  model::ClearSysmsg(0);
+  model::ClearSysmsg(1);
+  model::AddSysmsg(0, "连接服务器成功！");
+  model::AddSysmsg(1, std::string("欢迎进入") + kPlatformWebSite);
+  model::g_iDefaultCountdown =
+      model::g_bHiddenTurns ? 2 : static_cast<std::int16_t>(message[kTurnSecondsAt]);
+  model::AdPage = net::ReadByteText(message, kAdPageAt, kAdPageSize);
+  if (!model::AdPage.empty()) {
+    model::AdPanelPage = model::AdPage + ".gamead";
+    auto& panel = model::El("WebBrowser1");
+    panel.url = model::AdPage;
     panel.visible = true;
   }
 }
 
 [[noreturn]] void Refuse(const char* line) {
-  lobby::PostToLobby(22);
-  view::ClearSysmsg(0);
-  view::AddSysmsg(0, line);
-  lobby::RestoreLobby();
+  model::PostToLobby(22);
+  model::ClearSysmsg(0);
+  model::AddSysmsg(0, line);
+  model::RestoreLobby();
   platform::EndProcess(0);
 }
 
@@ -51,9 +50,9 @@ void Accept(const net::Frame& message) {
 void HandleLoginReply(const net::Frame& message) {
   view::ResetTableView();
   net::EnableKeepAlive(true);
-  g_bHandPlayed = false;
+  model::g_bHandPlayed = false;
   net::LoginPending = false;
-  g_bTimeLimit = true;
+  model::g_bTimeLimit = true;
   switch (message[net::kStatusAt]) {
     case kAccepted:
       Accept(message);

@@ -8,9 +8,6 @@ namespace tlj::game {
 
 inline constexpr const char* kPlatformWebSite = "www.xinghu.example";
 
-inline std::string AdPage;       // the advertisement page the server named
-inline std::string AdPanelPage;  // AdPage + ".gamead", shown with the seat-change notice
-
 // The server's answer to the login request (type 18).
 void HandleLoginReply(const net::Frame& message);
 

@@ -3,20 +3,21 @@
 #include <optional>
 #include <string>
 
-#include "core/actions/button_state.h"
-#include "core/game/shuffle_notice.h"
-#include "core/game/shuffle_state.h"
+#include "core/game/ready_countdown.h"
 #include "core/game/table_model.h"
-#include "core/game/table_windows.h"
 #include "core/lobby/leave.h"
-#include "core/lobby/lobby_ops.h"
+#include "core/model/elements.h"
+#include "core/model/lobby_window.h"
+#include "core/model/table_state.h"
+#include "core/model/turn_state.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/platform/services.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
 #include "core/view/shuffle_caption.h"
-#include "core/view/ui.h"
+#include "core/view/shuffle_notice.h"
+#include "core/view/table_windows.h"
 #include "core/view/waits.h"
 
 namespace tlj::game {
@@ -34,7 +35,7 @@ constexpr std::size_t kNoticeSize = 200;
 
 bool OthersReady() {
   for (int pos = 1; pos <= 3; ++pos)
-    if (!view::El("OK", pos).visible) return false;
+    if (!model::El("OK", pos).visible) return false;
   return true;
 }
 
@@ -42,45 +43,45 @@ bool OthersReady() {
 void ArmGame() {
   view::ResetTableView();
   ResetGameState();
-  g_bGameStarted = true;
+  model::g_bGameStarted = true;
 }
 
 void ShowAndFront(const char* name, int pos) {
-  auto& e = view::El(name, pos);
+  auto& e = model::El(name, pos);
   e.visible = true;
-  view::BringToFront(e);
+  model::BringToFront(e);
 }
 
 void HideShuffleNoticeIfShown() {
-  if (view::ShuffleCaptionRunning() || view::El("LblShuffle").visible || g_bShufflePending)
-    HideShuffleNotice();
-  view::El("WebBrowser2").visible = false;
+  if (view::ShuffleCaptionRunning() || model::El("LblShuffle").visible || model::g_bShufflePending)
+    view::HideShuffleNotice();
+  model::El("WebBrowser2").visible = false;
 }
 
 // The table window comes up for the first game and the lobby goes down.
 void BringUpTable() {
-  auto& form = view::Win();
+  auto& form = model::Win();
   form.visible = true;
   form.minimized = false;
-  lobby::MinimizeLobby();
+  model::MinimizeLobby();
 }
 
-void ShowArrivalOnTable(int pos, const PlayerProfile& p, int avatar) {
-  ShowAvatar(view::El("Tou", pos), avatar);
-  auto& nid = view::El("Nid", pos);
+void ShowArrivalOnTable(int pos, const model::PlayerProfile& p, int avatar) {
+  view::ShowAvatar(model::El("Tou", pos), avatar);
+  auto& nid = model::El("Nid", pos);
   nid.caption = "[" + p.tag + "] " + p.nick;
   ShowCoins(pos, p.coins);
-  auto& level = view::El("Level", pos);
+  auto& level = model::El("Level", pos);
   level.caption = p.title;
-  view::BringToFront(nid);
-  view::BringToFront(view::El("Cash", pos));
-  view::BringToFront(level);
+  model::BringToFront(nid);
+  model::BringToFront(model::El("Cash", pos));
+  model::BringToFront(level);
 }
 
-void ShowArrivalInWindows(int pos, const PlayerProfile& p, int avatar) {
+void ShowArrivalInWindows(int pos, const model::PlayerProfile& p, int avatar) {
   for (const char* window : {"Score", "Hero"}) {
-    view::ElOf(window, "ID", pos).caption = p.nick;
-    ShowAvatar(view::ElOf(window, "Tou", pos), avatar);
+    model::ElOf(window, "ID", pos).caption = p.nick;
+    view::ShowAvatar(model::ElOf(window, "Tou", pos), avatar);
   }
 }
 
@@ -102,26 +103,26 @@ std::string TimeText() {
 }
 
 void EmptyLeavingSeat(int pos) {
-  g_bGameStarted = false;
-  --g_iPlayerCount;
-  for (const char* name : {"Nid", "Cash", "Level"}) view::El(name, pos).caption.clear();
-  view::ClearSysmsg(0);
-  view::AddSysmsg(0, profile[pos].nick + "退出了游戏 " + TimeText());
-  view::ClearSysmsg(1);
+  model::g_bGameStarted = false;
+  --model::g_iPlayerCount;
+  for (const char* name : {"Nid", "Cash", "Level"}) model::El(name, pos).caption.clear();
+  model::ClearSysmsg(0);
+  model::AddSysmsg(0, model::profile[pos].nick + "退出了游戏 " + TimeText());
+  model::ClearSysmsg(1);
   ClearSeat(pos);
-  RemovePicture(view::ElOf("Hero", "Tou", pos));
-  view::ElOf("Hero", "ID", pos).caption.clear();
+  view::RemovePicture(model::ElOf("Hero", "Tou", pos));
+  model::ElOf("Hero", "ID", pos).caption.clear();
 }
 
 // A player left during a hand: the hand is over and the countdown to the next game starts.
 void StartReadyCountdownAfterDeparture(const net::Frame& message) {
-  g_bTimeLimit = false;
-  g_bBtnLocked[2] = false;
+  model::g_bTimeLimit = false;
+  model::g_bBtnLocked[2] = false;
   net::HandInProgress = false;
-  g_bGameStarted = false;
-  if (g_bSpectator) return;
-  const std::int16_t seconds = g_bHidden ? 1 : message[kShortWaitAt] == 1 ? 10 : 15;
-  net::StartReadyCountdown(seconds, view::kBlack);
+  model::g_bGameStarted = false;
+  if (model::g_bSpectator) return;
+  const std::int16_t seconds = model::g_bHidden ? 1 : message[kShortWaitAt] == 1 ? 10 : 15;
+  game::StartReadyCountdown(seconds, model::kBlack);
 }
 
 // The length of the notice text of type 22 (bytes 16..215): one more when a lead byte in the
@@ -143,70 +144,70 @@ int ReadyBadgeClass(double coins) {
 
 void HandlePlayerArrives(const net::Frame& message) {
   HideShuffleNoticeIfShown();
-  actions::g_bReturnToLobby = false;
+  model::g_bReturnToLobby = false;
   const std::string account = net::ReadByteText(message, kAccountAt, kNameSize);
-  ++g_iJoinCount;
-  if (custom[0].seat == 0) custom[0].seat = message[net::kSeatAt] & 15;
+  ++model::g_iJoinCount;
+  if (model::custom[0].seat == 0) model::custom[0].seat = message[net::kSeatAt] & 15;
   const int pos = ScreenPos(message[kArrivingSeatAt]);
-  if (pos == 0) g_bBtnLocked[2] = false;
+  if (pos == 0) model::g_bBtnLocked[2] = false;
 
-  if (g_iPlayerCount++ == 3 && !g_bHandPlayed) BringUpTable();
-  custom[pos].name = account;
-  if (pos != 0) custom[pos].seat = message[kArrivingSeatAt] & 15;
-  profile[pos] = ParseProfile(message);
-  const PlayerProfile& p = profile[pos];
+  if (model::g_iPlayerCount++ == 3 && !model::g_bHandPlayed) BringUpTable();
+  model::custom[pos].name = account;
+  if (pos != 0) model::custom[pos].seat = message[kArrivingSeatAt] & 15;
+  model::profile[pos] = ParseProfile(message);
+  const model::PlayerProfile& p = model::profile[pos];
 
-  auto& badge = view::El("OK", pos);
+  auto& badge = model::El("OK", pos);
   view::LoadGifResource(view::ReadyImageIds[static_cast<std::size_t>(ReadyBadgeClass(p.coins))],
                         "GIF", badge);
   if (message[kReadyAt] == 1) ShowAndFront("OK", pos);
 
-  if (g_bHandPlayed && OthersReady()) {
-    view::LoadGifResource(view::ButtonImageIds[6], "GIF", view::El("AnNiu", 2));
-    g_bBtnLocked[2] = true;
+  if (model::g_bHandPlayed && OthersReady()) {
+    view::LoadGifResource(view::ButtonImageIds[6], "GIF", model::El("AnNiu", 2));
+    model::g_bBtnLocked[2] = true;
     ArmGame();
   }
 
   const int avatar = AvatarIndex(p.face);
-  ScoreTouTag[pos] = std::to_string(avatar);
+  model::ScoreTouTag[pos] = std::to_string(avatar);
   ShowArrivalOnTable(pos, p, avatar);
   ShowArrivalInWindows(pos, p, avatar);
-  g_tInfo[pos] = {p.nick, avatar};
+  model::g_tInfo[pos] = {p.nick, avatar};
 
-  if (g_iPlayerCount == 4 && !g_bGameStarted) {
+  if (model::g_iPlayerCount == 4 && !model::g_bGameStarted) {
     ArmGame();
-    view::ClearSysmsg(0);
-    view::AddSysmsg(0, "游戏将在15秒内开始");
+    model::ClearSysmsg(0);
+    model::AddSysmsg(0, "游戏将在15秒内开始");
   }
-  if (g_iJoinCount == 3) {
-    g_iJoinCount = 4;
-    g_bBtnLocked[5] = false;
-    g_bBtnLocked[6] = false;
+  if (model::g_iJoinCount == 3) {
+    model::g_iJoinCount = 4;
+    model::g_bBtnLocked[5] = false;
+    model::g_bBtnLocked[6] = false;
   }
 }
 
 void HandlePlayerLeft(const net::Frame& message) {
   const std::optional<std::string> name = LeavingName(message);
   if (!name) return;
-  HideShuffleNotice();
-  if (*name == custom[0].name) platform::EndProcess(0);
+  view::HideShuffleNotice();
+  if (*name == model::custom[0].name) platform::EndProcess(0);
   for (int pos = 1; pos <= 3; ++pos)
-    if (!name->empty() && *name == custom[pos].name) EmptyLeavingSeat(pos);
-  if (g_bTimeLimit) StartReadyCountdownAfterDeparture(message);
+    if (!name->empty() && *name == model::custom[pos].name) EmptyLeavingSeat(pos);
+  if (model::g_bTimeLimit) StartReadyCountdownAfterDeparture(message);
   if (!net::KeepAliveEnabled()) net::EnableKeepAlive(true);
-  if (g_bSpectator) {
-    platform::Sys().msgbox->Show(view::kProgramTitle, "有用户退出，旁观结束！");
+  if (model::g_bSpectator) {
+    platform::Sys().msgbox->Show(model::kProgramTitle, "有用户退出，旁观结束！");
     platform::EndProcess(0);
   }
 }
 
 void HandleRemoved(const net::Frame& message) {
   net::HandInProgress = false;
-  if (!g_bHidden) view::Win("Hero").visible = true;
+  if (!model::g_bHidden) model::Win("Hero").visible = true;
   view::PauseSeconds(2);
-  view::ElOf("frmOtherExit", "Label1").caption =
+  model::ElOf("frmOtherExit", "Label1").caption =
       net::ReadAnsiText(message, kNoticeAt, NoticeSize(message));
-  ShowOtherExit();
+  view::ShowOtherExit();
   lobby::LeaveTable();
 }
 
@@ -214,16 +215,17 @@ void HandlePlayerReady(const net::Frame& message) {
   if (message[net::kStatusAt] != 1) return;
   const std::string name = net::ReadByteText(message, kNameAt, kNameSize);
   for (int pos = 0; pos < 4; ++pos) {
-    if (!view::El("Nid", pos).caption.empty() && custom[pos].name == name) ShowAndFront("OK", pos);
+    if (!model::El("Nid", pos).caption.empty() && model::custom[pos].name == name)
+      ShowAndFront("OK", pos);
   }
-  if (!g_bHandPlayed && OthersReady()) ArmGame();
+  if (!model::g_bHandPlayed && OthersReady()) ArmGame();
 }
 
 void ClearSeat(int pos) {
-  view::El("OK", pos).visible = false;
-  RemovePicture(view::El("Tou", pos));
-  custom[pos].name.clear();
-  PlayerProfile& p = profile[pos];
+  model::El("OK", pos).visible = false;
+  view::RemovePicture(model::El("Tou", pos));
+  model::custom[pos].name.clear();
+  model::PlayerProfile& p = model::profile[pos];
   p.nick.clear();
   p.face.clear();
   p.area.clear();

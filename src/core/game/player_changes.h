@@ -4,12 +4,10 @@
 #include <array>
 #include <string>
 
+#include "core/model/table_state.h"
 #include "core/net/frame.h"
 
 namespace tlj::game {
-
-// The tag of Score.Tou(pos): the decimal avatar index of the player last seated there.
-inline std::array<std::string, 4> ScoreTouTag;
 
 void HandlePlayerArrives(const net::Frame& message);  // type 20
 void HandlePlayerLeft(const net::Frame& message);     // type 21

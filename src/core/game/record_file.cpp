@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "core/game/score_sheet.h"
+#include "core/model/elements.h"
+#include "core/model/table_state.h"
 #include "core/platform/services.h"
 #include "core/settings/ini_file.h"
-#include "core/view/ui.h"
+#include "core/settings/local_files.h"
 
 namespace tlj::game {
 namespace {
@@ -17,7 +19,7 @@ constexpr int kLists = 8;
 
 settings::classIniFile RecordFile() {
   settings::classIniFile ini;
-  ini.INIFileName = (platform::Sys().app_dir / kRecordFile).string();
+  ini.INIFileName = (platform::Sys().app_dir / settings::kRecordFile).string();
   return ini;
 }
 
@@ -49,7 +51,7 @@ std::optional<int> ReadPicIndex(const std::string& value) {
 
 }  // namespace
 
-bool HasPicIndex(const InfoEntry& info) {
+bool HasPicIndex(const model::InfoEntry& info) {
   return !info.nick.empty();
 }
 
@@ -58,13 +60,13 @@ void WriteGameRecord(int n) {
   const std::string section = Section(n);
   std::vector<std::pair<std::string, std::string>> entries;
   for (int i = 0; i < 4; ++i) {
-    const InfoEntry& info = g_tInfo[static_cast<std::size_t>(i)];
+    const model::InfoEntry& info = model::g_tInfo[static_cast<std::size_t>(i)];
     entries.emplace_back("name" + Index(i), info.nick);
     entries.emplace_back("PicIndex" + Index(i),
                          HasPicIndex(info) ? std::to_string(info.PicIndex) : "");
   }
   for (int j = 0; j < kLists; ++j) {
-    const auto& lines = view::ElOf("Score", "State", j).lines;
+    const auto& lines = model::ElOf("Score", "State", j).lines;
     const std::string count_key = "count" + Index(j);
     entries.emplace_back(count_key, std::to_string(lines.size()));
     for (std::size_t k = 0; k < lines.size(); ++k)

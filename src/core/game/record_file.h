@@ -7,11 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/game/table_model.h"
+#include "core/model/table_state.h"
 
 namespace tlj::game {
-
-inline constexpr const char* kRecordFile = "info.xh";
 
 // A game's sheet as the record file holds it.
 struct StoredSheet {
@@ -23,7 +21,7 @@ struct StoredSheet {
 };
 
 // A position no player has taken (no nickname) has no avatar index.
-bool HasPicIndex(const InfoEntry& info);
+bool HasPicIndex(const model::InfoEntry& info);
 
 // Writes game n's section from g_tInfo and the score window's lists.
 void WriteGameRecord(int n);

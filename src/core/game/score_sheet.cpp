@@ -5,18 +5,20 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "core/game/pot_panel.h"
+#include "core/game/ready_countdown.h"
 #include "core/game/record_file.h"
 #include "core/game/table_model.h"
-#include "core/game/table_windows.h"
-#include "core/lobby/lobby_ops.h"
+#include "core/model/amount_text.h"
+#include "core/model/elements.h"
+#include "core/model/lobby_window.h"
+#include "core/model/table_state.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/platform/services.h"
 #include "core/text/ansi.h"
-#include "core/view/image_tables.h"
+#include "core/view/pot_panel.h"
 #include "core/view/sound.h"
-#include "core/view/ui.h"
+#include "core/view/table_windows.h"
 
 namespace tlj::game {
 namespace {
@@ -93,11 +95,11 @@ bool InLevelRange(int level) {
 }
 
 void ClearTablePanel() {
-  ZeroPotPanel();
+  view::ZeroPotPanel();
   for (int i = 0; i < 4; ++i) {
-    g_dNetWin[static_cast<std::size_t>(i)] = 0;
-    view::ElOf("frmMingXi", "labName", i).caption.clear();
-    view::ElOf("frmMingXi", "labCoin", i).caption.clear();
+    model::g_dNetWin[static_cast<std::size_t>(i)] = 0;
+    model::ElOf("frmMingXi", "labName", i).caption.clear();
+    model::ElOf("frmMingXi", "labCoin", i).caption.clear();
   }
 }
 
@@ -106,12 +108,12 @@ void ClearTablePanel() {
 // result text.
 void ShowResult(int pos, const ResultBlock& r, const std::string& result_text) {
   if (r.result != kWon && r.result != kLost) return;
-  auto& state = view::ElOf("Score", "State", pos);
-  auto& final_line = view::ElOf("Score", "State", pos + 4);
-  auto& grade = view::ElOf("Hero", "Grade", pos);
-  double& running = g_dTotalScore[static_cast<std::size_t>(pos)];
-  const std::string total = AmountText(r.total);
-  const std::string final = AmountText(r.final);
+  auto& state = model::ElOf("Score", "State", pos);
+  auto& final_line = model::ElOf("Score", "State", pos + 4);
+  auto& grade = model::ElOf("Hero", "Grade", pos);
+  double& running = model::g_dTotalScore[static_cast<std::size_t>(pos)];
+  const std::string total = model::AmountText(r.total);
+  const std::string final = model::AmountText(r.final);
   if (r.result == kLost && r.total != 0 && r.final != 0) {
     AddLines(state, {"总分：- " + total + "金币", "", "", "", "总分：-" + final + "金币"});
     final_line.lines.push_back("最终分：-" + final + "金币");
@@ -124,11 +126,11 @@ void ShowResult(int pos, const ResultBlock& r, const std::string& result_text) {
     grade.lines.push_back(total);
     running += r.final;
   }
-  view::ElOf("Hero", "sunScore", pos).caption = AmountText(running);
+  model::ElOf("Hero", "sunScore", pos).caption = model::AmountText(running);
 }
 
 void ShowCoinsAndCounts(int pos, const ResultBlock& r, bool coin_table) {
-  PlayerProfile& p = profile[static_cast<std::size_t>(pos)];
+  model::PlayerProfile& p = model::profile[static_cast<std::size_t>(pos)];
   if (r.result == kWon) {
     CountUp(p.wins);
     p.coins += r.final;
@@ -136,46 +138,46 @@ void ShowCoinsAndCounts(int pos, const ResultBlock& r, bool coin_table) {
     CountUp(p.losses);
     p.coins = std::max(0.0, p.coins - r.total);
   }
-  view::El("Cash", pos).caption = AmountText(p.coins) + (coin_table ? "金币" : "金条");
+  model::El("Cash", pos).caption = model::AmountText(p.coins) + (coin_table ? "金币" : "金条");
 }
 
 void ShowLevel(int pos, const ResultBlock& r, std::string& errors) {
   if (InLevelRange(r.marker)) {
     if (!InLevelRange(r.level)) throw ScoringError{};
-    auto& level = view::El("Level", pos);
+    auto& level = model::El("Level", pos);
     level.caption = LevelTitle(r.level);
-    view::BringToFront(level);
+    model::BringToFront(level);
   } else {
     errors += "显示级别" + std::to_string(r.level);
   }
 }
 
 void AddGameNumber() {
-  CountUp(juNum);
-  std::string number = std::to_string(juNum);
+  CountUp(model::juNum);
+  std::string number = std::to_string(model::juNum);
   if (number.size() < kGameNumberWidth) number.resize(kGameNumberWidth, ' ');
-  view::ElOf("Hero", "Num").lines.push_back(number);
+  model::ElOf("Hero", "Num").lines.push_back(number);
 }
 
 // The table waits for the next game: the ready button and the 15-second countdown.
 void WaitForNextGame() {
-  view::ClearSysmsg(0);
-  view::AddSysmsg(0, "请点击【继续】按钮继续游戏！");
-  g_bBtnLocked[2] = false;
+  model::ClearSysmsg(0);
+  model::AddSysmsg(0, "请点击【继续】按钮继续游戏！");
+  model::g_bBtnLocked[2] = false;
   net::HandInProgress = false;
-  g_bGameStarted = false;
-  view::ClearSysmsg(1);
-  view::AddSysmsg(1, "游戏将在15秒内开始");
-  if (g_bSpectator) return;
-  net::StartReadyCountdown(15, view::kGreen);
+  model::g_bGameStarted = false;
+  model::ClearSysmsg(1);
+  model::AddSysmsg(1, "游戏将在15秒内开始");
+  if (model::g_bSpectator) return;
+  game::StartReadyCountdown(15, model::kGreen);
 }
 
 void ShowPlayersInScoreWindow() {
   for (std::size_t i = 0; i < 4; ++i) {
-    const InfoEntry& info = g_tInfo[i];
-    view::ElOf("Score", "ID", static_cast<int>(i)).caption = info.nick;
+    const model::InfoEntry& info = model::g_tInfo[i];
+    model::ElOf("Score", "ID", static_cast<int>(i)).caption = info.nick;
     if (HasPicIndex(info))
-      ShowAvatar(view::ElOf("Score", "Tou", static_cast<int>(i)), info.PicIndex);
+      view::ShowAvatar(model::ElOf("Score", "Tou", static_cast<int>(i)), info.PicIndex);
   }
 }
 
@@ -187,32 +189,28 @@ void BuildSheet(const net::Frame& message, std::string& errors) {
   for (std::size_t i = 0; i < 4; ++i) {
     const ResultBlock r = ReadBlock(message, i);
     const int pos = ScreenPos(r.seat);
-    AddLines(view::ElOf("Score", "State", pos),
+    AddLines(model::ElOf("Score", "State", pos),
              {"", "房间条数：" + std::to_string(room_bars) + "金币", "",
-              "返还彩池数: " + AmountText(r.returned) + "金币", ""});
+              "返还彩池数: " + model::AmountText(r.returned) + "金币", ""});
     ShowResult(pos, r, result_text);
     ShowCoinsAndCounts(pos, r, coin_table);
     ShowLevel(pos, r, errors);
   }
   AddGameNumber();
-  if (!g_bHidden) view::Win("Score").visible = true;
+  if (!model::g_bHidden) model::Win("Score").visible = true;
   WaitForNextGame();
   if (view::g_bCardClick) {
     view::PlaySoundFile("", false);
     view::SetSoundVolume(3000);
   }
   ShowPlayersInScoreWindow();
-  WriteGameRecord(juNum);
+  WriteGameRecord(model::juNum);
 }
 
 [[noreturn]] void ScoringFailed(const std::string& errors) {
-  platform::Sys().msgbox->Show(view::kProgramTitle, "算分错误" + errors);
-  lobby::RestoreLobby();
+  platform::Sys().msgbox->Show(model::kProgramTitle, "算分错误" + errors);
+  model::RestoreLobby();
   platform::EndProcess(kScoringErrorExit);
-}
-
-void OnGradeDoubleClick(const platform::ElementEvent& event) {
-  if (event.line >= 0) ShowStoredSheet(event.line + 1);
 }
 
 }  // namespace
@@ -242,21 +240,14 @@ void ShowStoredSheet(int n) {
   if (n <= 0) return;
   const StoredSheet sheet = ReadGameRecord(n);
   for (std::size_t i = 0; i < 4; ++i) {
-    view::ElOf("Score", "ID", static_cast<int>(i)).caption = sheet.names[i];
+    model::ElOf("Score", "ID", static_cast<int>(i)).caption = sheet.names[i];
     if (sheet.pictures[i])
-      ShowAvatar(view::ElOf("Score", "Tou", static_cast<int>(i)), *sheet.pictures[i]);
+      view::ShowAvatar(model::ElOf("Score", "Tou", static_cast<int>(i)), *sheet.pictures[i]);
   }
   for (std::size_t j = 0; j < sheet.lists.size(); ++j) {
-    auto& lines = view::ElOf("Score", "State", static_cast<int>(j)).lines;
+    auto& lines = model::ElOf("Score", "State", static_cast<int>(j)).lines;
     lines = sheet.lists[j];
   }
-}
-
-void HookScoreSheetEvents() {
-  g_dTotalScore = {};
-  auto& ui = *platform::Sys().ui;
-  ui.On("Hero", "Num", platform::EventKind::DblClick, OnGradeDoubleClick);
-  ui.On("Hero", "Grade", platform::EventKind::DblClick, OnGradeDoubleClick);
 }
 
 }  // namespace tlj::game

@@ -1,16 +1,12 @@
 #pragma once
 // The score sheet of a finished game, the record file "info.xh" and the level titles.
 
-#include <array>
 #include <cstddef>
 #include <string>
 
 #include "core/net/frame.h"
 
 namespace tlj::game {
-
-// Each position's running total over the games shown in the ranking window.
-inline std::array<double, 4> g_dTotalScore{};
 
 // A hand-edited record file may claim any line count; a list never takes more than this.
 inline constexpr std::size_t kMaxStoredLines = 1000;
@@ -19,8 +15,6 @@ inline constexpr std::size_t kMaxStoredLines = 1000;
 void ShowScoreSheet(const net::Frame& message);
 // Shows game n's sheet again from the record file; nothing for 0.
 void ShowStoredSheet(int n);
-// Registers the ranking window's double clicks; the running totals start at 0.
-void HookScoreSheetEvents();
 
 // "第一级" .. "第四十级" for level 1..40.
 std::string LevelTitle(int level);

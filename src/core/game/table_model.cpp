@@ -1,11 +1,10 @@
 #include "core/game/table_model.h"
 
-#include <cmath>
-#include <cstdio>
-
+#include "core/model/amount_text.h"
+#include "core/model/elements.h"
+#include "core/model/table_state.h"
 #include "core/net/link_state.h"
 #include "core/net/rings.h"
-#include "core/view/ui.h"
 
 namespace tlj::game {
 namespace {
@@ -34,38 +33,6 @@ std::int32_t ReadCounter(const net::Frame& frame, std::size_t first) {
 
 }  // namespace
 
-void ResetTableModel() {
-  custom = {};
-  profile = {};
-  g_tInfo = {};
-  g_dPot = 0;
-  g_dNetWin = {};
-  g_dStake = 0;
-  g_dMinBet = 0;
-  g_dMaxBet = 0;
-  g_dInputCoin = 0;
-  g_lCard = {};
-  g_iRank = {};
-  g_iSuit = {};
-  g_iPhase = 0;
-  g_iNextCard = 0;
-  g_iLastActor = 0;
-  g_bCardTurned = false;
-  g_bThirdDealt = false;
-  g_iCountdown = 0;
-  g_iTurnSeconds = 15;
-  HandId = 0;
-  g_iPlayerCount = 0;
-  g_iJoinCount = 0;
-  juNum = 0;
-  g_bHandPlayed = false;
-  g_bGameStarted = false;
-  g_bTimeLimit = false;
-  g_bSpectator = false;
-  g_bHidden = false;
-  g_bBtnLocked = {};
-}
-
 int SeatIndex(std::uint8_t bits) {
   for (int i = 3; i > 0; --i) {
     if (bits & (1 << i)) return i;
@@ -74,11 +41,11 @@ int SeatIndex(std::uint8_t bits) {
 }
 
 int ScreenPos(std::uint8_t bits) {
-  return (SeatIndex(bits) - SeatIndex(custom[0].seat) + 4) & 3;
+  return (SeatIndex(bits) - SeatIndex(model::custom[0].seat) + 4) & 3;
 }
 
-PlayerProfile ParseProfile(const net::Frame& frame) {
-  PlayerProfile p;
+model::PlayerProfile ParseProfile(const net::Frame& frame) {
+  model::PlayerProfile p;
   p.nick = ReadAnsiText(frame, 16, 32);
   p.face = ReadByteText(frame, 48, 16);
   if (p.face.empty()) p.face = "m1";
@@ -118,20 +85,8 @@ int AvatarIndex(std::string_view face) {
   return (index < 0 || index >= 10 ? 0 : index) + set;
 }
 
-// Whole amounts up to 2^53 are exact in a double and are written in full; anything else gets
-// 15 significant digits, with an exponent once it has more integer digits than that.
-std::string AmountText(double value) {
-  constexpr double kExactLimit = 9007199254740992.0;  // 2^53
-  if (std::trunc(value) == value && std::fabs(value) <= kExactLimit) {
-    return std::to_string(static_cast<long long>(value));
-  }
-  char text[32];
-  std::snprintf(text, sizeof text, "%.15G", value);
-  return text;
-}
-
 void ShowCoins(int pos, double value) {
-  view::El("Cash", pos).caption = AmountText(value) + "金币";
+  model::El("Cash", pos).caption = model::AmountText(value) + "金币";
 }
 
 bool FrameInRange(const net::Frame& message) {
@@ -153,7 +108,7 @@ bool FrameInRange(const net::Frame& message) {
 }
 
 void ResetGameState(bool reset_rings) {
-  g_iJoinCount = 0;
+  model::g_iJoinCount = 0;
   net::HandInProgress = false;
   if (reset_rings) net::ResetRingsKeepingReceived();
 }

@@ -9,7 +9,4 @@ void LeaveTable();
 // The idle reset.
 void ReturnToIdle();
 
-// Gives the table up after a lost link or a silent server: back to the lobby, idle.
-void GiveUpTable();
-
 }  // namespace tlj::lobby

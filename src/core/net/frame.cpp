@@ -9,12 +9,6 @@
 namespace tlj::net {
 namespace {
 
-constexpr std::size_t kLoginAccountAt = 16;
-constexpr std::size_t kLoginPasswordAt = 32;
-// Login texts and chat text stay inside the payload, clear of the token and the hand id.
-constexpr std::size_t kPayloadEnd = kTokenAt;
-constexpr std::size_t kChatMaxChars = 100;
-
 // Bytes past the frame read as 0, so a field that runs over the end is cut there.
 std::uint8_t ByteAt(const Frame& frame, std::size_t at) {
   return at < kFrameSize ? frame[at] : std::uint8_t{0};
@@ -23,18 +17,6 @@ std::uint8_t ByteAt(const Frame& frame, std::size_t at) {
 // The number of bytes of a field that lie inside the frame.
 std::size_t FieldSize(std::size_t first, std::size_t size) {
   return first < kFrameSize ? std::min(size, kFrameSize - first) : 0;
-}
-
-// Writes the text one byte per character from `first`; false when a character has no
-// single-byte code or the text would run past the payload.
-bool WriteSingleByteText(Frame& frame, std::size_t first, std::string_view utf8) {
-  std::size_t at = first;
-  for (const char32_t c : text::DecodeUtf8(utf8)) {
-    const auto code = text::FindAnsiCode(c);
-    if (!code || *code > 0xFF || at >= kPayloadEnd) return false;
-    frame[at++] = static_cast<std::uint8_t>(*code);
-  }
-  return true;
 }
 
 }  // namespace
@@ -124,42 +106,6 @@ void WriteAmountBe(Frame& frame, std::size_t first, double amount) {
 void CaptureToken(const Frame& message) {
   if (message[kTypeAt] == kTypeReconnectReply) return;
   ServerToken = {message[kTokenAt], message[kTokenAt + 1]};
-}
-
-bool BuildLoginFrame(std::string_view account, std::string_view password) {
-  Frame frame{};
-  frame[kTypeAt] = kTypeLogin;
-  // The password goes in after the account: it overwrites an account longer than 16 characters.
-  if (!WriteSingleByteText(frame, kLoginAccountAt, account) ||
-      !WriteSingleByteText(frame, kLoginPasswordAt, password)) {
-    return false;
-  }
-  LoginFrame = frame;
-  return true;
-}
-
-Frame BuildKeepAlive(std::uint8_t seat_code) {
-  Frame frame{};
-  frame[kTypeAt] = kTypeKeepAlive;
-  frame[kSeatAt] = seat_code;
-  frame[kTokenAt] = ServerToken[0];
-  frame[kTokenAt + 1] = ServerToken[1];
-  return frame;
-}
-
-bool EncodeChatText(Frame& frame) {
-  if (g_sChatText.empty()) return false;
-  std::u32string chars = text::DecodeUtf8(g_sChatText);
-  if (chars.size() > kChatMaxChars) chars.resize(kChatMaxChars);
-  std::size_t at = kPayloadAt;
-  for (const char32_t c : chars) {
-    const std::uint16_t code = text::AnsiCode(c);
-    if (code > 0xFF) frame[at++] = static_cast<std::uint8_t>(code >> 8);
-    frame[at++] = static_cast<std::uint8_t>(code & 0xFF);
-  }
-  std::fill(frame.begin() + static_cast<std::ptrdiff_t>(at), frame.end(), std::uint8_t{0});
-  g_sChatText.clear();
-  return true;
 }
 
 }  // namespace tlj::net

@@ -1,6 +1,5 @@
 #pragma once
-// The 272-byte command frame: field offsets, readers and writers, the token, the login request,
-// the keep-alive and the chat text encoding.
+// The 272-byte command frame: field offsets, readers and writers, and the token.
 
 #include <array>
 #include <cstddef>
@@ -64,21 +63,5 @@ void WriteAmountBe(Frame& frame, std::size_t first, double amount);
 inline std::array<std::uint8_t, 2> ServerToken{};
 // Takes bytes 260..261 of a received frame as the token, except for type 29.
 void CaptureToken(const Frame& message);
-
-// The login request, built once at start-up and sent on every connection.
-inline Frame LoginFrame{};
-// Builds the login request (type 18) from the account and the password (UTF-8).
-// False when a character's ANSI code does not fit in one byte (or it has none), or when a text
-// would run past the payload; LoginFrame is then left as it was.
-bool BuildLoginFrame(std::string_view account, std::string_view password);
-
-// A keep-alive (type 24) carrying the own seat code.
-Frame BuildKeepAlive(std::uint8_t seat_code);
-
-// The chat text of the type-19 frame being queued (UTF-8).
-inline std::string g_sChatText;
-// Writes g_sChatText into a type-19 frame from byte 16 and empties it.
-// False when the text was empty: nothing is to be queued.
-bool EncodeChatText(Frame& frame);
 
 }  // namespace tlj::net

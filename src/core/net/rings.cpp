@@ -2,8 +2,7 @@
 
 #include <vector>
 
-#include "core/lobby/lobby_ops.h"
-#include "core/net/frame.h"
+#include "core/model/lobby_window.h"
 #include "core/net/socks5.h"
 #include "core/platform/services.h"
 
@@ -25,7 +24,7 @@ template <std::size_t N>
 void AppendArrived(ByteRing<N>& ring, std::span<const std::uint8_t> bytes) {
   for (std::uint8_t b : bytes) {
     if (!ring.Push(b)) {
-      lobby::RestoreLobby();
+      model::RestoreLobby();
       platform::EndProcess(0);
     }
   }

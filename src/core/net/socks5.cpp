@@ -2,14 +2,15 @@
 
 #include <charconv>
 
-#include "core/lobby/connect.h"
-#include "core/lobby/lobby_ops.h"
-#include "core/net/frame.h"
+#include "core/model/elements.h"
+#include "core/model/lobby_window.h"
+#include "core/net/channels.h"
+#include "core/net/client_frames.h"
+#include "core/net/connect.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/platform/services.h"
 #include "core/text/ansi.h"
-#include "core/view/ui.h"
 
 namespace tlj::net {
 namespace {
@@ -30,22 +31,22 @@ void SendRequest(std::uint8_t step) {
   std::vector<std::uint8_t> request;
   if (step == 1) request = BuildGreeting();
   if (step == 3) request = BuildAuthentication(ProxyUser, ProxyPassword);
-  if (step == 5) request = BuildConnectRequest(lobby::ServerHost, lobby::ServerPort);
+  if (step == 5) request = BuildConnectRequest(ServerHost, ServerPort);
   ProxyStep = static_cast<std::uint8_t>(step + 1);
   ProxyBuffer.Clear();
   Socket().SendData(request);
 }
 
 void Fail(const char* text) {
-  platform::Sys().msgbox->Show(view::kProgramTitle, text);
+  platform::Sys().msgbox->Show(model::kProgramTitle, text);
   Socket().Close();
 }
 
 void OpenTunnel() {
   DataMode = true;
-  lobby::PostToLobby(771);
-  view::ClearSysmsg(0);
-  view::AddSysmsg(0, "连接代理服务器成功！");
+  model::PostToLobby(platform::kLoggedIn);
+  model::ClearSysmsg(0);
+  model::AddSysmsg(0, "连接代理服务器成功！");
   Socket().SendData(LoginFrame);
   StartPump();
 }

@@ -1,8 +1,8 @@
 #include "core/view/animated_pot.h"
 
+#include "core/model/elements.h"
 #include "core/platform/services.h"
 #include "core/view/anigif/table_controls.h"
-#include "core/view/ui.h"
 #include "core/view/waits.h"
 
 namespace tlj::view {
@@ -15,8 +15,8 @@ platform::Timer trmForUc;
 void trmForUc_Timer() {
   trmForUc.SetEnabled(false);
   anigif::Control* pot = anigif::FindTablePotControl();
-  const auto bytes = platform::Sys().store ? platform::Sys().store->Get("GIF", kAnimatedPotId)
-                                           : std::nullopt;
+  const auto bytes =
+      platform::Sys().store ? platform::Sys().store->Get("GIF", kAnimatedPotId) : std::nullopt;
   if (pot == nullptr || !bytes) return;
   pot->SetVisible(true);
   pot->LoadAnimatedGIF_Array(*bytes);
@@ -29,7 +29,9 @@ void CreateAnimatedPotTimer() {
   trmForUc.SetInterval(1);
 }
 
-void DestroyAnimatedPotTimer() { trmForUc = platform::Timer(); }
+void DestroyAnimatedPotTimer() {
+  trmForUc = platform::Timer();
+}
 
 void PlayAnimatedPot() {
   trmForUc.SetEnabled(true);
@@ -39,7 +41,7 @@ void PlayAnimatedPot() {
 
 void HideAnimatedPot() {
   if (anigif::Control* pot = anigif::FindTablePotControl()) pot->SetVisible(false);
-  El("ucBuGuo").visible = false;
+  model::El("ucBuGuo").visible = false;
 }
 
 }  // namespace tlj::view

@@ -1,6 +1,6 @@
+#include "core/model/elements.h"
 #include "core/view/animations.h"
 #include "core/view/animations_coins.h"
-#include "core/view/ui.h"
 #include "core/view/waits.h"
 
 namespace tlj::view {
@@ -13,7 +13,7 @@ constexpr int kSteps = 5;
 
 void CardSlide(int card, int fromLeft, int fromTop, int toLeft, int toTop, bool pump) {
   if (card < 0 || card >= kCards) return;
-  auto& element = El("imgDiPai", card);
+  auto& element = model::El("imgDiPai", card);
   for (int r = 0; r <= kSteps; ++r) {
     element.left = coins::RoundEven(fromLeft + (toLeft - fromLeft) * r / double{kSteps});
     element.top = coins::RoundEven(fromTop + (toTop - fromTop) * r / double{kSteps});

@@ -1,9 +1,10 @@
 #include "core/view/animations_coins.h"
 
+#include "core/model/elements.h"
+#include "core/platform/services.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
 #include "core/view/random.h"
-#include "core/view/ui.h"
 
 namespace tlj::view {
 namespace coins {
@@ -63,7 +64,7 @@ int CoinSize() {
 }
 
 platform::Element& Coin(int index) {
-  return El("imgCoin", index);
+  return model::El("imgCoin", index);
 }
 
 platform::Element& NewCoin(CoinTarget target) {
@@ -78,13 +79,13 @@ platform::Element& NewCoin(CoinTarget target) {
   coin.picture = model.picture;
   coin.image = model.image;
   coin.visible = true;
-  BringToFront(coin);
+  model::BringToFront(coin);
   return coin;
 }
 
 void DeleteCoinsFrom(int first) {
   for (int index = CoinsOnTable; index >= first; --index)
-    platform::Sys().ui->Remove(kMainForm, "imgCoin", index);
+    platform::Sys().ui->Remove(model::kMainForm, "imgCoin", index);
   if (CoinsOnTable >= first) CoinsOnTable = static_cast<std::int16_t>(first - 1);
   CoinTargets.resize(CoinsOnTable + 1);
 }

@@ -1,10 +1,10 @@
 #include <array>
 
+#include "core/model/elements.h"
 #include "core/view/animations.h"
 #include "core/view/animations_coins.h"
 #include "core/view/layout.h"
 #include "core/view/random.h"
-#include "core/view/ui.h"
 #include "core/view/waits.h"
 
 namespace tlj::view {
@@ -58,7 +58,7 @@ void WinFlight(int pos) {
   if (!coins::IsScreenPosition(pos)) return;
   const coins::SeatPath& path = coins::PathOf(pos);
   for (int n = 1; n <= kWinCoins; ++n) {
-    auto& coin = El("VImgCoin", n);
+    auto& coin = model::El("VImgCoin", n);
     coin.width = coin.height = coins::CoinSize();
     coin.stretch = false;
     coins::DrawRandomFrame(coin, kWinDenominations[n - 1]);
@@ -67,12 +67,12 @@ void WinFlight(int pos) {
     coin.left = RoundEven(LayoutScale * (coins::kPotX + 1.5 * i));
     coin.top = RoundEven(LayoutScale * (coins::kPotY + 1.5 * k));
     coin.visible = true;
-    BringToFront(coin);
+    model::BringToFront(coin);
   }
   for (bool moved = true; moved;) {
     moved = false;
     for (int n = kWinCoins; n >= 1; --n) {
-      auto& coin = El("VImgCoin", n);
+      auto& coin = model::El("VImgCoin", n);
       if (!SweepStep(coin, path)) continue;
       coins::DrawRandomFrame(coin, kWinDenominations[n - 1]);
       moved = true;
@@ -80,9 +80,9 @@ void WinFlight(int pos) {
     if (moved) PauseSeconds(0.001);
   }
   for (int n = 1; n <= 4; ++n) {
-    auto& coin = El("VImgCoin", n);
+    auto& coin = model::El("VImgCoin", n);
     coins::DrawRandomFrame(coin, kWinHandful[n - 1]);
-    BringToFront(coin);
+    model::BringToFront(coin);
   }
   PauseSeconds(1);
 }

@@ -1,7 +1,7 @@
 #include <string_view>
 
+#include "core/model/elements.h"
 #include "core/view/layout_place.h"
-#include "core/view/ui.h"
 
 namespace tlj::view::layout {
 namespace {
@@ -24,20 +24,20 @@ constexpr PotRow kRows[] = {
 
 // The gaps between stacked icons (5 and 10) are whole pixels in both layouts.
 void StackIcons() {
-  const auto& pot = El("imgcaichi");
-  auto& reserved = El("imgYuLiuGuoDi");
-  auto& initial = El("imgChuShiGuoDi");
-  auto& max = El("imgmax");
-  auto& hot = El("imgReGuoZhu");
-  auto& min = El("imgMinZhu");
-  auto& staked = El("imgyazhu");
+  const auto& pot = model::El("imgcaichi");
+  auto& reserved = model::El("imgYuLiuGuoDi");
+  auto& initial = model::El("imgChuShiGuoDi");
+  auto& max = model::El("imgmax");
+  auto& hot = model::El("imgReGuoZhu");
+  auto& min = model::El("imgMinZhu");
+  auto& staked = model::El("imgyazhu");
   reserved.top = pot.top - 1.5 * reserved.height - 10;
   initial.top = reserved.top - initial.height - 5;
   max.top = pot.top + pot.height + 5;
   hot.top = max.top + pot.height + 5;
   min.top = hot.top + max.height + 5;
   staked.top = min.top + min.height + 5;
-  El("imgLunShu").top = pot.top - Scaled(320);
+  model::El("imgLunShu").top = pot.top - Scaled(320);
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ void StackIcons() {
 void LayoutPotPanel() {
   const double column = Scaled(8);
   for (const PotRow& row : kRows) {
-    auto& icon = El(row.icon);
+    auto& icon = model::El(row.icon);
     icon.left = column;
     // The hot-pot icon keeps its design size in both layouts.
     const double scale = row.icon == "imgReGuoZhu" ? 1.0 : LayoutScale;
@@ -53,12 +53,12 @@ void LayoutPotPanel() {
     icon.height = 30 * scale;
     icon.stretch = IsReducedLayout();
   }
-  El("imgcaichi").top = Scaled(480);
+  model::El("imgcaichi").top = Scaled(480);
   StackIcons();
 
   for (const PotRow& row : kRows) {
-    const auto& icon = El(row.icon);
-    auto& label = El(row.label);
+    const auto& icon = model::El(row.icon);
+    auto& label = model::El(row.label);
     if (row.icon == "imgLunShu") {
       label.left = icon.left + Scaled(40);
       label.top = icon.top + 3;

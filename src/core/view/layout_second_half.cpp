@@ -1,7 +1,7 @@
+#include "core/model/elements.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
 #include "core/view/layout_place.h"
-#include "core/view/ui.h"
 
 namespace tlj::view {
 namespace {
@@ -13,9 +13,9 @@ using layout::Scaled;
 
 // The turn timer waits below the surface until a turn moves it into view.
 void LayoutTimer() {
-  auto& clock = El("Time_Img");
+  auto& clock = model::El("Time_Img");
   Place(clock, 920, 778, 81, 38);
-  auto& seconds = El("Number");
+  auto& seconds = model::El("Number");
   Resize(seconds, 24, 24);
   seconds.left = clock.left + Scaled(48);
   seconds.top = clock.top + Scaled(5);
@@ -25,20 +25,20 @@ void LayoutTimer() {
 }
 
 void LayoutOperation() {
-  auto& first = El("Operation", 0);
+  auto& first = model::El("Operation", 0);
   MoveTo(first, IsReducedLayout() ? 780 : 790, 615);
   first.width = 65;
   first.height = 41;
   first.stretch = true;
   const double step = first.width * (LayoutScale + 0.1);
   for (int k = 1; k <= 2; ++k) {
-    auto& button = El("Operation", k);
+    auto& button = model::El("Operation", k);
     Resize(button, 60, 30);
-    button.left = El("Operation", k - 1).left + step;
+    button.left = model::El("Operation", k - 1).left + step;
     button.top = first.top;
   }
   for (int k = 0; k <= 2; ++k) {
-    auto& button = El("Operation", k);
+    auto& button = model::El("Operation", k);
     button.visible = false;
     button.enabled = false;
     LoadGifResource(OperationImageIds[2 * k], "GIF", button);
@@ -46,19 +46,19 @@ void LayoutOperation() {
 }
 
 void LayoutSpeechBubbles() {
-  MoveTo(El("Speak", 0), 94, 513);
-  MoveTo(El("Speak", 1), 8, 280);
-  const auto& across = El("Tou", 2);
-  auto& bubble = El("Speak", 2);
+  MoveTo(model::El("Speak", 0), 94, 513);
+  MoveTo(model::El("Speak", 1), 8, 280);
+  const auto& across = model::El("Tou", 2);
+  auto& bubble = model::El("Speak", 2);
   bubble.left = across.left + 0.8 * across.width;
   bubble.top = layout::CardTop2Now();
-  MoveTo(El("Speak", 3), 936, 280);
+  MoveTo(model::El("Speak", 3), 936, 280);
 }
 
 // Two one-line list boxes, the newer line directly below the older one.
 void LayoutMessageStrip() {
-  auto& older = El("Sysmsg", 0);
-  auto& newer = El("Sysmsg", 1);
+  auto& older = model::El("Sysmsg", 0);
+  auto& newer = model::El("Sysmsg", 1);
   older.left = Scaled(312);
   older.width = Scaled(281);
   if (IsReducedLayout()) {
@@ -75,34 +75,34 @@ void LayoutMessageStrip() {
 }
 
 void LayoutChatAndPanels() {
-  Place(El("Lbchat"), 594, 695, 25, 33);
-  Place(El("Chat"), 312, 732, 250, 33);
-  auto& bird = El("Bird");
+  Place(model::El("Lbchat"), 594, 695, 25, 33);
+  Place(model::El("Chat"), 312, 732, 250, 33);
+  auto& bird = model::El("Bird");
   Place(bird, 936, 680, 82, 80);
-  auto& advert = El("WebBrowser1");
+  auto& advert = model::El("WebBrowser1");
   Resize(advert, 82, 80);
   advert.left = bird.left + Scaled(2);
   advert.top = bird.top + Scaled(2);
 }
 
 void LayoutInputDisplay() {
-  auto& frame = El("imgXuanZe");
+  auto& frame = model::El("imgXuanZe");
   MoveTo(frame, 850, 425);
   frame.width = IsReducedLayout() ? 105 : 157.5;
   frame.height = 30;
   frame.stretch = true;
-  auto& amount = El("lblShowInputCoin");
+  auto& amount = model::El("lblShowInputCoin");
   amount.left = frame.left + Scaled(15);
   amount.top = frame.top + Scaled(5);
 }
 
 void LayoutPotPictures() {
   for (const char* name : {"imghorn", "imgBuGuo"}) {
-    auto& e = El(name);
+    auto& e = model::El(name);
     MoveTo(e, 415, 305);
     e.visible = false;
   }
-  auto& animated = El("ucBuGuo");
+  auto& animated = model::El("ucBuGuo");
   Place(animated, 400, 290, 192, 192);
   animated.visible = false;
 }
@@ -118,9 +118,9 @@ void LayoutTableSecondHalf() {
   layout::LayoutPotPanel();
   LayoutInputDisplay();
   LayoutPotPictures();
-  MoveTo(El("imgMingxi"), 106, 653);
+  MoveTo(model::El("imgMingxi"), 106, 653);
   // The camera preview never starts while video is off, so stopping it leaves nothing to do.
-  El("vcap1").visible = false;
+  model::El("vcap1").visible = false;
 }
 
 }  // namespace tlj::view

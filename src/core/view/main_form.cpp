@@ -1,7 +1,7 @@
 #include <string_view>
 
+#include "core/model/elements.h"
 #include "core/view/layout.h"
-#include "core/view/ui.h"
 
 namespace tlj::view {
 namespace {
@@ -112,13 +112,13 @@ void Apply(platform::Element& e, const Design& d, bool visible) {
 void CreateMainForm() {
   for (const Design& d : kDesign) {
     if (d.kind == Kind::Single) {
-      Apply(El(d.name), d, d.visible);
+      Apply(model::El(d.name), d, d.visible);
       continue;
     }
     for (int i = d.first; i <= d.last; ++i)
-      Apply(El(d.name, i), d, d.visible && (d.kind == Kind::Whole || i == 0));
+      Apply(model::El(d.name, i), d, d.visible && (d.kind == Kind::Whole || i == 0));
   }
-  for (int k = 0; k <= 2; ++k) El("Operation", k).enabled = false;
+  for (int k = 0; k <= 2; ++k) model::El("Operation", k).enabled = false;
 }
 
 }  // namespace tlj::view

@@ -1,7 +1,8 @@
 #include "core/view/shuffle_caption.h"
 
-#include "core/game/shuffle_state.h"
-#include "core/view/ui.h"
+#include "core/model/elements.h"
+#include "core/model/table_state.h"
+#include "core/platform/services.h"
 
 namespace tlj::view {
 namespace {
@@ -9,8 +10,8 @@ namespace {
 platform::Timer TimerShuffle;
 
 void TimerShuffle_Timer() {
-  using game::g_iShuffleStep;
-  El("LblShuffle").caption = game::g_sShuffleText.at(g_iShuffleStep);
+  using model::g_iShuffleStep;
+  model::El("LblShuffle").caption = model::g_sShuffleText.at(g_iShuffleStep);
   g_iShuffleStep = static_cast<std::int16_t>(g_iShuffleStep >= 3 ? 0 : g_iShuffleStep + 1);
 }
 
@@ -25,8 +26,8 @@ void DestroyShuffleTimer() {
 }
 
 void StartShuffleCaption() {
-  El("LblShuffle").caption = game::g_sShuffleText[0];
-  game::g_iShuffleStep = 0;
+  model::El("LblShuffle").caption = model::g_sShuffleText[0];
+  model::g_iShuffleStep = 0;
   TimerShuffle.SetInterval(300);
   TimerShuffle.SetEnabled(true);
 }

@@ -1,15 +1,15 @@
-#include "core/game/table_model.h"
-#include "core/net/reconnect_state.h"
+#include "core/model/elements.h"
+#include "core/model/table_state.h"
+#include "core/net/link_state.h"
 #include "core/view/animated_pot.h"
 #include "core/view/layout.h"
 #include "core/view/layout_place.h"
-#include "core/view/ui.h"
 
 namespace tlj::view {
 namespace layout {
 
 int CardTop2Now() {
-  const auto& bar = El("imgDinglan");
+  const auto& bar = model::El("imgDinglan");
   return Px(bar.top + bar.height + Scaled(23));
 }
 
@@ -31,26 +31,25 @@ void ComputeCardAnchors() {
 }  // namespace
 
 void ResetTableView() {
-  for (int pos = 1; pos <= 3; ++pos) El("Speak", pos).visible = false;
-  Win("Talk").visible = false;
+  for (int pos = 1; pos <= 3; ++pos) model::El("Speak", pos).visible = false;
+  model::Win("Talk").visible = false;
 
   ComputeCardAnchors();
 
   for (int k = 0; k <= 11; ++k) {
-    auto& card = El("imgDiPai", k);
+    auto& card = model::El("imgDiPai", k);
     card.visible = false;
     card.enabled = false;
     layout::Resize(card, 90, 120);
   }
 
-  for (int k = 0; k <= 2; ++k) El("Operation", k).visible = false;
+  for (int k = 0; k <= 2; ++k) model::El("Operation", k).visible = false;
   for (const char* name : {"Time_Img", "Number", "imghorn", "imgBuGuo"})
-    El(name).visible = false;
+    model::El(name).visible = false;
   HideAnimatedPot();
 
-  game::g_iTurnSeconds = 15;
-  game::g_iLastActor = 0;
-  net::ReconnectAttempts = 0;
+  model::SetHandStartValues();
+  net::ResetReconnectAttempts();
 }
 
 }  // namespace tlj::view

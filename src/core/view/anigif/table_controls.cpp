@@ -22,7 +22,9 @@ void DestroyTableControls() {
   ucBuGuo.reset();
 }
 
-Control* FindTablePotControl() { return ucBuGuo.get(); }
+Control* FindTablePotControl() {
+  return ucBuGuo.get();
+}
 
 Control& TablePotControl() {
   if (!ucBuGuo) throw std::logic_error("the table's controls are not created");

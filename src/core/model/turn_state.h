@@ -1,0 +1,36 @@
+#pragma once
+// The flags and counters of the user's turn and of the table buttons, which the command
+// handlers, the leave and idle resets and the transport's countdown channels read and set.
+
+#include <array>
+#include <cstdint>
+
+namespace tlj::model {
+
+inline bool g_bGameActive = false;             // the user plays at this table
+inline std::int16_t g_iDefaultCountdown = 15;  // the turn countdown's starting value
+inline std::int16_t g_iTimeoutCount = 0;       // consecutive turns that ran out
+inline std::int16_t g_iTimeoutLimit = 0;       // time-outs after which the table hides
+inline bool g_bAway = false;                   // the table was hidden by F1 or time-outs
+
+inline bool g_bMyTurn = false;     // the user has the turn
+inline bool g_bTurnArmed = false;  // the turn is unanswered: its expiry gives up for the user
+inline bool g_bHotPot = false;     // the composed amount is a hot-pot buy
+
+inline bool g_bFirstStart = true;      // the ready button still offers "start"
+inline bool g_bHiddenTurns = false;    // hidden mode: short turns
+inline bool g_bReturnToLobby = false;  // the next click on the ready button goes to idle
+
+// Which keypad keys ImgNum(i), action buttons Operation(i) and table buttons AnNiu(k) show
+// their hover picture.
+inline std::array<bool, 15> g_bNumHover{};
+inline std::array<bool, 4> g_bOpHover{};
+inline std::array<bool, 9> g_bBtnHover{};
+
+// Sets every value above to its value when the window opens.
+void SetTurnStartValues();
+
+// The idle reset's part: no time-outs counted, not away, the ready button offers "start".
+void SetIdleTurnValues();
+
+}  // namespace tlj::model

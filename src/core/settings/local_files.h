@@ -1,0 +1,9 @@
+#pragma once
+// The files beside the program.
+
+namespace tlj::settings {
+
+inline constexpr const char* kVideoSettingsFile = "vidiosetting.ini";
+inline constexpr const char* kRecordFile = "info.xh";  // the finished games of this table
+
+}  // namespace tlj::settings

@@ -1,0 +1,78 @@
+#include "core/table/element_events.h"
+
+#include <string_view>
+
+#include "core/actions/betting.h"
+#include "core/actions/hover.h"
+#include "core/actions/leave_dialogs.h"
+#include "core/actions/table_buttons.h"
+#include "core/actions/third_card.h"
+#include "core/game/score_sheet.h"
+#include "core/model/elements.h"
+#include "core/platform/services.h"
+
+namespace tlj::table {
+namespace {
+
+using platform::ElementEvent;
+using platform::EventKind;
+
+// Input reaches only elements that exist, show and are enabled, as a window system delivers it.
+bool Reachable(const ElementEvent& event) {
+  const platform::Element* e = platform::Sys().ui->Find(event.window, event.name, event.index);
+  return e != nullptr && e->visible && e->enabled;
+}
+
+// An element array of the table window: the handler gets the index.
+void OnIndexed(std::string_view name, EventKind kind, void (*action)(int)) {
+  platform::Sys().ui->On(model::kMainForm, name, kind, [action](const ElementEvent& e) {
+    if (e.index && Reachable(e)) action(*e.index);
+  });
+}
+
+void OnMove(std::string_view name, void (*action)()) {
+  platform::Sys().ui->On(model::kMainForm, name, EventKind::MouseMove,
+                         [action](const ElementEvent& e) {
+                           if (Reachable(e)) action();
+                         });
+}
+
+// A button of a small window; it exists from the start, so that a front end can show it with
+// its window.
+void OnClick(const char* window, const char* name, void (*handler)()) {
+  model::ElOf(window, name);
+  platform::Sys().ui->On(window, name, EventKind::Click,
+                         [handler](const ElementEvent&) { handler(); });
+}
+
+// A double click on a line of the ranking window's lists shows that game's sheet again.
+void OnGradeDoubleClick(const ElementEvent& event) {
+  if (event.line >= 0) game::ShowStoredSheet(event.line + 1);
+}
+
+}  // namespace
+
+void HookElementEvents() {
+  OnIndexed("ImgNum", EventKind::Click, actions::ImgNum_Click);
+  OnIndexed("Operation", EventKind::Click, actions::Operation_Click);
+  OnIndexed("ImgNum", EventKind::MouseMove, actions::ImgNum_MouseMove);
+  OnIndexed("Operation", EventKind::MouseMove, actions::Operation_MouseMove);
+
+  OnIndexed("AnNiu", EventKind::Click, actions::AnNiu_Click);
+  OnIndexed("AnNiu", EventKind::MouseMove, actions::AnNiu_MouseMove);
+  OnIndexed("imgDiPai", EventKind::Click, actions::imgDiPai_Click);
+  OnMove("Pic1", actions::Pic1_MouseMove);
+  OnMove("imgDilan", actions::imgDilan_MouseMove);
+  OnMove("imgDinglan", actions::imgDinglan_MouseMove);
+
+  OnClick("frmExit", "pbCloseMe", actions::pbCloseMe_Click);
+  OnClick("frmExit", "pbCancel", actions::pbCancel_Click);
+  OnClick("frmOtherExit", "imgOK", actions::imgOK_Click);
+  OnClick("frmOtherExit", "imgCancel", actions::imgCancel_Click);
+
+  auto& ui = *platform::Sys().ui;
+  ui.On("Hero", "Num", EventKind::DblClick, OnGradeDoubleClick);
+  ui.On("Hero", "Grade", EventKind::DblClick, OnGradeDoubleClick);
+}
+
+}  // namespace tlj::table

@@ -1,0 +1,37 @@
+#include "core/view/table_windows.h"
+
+#include "core/model/elements.h"
+#include "core/view/image_tables.h"
+
+namespace tlj::view {
+
+void CentreOverMainForm(std::string_view window) {
+  const auto& form = model::Win();
+  auto& w = model::Win(window);
+  w.left = form.left + (form.width - w.width) / 2;
+  w.top = form.top + (form.height - w.height) / 2;
+}
+
+void ShowOtherExit() {
+  CentreOverMainForm("frmOtherExit");
+  model::Win("frmOtherExit").visible = true;
+}
+
+void RemovePicture(platform::Element& element) {
+  element.picture.reset();
+  element.image.reset();
+}
+
+void ShowAvatar(platform::Element& element, int index) {
+  if (index < 0 || index >= static_cast<int>(view::AvatarImageIds.size())) return;
+  view::LoadGifResource(view::AvatarImageIds[static_cast<std::size_t>(index)], "GIF", element);
+}
+
+void EmptyInWindows(int pos) {
+  for (const char* window : {"Hero", "Score"}) {
+    RemovePicture(model::ElOf(window, "Tou", pos));
+    model::ElOf(window, "ID", pos).caption.clear();
+  }
+}
+
+}  // namespace tlj::view

@@ -1,0 +1,2 @@
+#include "core/net/channels.h"
+#include "core/view/layout.h"
