@@ -1,19 +1,19 @@
 #include "lobby/demo.h"
 
-#include "lobby/turn_policy.h"
-
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
+#include "core/platform/lobby_link.h"
+#include "lobby/turn_policy.h"
+
 namespace tlj::lobby_tool {
 namespace {
 
 constexpr const char* kLobbyTitle = "星湖山庄";
 constexpr const char* kTableTitle = "铜炉局";
-constexpr int kLeaveRequest = 771;
 
 // Deadlines for steps that take a fraction of a second when all is well.
 constexpr platform::TimeMs kStepDeadline = 10'000;
@@ -171,11 +171,11 @@ void Demo::ShowScoreSheet(const TableView& view) {
 }
 
 void Demo::AskToLeave() {
-  if (!windows_.Post(kTableTitle, {kLeaveRequest, 0, 0})) {
+  if (!windows_.Post(kTableTitle, {platform::kLeaveUnlessBusy, 0, 0})) {
     throw DemoFailure("there is no window titled " + Quoted(kTableTitle) + " to post to");
   }
-  transcript_.Line("lobby -> " + std::to_string(kLeaveRequest) + " 0 0 to " + Quoted(kTableTitle) +
-                   ": leave the table");
+  transcript_.Line("lobby -> " + std::to_string(platform::kLeaveUnlessBusy) + " 0 0 to " +
+                   Quoted(kTableTitle) + ": leave the table");
   WaitUntil([&] { return phase_ == ClientPhase::Idle; }, kStepDeadline,
             "the client did not answer the request to leave within 10 s");
 }

@@ -3,30 +3,20 @@
 #include "core/platform/lobby_link.h"
 
 namespace tlj::lobby_tool {
-namespace {
-
-constexpr int kConnecting = 22;
-constexpr int kLoggedIn = 771;
-constexpr int kLeft = 1024;
-constexpr int kHandRunning = 1125;
-constexpr int kStillLoggingIn = 1126;
-constexpr int kHandStarts = 1127;
-
-}  // namespace
 
 ClientPhase NextPhase(ClientPhase phase, const posix::WindowMessage& message) {
   switch (message.msg) {
-    case kConnecting:
+    case platform::kConnecting:
       // After the login request, a 22 is the client's report of a refused login.
       if (phase == ClientPhase::LoggingIn || phase == ClientPhase::LoginFailed) {
         return ClientPhase::LoginFailed;
       }
       return ClientPhase::Connecting;
-    case kLoggedIn:
+    case platform::kLoggedIn:
       if (phase == ClientPhase::Connecting) return ClientPhase::LoggingIn;
       if (phase == ClientPhase::LoggingIn) return ClientPhase::AtTable;
       return phase;
-    case kLeft:
+    case platform::kLeft:
       return ClientPhase::Idle;
     default:
       return phase;
@@ -35,18 +25,18 @@ ClientPhase NextPhase(ClientPhase phase, const posix::WindowMessage& message) {
 
 std::string Meaning(ClientPhase phase, const posix::WindowMessage& message) {
   switch (message.msg) {
-    case kConnecting:
+    case platform::kConnecting:
       return phase == ClientPhase::LoggingIn ? "client reports the login was refused"
                                              : "client connecting";
-    case kLoggedIn:
+    case platform::kLoggedIn:
       return phase == ClientPhase::Connecting ? "login sent" : "client logged in";
-    case kLeft:
+    case platform::kLeft:
       return "client left the table";
-    case kHandRunning:
+    case platform::kHandRunning:
       return "client cannot leave: a hand is in progress";
-    case kStillLoggingIn:
+    case platform::kStillLoggingIn:
       return "client cannot leave: it is still logging in";
-    case kHandStarts:
+    case platform::kHandStarts:
       return "a hand starts";
     case platform::kWmSysCommand:
       if (message.wparam == platform::kScRestore) return "client asks to restore the lobby window";

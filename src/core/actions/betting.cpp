@@ -11,6 +11,7 @@
 #include "core/model/turn_state.h"
 #include "core/net/channels.h"
 #include "core/net/client_frames.h"
+#include "core/net/frame_fields.h"
 #include "core/net/pump.h"
 #include "core/view/animations.h"
 #include "core/view/layout.h"
@@ -32,7 +33,6 @@ constexpr int kMinKey = 13;
 constexpr int kClearKey = 14;
 constexpr int kBetButton = 1;
 constexpr int kGiveUpButton = 2;
-constexpr std::uint8_t kHotPotPhase = 1;
 // The frame carries a bet as a signed 32-bit number; a larger one cannot be sent as composed.
 constexpr double kLargestBet = std::numeric_limits<std::int32_t>::max();
 
@@ -69,7 +69,7 @@ void Complain(const char* text) {
 }
 
 void ComposeHotPot() {
-  if (model::g_iPhase != kHotPotPhase) return;
+  if (model::g_iPhase != net::turn_start::kHotPotPhase) return;
   const double amount = view::HotPotAmount();
   g_dInputCoin = amount;
   SetInput(model::AmountText(amount));

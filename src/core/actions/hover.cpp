@@ -1,27 +1,25 @@
 #include "core/actions/hover.h"
 
 #include "core/actions/betting.h"
+#include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/platform/services.h"
 #include "core/view/image_tables.h"
+#include "core/view/ready_button.h"
 
 namespace tlj::actions {
 namespace {
-
-constexpr int kReadyButton = 2;
-constexpr int kStartEntry = 4;
-constexpr int kContinueEntry = 6;
 
 bool OfferingStart() {
   return model::juNum < 1 && model::g_bFirstStart;
 }
 
 int ButtonNormalId(int k, bool start_rule) {
-  if (k != kReadyButton) return view::ButtonImageIds[static_cast<std::size_t>(2 * k)];
+  if (k != model::kReadyButton) return view::ButtonImageIds[static_cast<std::size_t>(2 * k)];
   const bool start = start_rule && OfferingStart();
-  return view::ButtonImageIds[start ? kStartEntry : kContinueEntry];
+  return view::ButtonImageIds[start ? view::kStartEntry : view::kContinueEntry];
 }
 
 // Buttons that the table does not have are left alone rather than created.
@@ -58,11 +56,11 @@ void ClosePopUps() {
 }  // namespace
 
 int ReadyButtonNormalId() {
-  return ButtonNormalId(kReadyButton, true);
+  return ButtonNormalId(model::kReadyButton, true);
 }
 
 int ReadyButtonHoverId() {
-  return view::ButtonImageIds[OfferingStart() ? kStartEntry + 1 : kContinueEntry + 1];
+  return view::ButtonImageIds[OfferingStart() ? view::kStartEntry + 1 : view::kContinueEntry + 1];
 }
 
 void ImgNum_MouseMove(int index) {
@@ -83,8 +81,9 @@ void Operation_MouseMove(int index) {
 void AnNiu_MouseMove(int k) {
   if (k < 0 || k >= static_cast<int>(model::g_bBtnHover.size()) || model::g_bBtnHover[k]) return;
   model::g_bBtnHover[k] = true;
-  const int id = k == kReadyButton ? ReadyButtonHoverId()
-                                   : view::ButtonImageIds[static_cast<std::size_t>(2 * k + 1)];
+  const int id = k == model::kReadyButton
+                     ? ReadyButtonHoverId()
+                     : view::ButtonImageIds[static_cast<std::size_t>(2 * k + 1)];
   Load(id, "AnNiu", k);
 }
 

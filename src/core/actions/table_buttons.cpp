@@ -2,6 +2,7 @@
 
 #include "core/actions/going_idle.h"
 #include "core/game/table_model.h"
+#include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/lobby_window.h"
 #include "core/model/table_state.h"
@@ -12,17 +13,13 @@
 #include "core/net/pump.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
+#include "core/view/ready_button.h"
 #include "core/view/shuffle_notice.h"
 #include "core/view/table_windows.h"
 #include "core/view/window_state.h"
 
 namespace tlj::actions {
 namespace {
-
-constexpr int kReadyButton = 2;
-constexpr int kHideButton = 4;
-constexpr int kRankingButton = 6;
-constexpr int kLeaveButton = 8;
 
 void Hide(std::string_view window) {
   model::Win(window).visible = false;
@@ -45,14 +42,14 @@ void GoToLobby() {
 
 void Ready() {
   model::g_bFirstStart = false;
-  if (model::g_bBtnLocked[kReadyButton]) return;
-  view::LoadGifResource(view::ButtonImageIds[6], "GIF", model::El("AnNiu", kReadyButton));
+  if (model::g_bBtnLocked[model::kReadyButton]) return;
+  view::ShowContinueOnReadyButton();
   auto& badge = model::El("OK", 0);
   badge.visible = true;
   model::BringToFront(badge);
   net::DisarmChannel(net::kReadyCountdownChannel);
   model::HideClock();
-  model::g_bBtnLocked[kReadyButton] = true;
+  model::g_bBtnLocked[model::kReadyButton] = true;
 
   const bool went_idle = model::g_bReturnToLobby;
   if (went_idle) GoToLobby();
@@ -90,17 +87,17 @@ void ToggleLeaveDialog() {
 
 void AnNiu_Click(int k) {
   switch (k) {
-    case kReadyButton:
+    case model::kReadyButton:
       Ready();
       break;
-    case kHideButton:
+    case model::kHideButton:
       HideTableWindows();
       break;
-    case kRankingButton:
+    case model::kRankingButton:
       Hide("Score");
       Toggle("Hero");
       break;
-    case kLeaveButton:
+    case model::kLeaveButton:
       ToggleLeaveDialog();
       break;
     default:

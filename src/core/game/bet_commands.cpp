@@ -9,6 +9,7 @@
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
 #include "core/net/channels.h"
+#include "core/net/frame_fields.h"
 #include "core/net/pump.h"
 #include "core/view/animations.h"
 #include "core/view/image_tables.h"
@@ -20,18 +21,7 @@ namespace tlj::game {
 namespace {
 
 constexpr int kGiveUpBubbleBase = 579;  // Speak(pos) shows picture 579 + pos
-constexpr std::size_t kThirdCardAt = 12;
-constexpr std::size_t kStakeAt = 16;
-constexpr std::size_t kPotAfterBetAt = 24;
-
-constexpr std::size_t kOutcomeAt = 16;
-constexpr std::size_t kResultStakeAt = 20;
-constexpr std::size_t kResultCoinsAt = 28;
-constexpr std::size_t kPaidAt = 36;
-constexpr std::size_t kPotAfterResultAt = 44;
-constexpr std::uint8_t kWon = 1;
-constexpr std::uint8_t kLost = 2;
-constexpr double kSmallPot = 500;  // below it, the pot is laid out again after a win
+constexpr double kSmallPot = 500;       // below it, the pot is laid out again after a win
 constexpr long kLostPauseMs = 250;
 
 void ShowGiveUpBubble(int pos) {
@@ -72,12 +62,12 @@ void HandleBet(const net::Frame& message) {
   model::El("lblMax").caption = "0";
   model::El("lblMin").caption = "0";
 
-  model::g_lCard[2] = static_cast<std::int32_t>(net::ReadCardCode(message, kThirdCardAt));
+  model::g_lCard[2] = static_cast<std::int32_t>(net::ReadCardCode(message, net::bet::kThirdCardAt));
   const auto third = SplitCard(static_cast<std::uint32_t>(model::g_lCard[2]));
   model::g_iRank[2] = third.rank;
   model::g_iSuit[2] = third.suit;
 
-  model::g_dStake = net::ReadAmount(message, kStakeAt);
+  model::g_dStake = net::ReadAmount(message, net::bet::kStakeAt);
   model::El("lblYaZhu").caption = model::AmountText(model::g_dStake);
 
   const int pos = ScreenPos(message[net::kSeatAt]);
@@ -98,7 +88,7 @@ void HandleBet(const net::Frame& message) {
   }
   ++model::g_iNextCard;
 
-  view::ShowPot(net::ReadAmount(message, kPotAfterBetAt));
+  view::ShowPot(net::ReadAmount(message, net::bet::kPotAt));
 
   model::g_iLastActor = static_cast<std::int16_t>(pos);
   net::ArmChannel(net::kBubbleChannel);
@@ -109,10 +99,10 @@ void HandleBetResult(const net::Frame& message) {
   if (!model::g_bCardTurned)
     ShowCard(model::g_iNextCard - 1, DisplayCode(model::g_iRank[2], model::g_iSuit[2]));
 
-  const double new_coins = net::ReadAmount(message, kResultCoinsAt);
-  model::g_dStake = net::ReadAmount(message, kResultStakeAt);
-  view::ShowPot(net::ReadAmount(message, kPotAfterResultAt));
-  const double paid = net::ReadAmount(message, kPaidAt);
+  const double new_coins = net::ReadAmount(message, net::bet_result::kCoinsAt);
+  model::g_dStake = net::ReadAmount(message, net::bet_result::kStakeAt);
+  view::ShowPot(net::ReadAmount(message, net::bet_result::kPotAt));
+  const double paid = net::ReadAmount(message, net::bet_result::kPaidAt);
 
   if (paid > 0) {
     auto& horn = model::El("imghorn");
@@ -120,11 +110,11 @@ void HandleBetResult(const net::Frame& message) {
     model::BringToFront(horn);
   }
 
-  switch (message[kOutcomeAt]) {
-    case kWon:
+  switch (message[net::bet_result::kOutcomeAt]) {
+    case net::bet_result::kWon:
       Won(pos);
       break;
-    case kLost:
+    case net::bet_result::kLost:
       Lost(pos, paid);
       break;
     default:

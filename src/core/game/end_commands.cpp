@@ -4,10 +4,12 @@
 #include "core/game/score_sheet.h"
 #include "core/game/table_model.h"
 #include "core/lobby/leave.h"
+#include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/net/channels.h"
+#include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/net/rings.h"
@@ -23,13 +25,6 @@ namespace tlj::game {
 namespace {
 
 using view::layout::Scaled;
-
-constexpr std::size_t kShuffleAfterGameAt = 11;  // status 0
-constexpr std::size_t kChangeRoomSeatsAt = 11;   // status 3 and above
-constexpr std::size_t kShowShuffleNowAt = 13;
-constexpr std::uint8_t kNormalEnd = 0;
-constexpr std::uint8_t kNothing = 1;
-constexpr std::uint8_t kHidePanel = 2;
 
 // The countdown goes to the left edge and the seat-change notice beside it.
 void PlaceCountdownAndNotice() {
@@ -55,17 +50,17 @@ void EndHand(const net::Frame& message) {
   if (!model::g_bTimeLimit) return;
   model::g_bTimeLimit = false;
   if (model::g_bSpectator) return;
-  if (message[kShuffleAfterGameAt] == 1) model::g_bShuffleNext = true;
+  if (message[net::end_of_hand::kShuffleAfterGameAt] == 1) model::g_bShuffleNext = true;
   PlaceCountdownAndNotice();
   model::g_bShufflePending = true;
-  if (message[kShowShuffleNowAt] == 1) view::ShowShuffleNotice();
+  if (message[net::end_of_hand::kShowShuffleNowAt] == 1) view::ShowShuffleNotice();
 }
 
 // The table is lost for lack of coins: the link goes, the seats are emptied and the notice
 // window stays up until the user answers it.
 void LoseTable() {
   model::g_bReturnToLobby = true;
-  model::g_bBtnLocked[2] = false;
+  model::g_bBtnLocked[model::kReadyButton] = false;
   for (int p = 1; p <= 3; ++p) {
     ClearSeat(p);
     model::ClearSysmsg(0);
@@ -82,7 +77,7 @@ void RemoveUser(const net::Frame& message) {
   view::CentreOverMainForm("Score");
   model::Win("Score").visible = true;
   model::ElOf("frmOtherExit", "Label1").caption =
-      (message[kChangeRoomSeatsAt] & model::custom[0].seat) != 0
+      (message[net::end_of_hand::kOtherRoomSeatsAt] & model::custom[0].seat) != 0
           ? "您的金币不够，请更换房间或充值后继续游戏！"
           : "您的金币不够，请领取低保或充值后继续游戏！";
   if (!model::Win().minimized) view::ShowOtherExit();
@@ -126,12 +121,12 @@ void RemovePoorPlayers(const net::Frame& message) {
 
 void HandleEndOfHand(const net::Frame& message) {
   switch (message[net::kStatusAt]) {
-    case kNormalEnd:
+    case net::end_of_hand::kHandEnded:
       EndHand(message);
       break;
-    case kNothing:
+    case net::end_of_hand::kNothing:
       break;
-    case kHidePanel:
+    case net::end_of_hand::kHidePanel:
       model::El("WebBrowser2").visible = false;
       break;
     default:

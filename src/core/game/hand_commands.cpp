@@ -3,10 +3,12 @@
 #include "core/game/cards.h"
 #include "core/game/table_model.h"
 #include "core/model/amount_text.h"
+#include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/lobby_window.h"
 #include "core/model/table_state.h"
 #include "core/net/channels.h"
+#include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/view/animated_pot.h"
@@ -19,21 +21,8 @@
 namespace tlj::game {
 namespace {
 
-constexpr int kHandStartedMessage = 1127;
 constexpr double kPileStep = 0.07;        // of a card pitch, between neighbouring pile cards
 constexpr double kReducedPileShift = 75;  // the reduced pile starts further left, unscaled
-
-constexpr std::size_t kCoinsAt = 16;
-constexpr std::size_t kSeatsAt = 48;
-constexpr std::size_t kAnteAt = 52;
-
-constexpr std::size_t kRefillAmountAt = 16;
-constexpr std::size_t kRefillPotAt = 24;
-constexpr std::size_t kRefillCoinsAt = 32;
-constexpr std::size_t kRefillSeatsAt = 64;
-
-constexpr std::size_t kPotValidAt = 11;
-constexpr std::size_t kPotAt = 24;
 
 void LayOutPile() {
   const double left = view::IsReducedLayout() ? view::PileLeft - kReducedPileShift : view::PileLeft;
@@ -58,13 +47,13 @@ void ShowEveryonesCoins(const net::Frame& message, std::size_t coins_at, std::si
 
 void HandleNewHand(const net::Frame& message) {
   view::LoadGifResource(view::NumImageIds[12], "GIF", model::El("ImgNum", 12));
-  model::PostToLobby(kHandStartedMessage);
+  model::PostToLobby(platform::kHandStarts);
 
   net::DisarmChannel(net::kReadyCountdownChannel);
   net::EnableKeepAlive(false);
   model::Win("frmExit").visible = false;
 
-  model::g_bBtnLocked[2] = true;
+  model::g_bBtnLocked[model::kReadyButton] = true;
   net::HandInProgress = true;
   view::ResetTableView();
 
@@ -77,7 +66,7 @@ void HandleNewHand(const net::Frame& message) {
   model::El("imgBuGuo").visible = false;
   view::HideAnimatedPot();
 
-  const double ante = net::ReadAmount(message, kAnteAt);
+  const double ante = net::ReadAmount(message, net::new_hand::kAnteAt);
   if (ante > 0) {
     for (int pos = 0; pos < 4; ++pos) {
       model::g_dNetWin[pos] -= ante;
@@ -89,13 +78,13 @@ void HandleNewHand(const net::Frame& message) {
     model::El("lblYuLiuGuoDi").caption = model::AmountText(2 * ante);
   }
 
-  ShowEveryonesCoins(message, kCoinsAt, kSeatsAt);
+  ShowEveryonesCoins(message, net::new_hand::kCoinsAt, net::new_hand::kSeatsAt);
   LayOutPile();
   model::g_iNextCard = 0;
 }
 
 void HandlePotRefill(const net::Frame& message) {
-  const double amount = net::ReadAmount(message, kRefillAmountAt);
+  const double amount = net::ReadAmount(message, net::pot_refill::kAmountAt);
   view::PlayAnimatedPot();
   for (int pos = 0; pos < 4; ++pos) {
     if ((model::custom[pos].seat & message[net::kSeatAt]) == 0) continue;
@@ -103,13 +92,13 @@ void HandlePotRefill(const net::Frame& message) {
     view::PlayEventSound("coin_move.wav");
     view::StakeFlight(pos, amount);
   }
-  view::ShowPot(net::ReadAmount(message, kRefillPotAt));
-  ShowEveryonesCoins(message, kRefillCoinsAt, kRefillSeatsAt);
+  view::ShowPot(net::ReadAmount(message, net::pot_refill::kPotAt));
+  ShowEveryonesCoins(message, net::pot_refill::kCoinsAt, net::pot_refill::kSeatsAt);
 }
 
 void HandlePotUpdate(const net::Frame& message) {
-  if (message[kPotValidAt] != 1) return;
-  view::ShowPot(net::ReadAmount(message, kPotAt));
+  if (message[net::pot_update::kValidAt] != 1) return;
+  view::ShowPot(net::ReadAmount(message, net::pot_update::kPotAt));
 }
 
 }  // namespace tlj::game

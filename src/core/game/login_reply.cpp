@@ -4,6 +4,7 @@
 #include "core/model/lobby_window.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
+#include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/platform/services.h"
@@ -12,23 +13,19 @@
 namespace tlj::game {
 namespace {
 
-constexpr std::uint8_t kAccepted = 1;
-constexpr std::uint8_t kStartFailed = 2;
-constexpr std::size_t kTurnSecondsAt = 11;
-constexpr std::size_t kAdPageAt = 16;
-constexpr std::size_t kAdPageSize = 100;
-
 void Accept(const net::Frame& message) {
   model::g_bGameActive = true;
-  model::PostToLobby(771);
+  model::PostToLobby(platform::kLoggedIn);
   model::g_iTimeoutLimit = 2;
   model::ClearSysmsg(0);
   model::ClearSysmsg(1);
   model::AddSysmsg(0, "连接服务器成功！");
   model::AddSysmsg(1, std::string("欢迎进入") + kPlatformWebSite);
   model::g_iDefaultCountdown =
-      model::g_bHiddenTurns ? 2 : static_cast<std::int16_t>(message[kTurnSecondsAt]);
-  model::AdPage = net::ReadByteText(message, kAdPageAt, kAdPageSize);
+      model::g_bHiddenTurns ? 2
+                            : static_cast<std::int16_t>(message[net::login_reply::kTurnSecondsAt]);
+  model::AdPage =
+      net::ReadByteText(message, net::login_reply::kAdPageAt, net::login_reply::kAdPageSize);
   if (!model::AdPage.empty()) {
     model::AdPanelPage = model::AdPage + ".gamead";
     auto& panel = model::El("WebBrowser1");
@@ -38,7 +35,7 @@ void Accept(const net::Frame& message) {
 }
 
 [[noreturn]] void Refuse(const char* line) {
-  model::PostToLobby(22);
+  model::PostToLobby(platform::kConnecting);
   model::ClearSysmsg(0);
   model::AddSysmsg(0, line);
   model::RestoreLobby();
@@ -54,10 +51,10 @@ void HandleLoginReply(const net::Frame& message) {
   net::LoginPending = false;
   model::g_bTimeLimit = true;
   switch (message[net::kStatusAt]) {
-    case kAccepted:
+    case net::login_reply::kAccepted:
       Accept(message);
       break;
-    case kStartFailed:
+    case net::login_reply::kStartFailed:
       Refuse("启动游戏失败，请重新在大厅就座后进入游戏！");
     default:
       Refuse("验证错误，请重新在大厅就座后进入游戏！");

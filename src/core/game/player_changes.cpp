@@ -6,15 +6,18 @@
 #include "core/game/ready_countdown.h"
 #include "core/game/table_model.h"
 #include "core/lobby/leave.h"
+#include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/lobby_window.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
+#include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/platform/services.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
+#include "core/view/ready_button.h"
 #include "core/view/shuffle_caption.h"
 #include "core/view/shuffle_notice.h"
 #include "core/view/table_windows.h"
@@ -22,16 +25,6 @@
 
 namespace tlj::game {
 namespace {
-
-constexpr std::size_t kAccountAt = 168;
-constexpr std::size_t kReadyAt = 208;
-constexpr std::size_t kArrivingSeatAt = 226;
-constexpr std::size_t kAntiCheatAt = 8;
-constexpr std::size_t kShortWaitAt = 11;
-constexpr std::size_t kNameAt = 16;
-constexpr std::size_t kNameSize = 16;
-constexpr std::size_t kNoticeAt = 16;
-constexpr std::size_t kNoticeSize = 200;
 
 bool OthersReady() {
   for (int pos = 1; pos <= 3; ++pos)
@@ -90,11 +83,11 @@ void ShowArrivalInWindows(int pos, const model::PlayerProfile& p, int avatar) {
 // would stand for a character below code 0.
 std::optional<std::string> LeavingName(const net::Frame& message) {
   net::Frame name = message;
-  if (message[kAntiCheatAt] == 1) {
-    if (message[kNameAt] == 0) return std::nullopt;
-    --name[kNameAt];
+  if (message[net::player_left::kAntiCheatAt] == 1) {
+    if (message[net::player_left::kNameAt] == 0) return std::nullopt;
+    --name[net::player_left::kNameAt];
   }
-  return net::ReadByteText(name, kNameAt, kNameSize);
+  return net::ReadByteText(name, net::player_left::kNameAt, net::player_left::kNameSize);
 }
 
 std::string TimeText() {
@@ -117,17 +110,21 @@ void EmptyLeavingSeat(int pos) {
 // A player left during a hand: the hand is over and the countdown to the next game starts.
 void StartReadyCountdownAfterDeparture(const net::Frame& message) {
   model::g_bTimeLimit = false;
-  model::g_bBtnLocked[2] = false;
+  model::g_bBtnLocked[model::kReadyButton] = false;
   net::HandInProgress = false;
   model::g_bGameStarted = false;
   if (model::g_bSpectator) return;
-  const std::int16_t seconds = model::g_bHidden ? 1 : message[kShortWaitAt] == 1 ? 10 : 15;
+  const std::int16_t seconds = model::g_bHidden                               ? 1
+                               : message[net::player_left::kShortWaitAt] == 1 ? 10
+                                                                              : 15;
   game::StartReadyCountdown(seconds, model::kBlack);
 }
 
 // The length of the notice text of type 22 (bytes 16..215): one more when a lead byte in the
 // field's last byte takes the byte after the field as its second half.
 std::size_t NoticeSize(const net::Frame& message) {
+  using net::removed::kNoticeAt;
+  using net::removed::kNoticeSize;
   std::size_t j = 0;
   while (j < kNoticeSize && message[kNoticeAt + j] != 0)
     j += message[kNoticeAt + j] >= 0x80 ? 2 : 1;
@@ -145,26 +142,27 @@ int ReadyBadgeClass(double coins) {
 void HandlePlayerArrives(const net::Frame& message) {
   HideShuffleNoticeIfShown();
   model::g_bReturnToLobby = false;
-  const std::string account = net::ReadByteText(message, kAccountAt, kNameSize);
+  const std::string account = net::ReadByteText(message, net::player_arrives::kAccountAt,
+                                                net::player_arrives::kAccountSize);
   ++model::g_iJoinCount;
   if (model::custom[0].seat == 0) model::custom[0].seat = message[net::kSeatAt] & 15;
-  const int pos = ScreenPos(message[kArrivingSeatAt]);
-  if (pos == 0) model::g_bBtnLocked[2] = false;
+  const int pos = ScreenPos(message[net::player_arrives::kSeatAt]);
+  if (pos == 0) model::g_bBtnLocked[model::kReadyButton] = false;
 
   if (model::g_iPlayerCount++ == 3 && !model::g_bHandPlayed) BringUpTable();
   model::custom[pos].name = account;
-  if (pos != 0) model::custom[pos].seat = message[kArrivingSeatAt] & 15;
+  if (pos != 0) model::custom[pos].seat = message[net::player_arrives::kSeatAt] & 15;
   model::profile[pos] = ParseProfile(message);
   const model::PlayerProfile& p = model::profile[pos];
 
   auto& badge = model::El("OK", pos);
   view::LoadGifResource(view::ReadyImageIds[static_cast<std::size_t>(ReadyBadgeClass(p.coins))],
                         "GIF", badge);
-  if (message[kReadyAt] == 1) ShowAndFront("OK", pos);
+  if (message[net::player_arrives::kReadyAt] == 1) ShowAndFront("OK", pos);
 
   if (model::g_bHandPlayed && OthersReady()) {
-    view::LoadGifResource(view::ButtonImageIds[6], "GIF", model::El("AnNiu", 2));
-    model::g_bBtnLocked[2] = true;
+    view::ShowContinueOnReadyButton();
+    model::g_bBtnLocked[model::kReadyButton] = true;
     ArmGame();
   }
 
@@ -181,8 +179,8 @@ void HandlePlayerArrives(const net::Frame& message) {
   }
   if (model::g_iJoinCount == 3) {
     model::g_iJoinCount = 4;
-    model::g_bBtnLocked[5] = false;
-    model::g_bBtnLocked[6] = false;
+    model::g_bBtnLocked[model::kScoreButton] = false;
+    model::g_bBtnLocked[model::kRankingButton] = false;
   }
 }
 
@@ -206,14 +204,15 @@ void HandleRemoved(const net::Frame& message) {
   if (!model::g_bHidden) model::Win("Hero").visible = true;
   view::PauseSeconds(2);
   model::ElOf("frmOtherExit", "Label1").caption =
-      net::ReadAnsiText(message, kNoticeAt, NoticeSize(message));
+      net::ReadAnsiText(message, net::removed::kNoticeAt, NoticeSize(message));
   view::ShowOtherExit();
   lobby::LeaveTable();
 }
 
 void HandlePlayerReady(const net::Frame& message) {
-  if (message[net::kStatusAt] != 1) return;
-  const std::string name = net::ReadByteText(message, kNameAt, kNameSize);
+  if (message[net::kStatusAt] != net::player_ready::kReady) return;
+  const std::string name =
+      net::ReadByteText(message, net::player_ready::kNameAt, net::player_ready::kNameSize);
   for (int pos = 0; pos < 4; ++pos) {
     if (!model::El("Nid", pos).caption.empty() && model::custom[pos].name == name)
       ShowAndFront("OK", pos);

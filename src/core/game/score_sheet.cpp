@@ -9,9 +9,11 @@
 #include "core/game/record_file.h"
 #include "core/game/table_model.h"
 #include "core/model/amount_text.h"
+#include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/lobby_window.h"
 #include "core/model/table_state.h"
+#include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/platform/services.h"
@@ -23,14 +25,9 @@
 namespace tlj::game {
 namespace {
 
-constexpr std::size_t kRoomBarsAt = 8;
-constexpr std::size_t kCoinTableAt = 15;
-constexpr std::size_t kBlocksAt = 16;
-constexpr std::size_t kBlockSize = 30;
-constexpr std::size_t kResultTextAt = 196;
-constexpr std::size_t kResultTextSize = 20;
-constexpr std::uint8_t kWon = 1;
-constexpr std::uint8_t kLost = 2;
+// The end-of-game frame's fields.
+namespace sheet = net::game_over;
+
 constexpr int kMaxLevel = 40;
 constexpr std::int32_t kMaxCounter = 32767;
 constexpr std::size_t kGameNumberWidth = 12;
@@ -52,28 +49,28 @@ struct ResultBlock {
 // The level marker is also the fifth byte of the final amount; the final is read without it,
 // or every final of a block that carries a level would grow by marker × 2^32.
 ResultBlock ReadBlock(const net::Frame& message, std::size_t i) {
-  const std::size_t b = kBlocksAt + kBlockSize * i;
+  const std::size_t b = sheet::kBlocksAt + sheet::kBlockSize * i;
   net::Frame final_field = message;
-  final_field[b + 21] = 0;
-  return {message[b],
-          net::ReadAmount(message, b + 1),
-          net::ReadAmount(message, b + 9),
-          net::ReadAmount(final_field, b + 17),
-          message[b + 21],
-          message[b + 25],
-          message[b + 26]};
+  final_field[b + sheet::kLevelMarker] = 0;
+  return {message[b + sheet::kSeat],
+          net::ReadAmount(message, b + sheet::kReturned),
+          net::ReadAmount(message, b + sheet::kTotal),
+          net::ReadAmount(final_field, b + sheet::kFinal),
+          message[b + sheet::kLevelMarker],
+          message[b + sheet::kLevel],
+          message[b + sheet::kResult]};
 }
 
 std::int32_t ReadRoomBars(const net::Frame& message) {
   std::uint32_t value = 0;
-  for (std::size_t k = 0; k < 4; ++k) value = value << 8 | message[kRoomBarsAt + k];
+  for (std::size_t k = 0; k < 4; ++k) value = value << 8 | message[sheet::kRoomBarsAt + k];
   return static_cast<std::int32_t>(value);
 }
 
 // Zero bytes count as blanks; blanks around the text are dropped.
 std::string ReadResultText(const net::Frame& message) {
-  std::string ansi(message.begin() + kResultTextAt,
-                   message.begin() + kResultTextAt + kResultTextSize);
+  std::string ansi(message.begin() + sheet::kResultTextAt,
+                   message.begin() + sheet::kResultTextAt + sheet::kResultTextSize);
   std::replace(ansi.begin(), ansi.end(), '\0', ' ');
   const std::size_t first = ansi.find_first_not_of(' ');
   if (first == std::string::npos) return "";
@@ -107,20 +104,20 @@ void ClearTablePanel() {
 // signs only when both amounts are non-zero; otherwise it is listed like a win, without the
 // result text.
 void ShowResult(int pos, const ResultBlock& r, const std::string& result_text) {
-  if (r.result != kWon && r.result != kLost) return;
+  if (r.result != sheet::kWon && r.result != sheet::kLost) return;
   auto& state = model::ElOf("Score", "State", pos);
   auto& final_line = model::ElOf("Score", "State", pos + 4);
   auto& grade = model::ElOf("Hero", "Grade", pos);
   double& running = model::g_dTotalScore[static_cast<std::size_t>(pos)];
   const std::string total = model::AmountText(r.total);
   const std::string final = model::AmountText(r.final);
-  if (r.result == kLost && r.total != 0 && r.final != 0) {
+  if (r.result == sheet::kLost && r.total != 0 && r.final != 0) {
     AddLines(state, {"总分：- " + total + "金币", "", "", "", "总分：-" + final + "金币"});
     final_line.lines.push_back("最终分：-" + final + "金币");
     grade.lines.push_back("-" + total);
     running -= r.total;
   } else {
-    const std::string shown_text = r.result == kWon ? result_text : "";
+    const std::string shown_text = r.result == sheet::kWon ? result_text : "";
     AddLines(state, {"总分：" + total + "金币", "", shown_text, "", "总分：" + final + "金币"});
     final_line.lines.push_back("最终分：" + final + "金币");
     grade.lines.push_back(total);
@@ -131,10 +128,10 @@ void ShowResult(int pos, const ResultBlock& r, const std::string& result_text) {
 
 void ShowCoinsAndCounts(int pos, const ResultBlock& r, bool coin_table) {
   model::PlayerProfile& p = model::profile[static_cast<std::size_t>(pos)];
-  if (r.result == kWon) {
+  if (r.result == sheet::kWon) {
     CountUp(p.wins);
     p.coins += r.final;
-  } else if (r.result == kLost) {
+  } else if (r.result == sheet::kLost) {
     CountUp(p.losses);
     p.coins = std::max(0.0, p.coins - r.total);
   }
@@ -163,7 +160,7 @@ void AddGameNumber() {
 void WaitForNextGame() {
   model::ClearSysmsg(0);
   model::AddSysmsg(0, "请点击【继续】按钮继续游戏！");
-  model::g_bBtnLocked[2] = false;
+  model::g_bBtnLocked[model::kReadyButton] = false;
   net::HandInProgress = false;
   model::g_bGameStarted = false;
   model::ClearSysmsg(1);
@@ -185,7 +182,7 @@ void BuildSheet(const net::Frame& message, std::string& errors) {
   ClearTablePanel();
   const std::string result_text = ReadResultText(message);
   const std::int32_t room_bars = ReadRoomBars(message);
-  const bool coin_table = message[kCoinTableAt] == 1;
+  const bool coin_table = message[sheet::kCoinTableAt] == 1;
   for (std::size_t i = 0; i < 4; ++i) {
     const ResultBlock r = ReadBlock(message, i);
     const int pos = ScreenPos(r.seat);

@@ -3,6 +3,7 @@
 #include "core/model/amount_text.h"
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
+#include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
 #include "core/net/rings.h"
 
@@ -13,10 +14,6 @@ using net::ReadAmount;
 using net::ReadAnsiText;
 using net::ReadByteText;
 using net::ReadDoubleByteText;
-
-// The profile's four 32-bit counters, logins .. losses.
-constexpr std::size_t kCountersAt = 152;
-constexpr std::size_t kCounterCount = 4;
 
 bool TopBitSet(const net::Frame& frame, std::size_t at) {
   return net::ReadByte(frame, at) >= 0x80;
@@ -45,29 +42,30 @@ int ScreenPos(std::uint8_t bits) {
 }
 
 model::PlayerProfile ParseProfile(const net::Frame& frame) {
+  namespace at = net::player_arrives;
   model::PlayerProfile p;
-  p.nick = ReadAnsiText(frame, 16, 32);
-  p.face = ReadByteText(frame, 48, 16);
+  p.nick = ReadAnsiText(frame, at::kNickAt, at::kNickSize);
+  p.face = ReadByteText(frame, at::kFaceAt, at::kFaceSize);
   if (p.face.empty()) p.face = "m1";
-  p.sex = net::ReadByte(frame, 64);
-  p.area = ReadDoubleByteText(frame, 72, 8);
-  p.points = ReadAmount(frame, 80);
-  p.credit = ReadAmount(frame, 88);
-  p.coins = ReadAmount(frame, 96);
-  p.extra1 = ReadAmount(frame, 104);
-  p.title = ReadDoubleByteText(frame, 112, 16);
-  p.extra2 = ReadAmount(frame, 128);
-  p.extra3 = ReadAmount(frame, 136);
-  p.extra4 = ReadAmount(frame, 144);
-  p.logins = ReadCounter(frame, 152);
-  p.drops = ReadCounter(frame, 156);
-  p.wins = ReadCounter(frame, 160);
-  p.losses = ReadCounter(frame, 164);
-  p.account = ReadByteText(frame, 168, 16);
-  p.tag = ReadDoubleByteText(frame, 184, 24);
-  p.voiceSet = ReadByteText(frame, 210, 8);
-  p.voiceKind = ReadByteText(frame, 218, 8);
-  p.seatWord = ReadAmount(frame, 226);
+  p.sex = net::ReadByte(frame, at::kSexAt);
+  p.area = ReadDoubleByteText(frame, at::kAreaAt, at::kAreaSize);
+  p.points = ReadAmount(frame, at::kPointsAt);
+  p.credit = ReadAmount(frame, at::kCreditAt);
+  p.coins = ReadAmount(frame, at::kCoinsAt);
+  p.extra1 = ReadAmount(frame, at::kExtra1At);
+  p.title = ReadDoubleByteText(frame, at::kTitleAt, at::kTitleSize);
+  p.extra2 = ReadAmount(frame, at::kExtra2At);
+  p.extra3 = ReadAmount(frame, at::kExtra3At);
+  p.extra4 = ReadAmount(frame, at::kExtra4At);
+  p.logins = ReadCounter(frame, at::kLoginsAt);
+  p.drops = ReadCounter(frame, at::kDropsAt);
+  p.wins = ReadCounter(frame, at::kWinsAt);
+  p.losses = ReadCounter(frame, at::kLossesAt);
+  p.account = ReadByteText(frame, at::kAccountAt, at::kAccountSize);
+  p.tag = ReadDoubleByteText(frame, at::kTagAt, at::kTagSize);
+  p.voiceSet = ReadByteText(frame, at::kVoiceSetAt, at::kVoiceSetSize);
+  p.voiceKind = ReadByteText(frame, at::kVoiceKindAt, at::kVoiceKindSize);
+  p.seatWord = ReadAmount(frame, at::kSeatAt);
   return p;
 }
 
@@ -94,12 +92,13 @@ bool FrameInRange(const net::Frame& message) {
     case net::kTypeNewHand:
       return !TopBitSet(message, net::kHandIdAt + 3);
     case net::kTypeTurnStart:
-      return CardCodeInRange(message, 8) && CardCodeInRange(message, 12);
+      return CardCodeInRange(message, net::turn_start::kGateCardsAt) &&
+             CardCodeInRange(message, net::turn_start::kGateCardsAt + 4);
     case net::kTypeBet:
-      return CardCodeInRange(message, 12);
+      return CardCodeInRange(message, net::bet::kThirdCardAt);
     case net::kTypePlayerArrives:
-      for (std::size_t i = 0; i < kCounterCount; ++i) {
-        if (TopBitSet(message, kCountersAt + 4 * i + 3)) return false;
+      for (std::size_t i = 0; i < net::player_arrives::kCounterCount; ++i) {
+        if (TopBitSet(message, net::player_arrives::kCountersAt + 4 * i + 3)) return false;
       }
       return true;
     default:

@@ -12,6 +12,7 @@
 #include "core/model/turn_state.h"
 #include "core/net/channels.h"
 #include "core/net/client_frames.h"
+#include "core/net/frame_fields.h"
 #include "core/net/pump.h"
 #include "core/view/animated_pot.h"
 #include "core/view/image_tables.h"
@@ -24,13 +25,6 @@
 namespace tlj::game {
 namespace {
 
-constexpr std::size_t kGateCardsAt = 8;
-constexpr std::size_t kMinBetAt = 16;
-constexpr std::size_t kMaxBetAt = 24;
-constexpr std::size_t kRoundAt = 32;
-constexpr std::size_t kPhaseAt = 33;
-constexpr std::uint8_t kHotPotPhase = 1;
-constexpr std::uint8_t kFreeBuyInPhase = 2;
 constexpr int kHotPotKeyOff = 210;
 constexpr double kAutoGiveUpDelay = 1;  // seconds
 
@@ -56,7 +50,8 @@ void ClearPreviousTurn() {
 bool ReadGateCards(const net::Frame& message) {
   std::array<int, 2> wire_rank{};
   for (std::size_t i = 0; i < 2; ++i) {
-    model::g_lCard[i] = static_cast<std::int32_t>(net::ReadCardCode(message, kGateCardsAt + 4 * i));
+    model::g_lCard[i] = static_cast<std::int32_t>(
+        net::ReadCardCode(message, net::turn_start::kGateCardsAt + 4 * i));
     const auto code = static_cast<std::uint32_t>(model::g_lCard[i]);
     wire_rank[i] = static_cast<int>((code >> 8) & 0xFF);
     const auto split = SplitCard(code);
@@ -82,13 +77,13 @@ void DealGateCards(int pos) {
 }
 
 void ShowBounds(const net::Frame& message) {
-  model::El("lblLunShu").caption = std::to_string(message[kRoundAt]);
-  model::g_iPhase = message[kPhaseAt];
-  model::g_dMinBet = net::ReadAmount(message, kMinBetAt);
-  model::g_dMaxBet = net::ReadAmount(message, kMaxBetAt);
+  model::El("lblLunShu").caption = std::to_string(message[net::turn_start::kRoundAt]);
+  model::g_iPhase = message[net::turn_start::kPhaseAt];
+  model::g_dMinBet = net::ReadAmount(message, net::turn_start::kMinBetAt);
+  model::g_dMaxBet = net::ReadAmount(message, net::turn_start::kMaxBetAt);
   model::El("lblMax").caption = model::AmountText(model::g_dMaxBet);
   model::El("lblMin").caption = model::AmountText(model::g_dMinBet);
-  if (model::g_iPhase == kHotPotPhase) {
+  if (model::g_iPhase == net::turn_start::kHotPotPhase) {
     const double h = view::HotPotAmount();
     model::El("lblReGuoZhu").caption =
         model::AmountText(h < model::g_dMinBet ? model::g_dMinBet : h);
@@ -175,7 +170,7 @@ void HandleTurnStart(const net::Frame& message) {
   model::g_bThirdDealt = false;
   net::g_bCountdownOn = true;
   auto& hot_pot_key = model::El("ImgNum", 12);
-  if (model::g_iPhase == kFreeBuyInPhase && hot_pot_key.enabled) {
+  if (model::g_iPhase == net::turn_start::kFreeBuyInPhase && hot_pot_key.enabled) {
     hot_pot_key.enabled = false;
     view::LoadGifResource(kHotPotKeyOff, "GIF", hot_pot_key);
   }

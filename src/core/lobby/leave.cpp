@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
@@ -15,6 +16,7 @@
 #include "core/view/animations.h"
 #include "core/view/image_tables.h"
 #include "core/view/pot_panel.h"
+#include "core/view/ready_button.h"
 #include "core/view/shuffle_notice.h"
 #include "core/view/table_windows.h"
 #include "core/view/waits.h"
@@ -66,7 +68,7 @@ void LeaveTable() {
 void ReturnToIdle() {
   auto& sys = platform::Sys();
   net::HandInProgress = false;
-  model::g_bBtnLocked[2] = true;
+  model::g_bBtnLocked[model::kReadyButton] = true;
   net::DisarmAllChannels();
   net::StopPump();
   net::EnableKeepAlive(false);
@@ -88,7 +90,7 @@ void ReturnToIdle() {
   view::MinimizeMainForm();
   model::Win("frmOtherExit").visible = false;
   model::Win("frmExit").visible = false;
-  view::LoadGifResource(view::ButtonImageIds[4], "GIF", model::El("AnNiu", 2));
+  view::ShowStartOnReadyButton();
   model::SetIdleTurnValues();
 }
 

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/model/button_indexes.h"
+
 namespace tlj::model {
 
 struct SeatEntry {
@@ -80,7 +82,7 @@ inline bool g_bGameStarted = false;
 inline bool g_bTimeLimit = false;
 inline bool g_bSpectator = false;
 inline bool g_bHidden = false;
-inline std::array<bool, 9> g_bBtnLocked{};
+inline std::array<bool, kTableButtons> g_bBtnLocked{};
 
 // The seat-change notice.
 inline bool g_bShufflePending = false;  // show the notice when the next game is due

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/model/button_indexes.h"
+
 namespace tlj::model {
 
 inline bool g_bGameActive = false;             // the user plays at this table
@@ -25,7 +27,7 @@ inline bool g_bReturnToLobby = false;  // the next click on the ready button goe
 // their hover picture.
 inline std::array<bool, 15> g_bNumHover{};
 inline std::array<bool, 4> g_bOpHover{};
-inline std::array<bool, 9> g_bBtnHover{};
+inline std::array<bool, kTableButtons> g_bBtnHover{};
 
 // Sets every value above to its value when the window opens.
 void SetTurnStartValues();

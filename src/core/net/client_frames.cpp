@@ -1,4 +1,5 @@
 #include "core/net/client_frames.h"
+#include "core/net/frame_fields.h"
 
 #include <algorithm>
 
@@ -7,15 +8,8 @@
 namespace tlj::net {
 namespace {
 
-constexpr std::size_t kLoginAccountAt = 16;
-constexpr std::size_t kLoginPasswordAt = 32;
 // Login texts and chat text stay inside the payload, clear of the token and the hand id.
 constexpr std::size_t kPayloadEnd = kTokenAt;
-constexpr std::size_t kChatMaxChars = 100;
-constexpr std::size_t kBetAmountAt = 16;
-constexpr std::size_t kHotPotFlagAt = 32;
-constexpr std::uint8_t kLeaveStatus = 0;
-constexpr std::uint8_t kReadyStatus = 1;
 
 Frame FrameFrom(std::uint8_t type, std::uint8_t seat_code) {
   Frame frame{};
@@ -48,8 +42,8 @@ bool BuildLoginFrame(std::string_view account, std::string_view password) {
   Frame frame{};
   frame[kTypeAt] = kTypeLogin;
   // The password goes in after the account: it overwrites an account longer than 16 characters.
-  if (!WriteSingleByteText(frame, kLoginAccountAt, account) ||
-      !WriteSingleByteText(frame, kLoginPasswordAt, password)) {
+  if (!WriteSingleByteText(frame, login::kAccountAt, account) ||
+      !WriteSingleByteText(frame, login::kPasswordAt, password)) {
     return false;
   }
   LoginFrame = frame;
@@ -72,17 +66,17 @@ Frame BuildKeepAlive(std::uint8_t seat_code) {
 }
 
 Frame BuildReadyFrame(std::uint8_t seat_code) {
-  return EndOfHandFrame(seat_code, kReadyStatus);
+  return EndOfHandFrame(seat_code, ready_or_leave::kReady);
 }
 
 Frame BuildLeaveFrame(std::uint8_t seat_code) {
-  return EndOfHandFrame(seat_code, kLeaveStatus);
+  return EndOfHandFrame(seat_code, ready_or_leave::kLeave);
 }
 
 Frame BuildBetFrame(std::uint8_t seat_code, double amount, bool hot_pot) {
   Frame frame = BuildGiveUpFrame(seat_code);
-  WriteAmountBe(frame, kBetAmountAt, amount);
-  if (hot_pot) frame[kHotPotFlagAt] = 1;
+  WriteAmountBe(frame, user_bet::kAmountAt, amount);
+  if (hot_pot) frame[user_bet::kHotPotAt] = 1;
   return frame;
 }
 
@@ -93,8 +87,8 @@ Frame BuildGiveUpFrame(std::uint8_t seat_code) {
 bool EncodeChatText(Frame& frame) {
   if (g_sChatText.empty()) return false;
   std::u32string chars = text::DecodeUtf8(g_sChatText);
-  if (chars.size() > kChatMaxChars) chars.resize(kChatMaxChars);
-  std::size_t at = kPayloadAt;
+  if (chars.size() > chat::kMaxChars) chars.resize(chat::kMaxChars);
+  std::size_t at = chat::kTextAt;
   for (const char32_t c : chars) {
     const std::uint16_t code = text::AnsiCode(c);
     if (code > 0xFF) frame[at++] = static_cast<std::uint8_t>(code >> 8);

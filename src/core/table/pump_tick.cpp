@@ -5,6 +5,7 @@
 
 #include "core/actions/countdown.h"
 #include "core/game/table_model.h"
+#include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/lobby_window.h"
 #include "core/model/table_state.h"
@@ -20,6 +21,7 @@
 #include "core/table/reconnection.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
+#include "core/view/ready_button.h"
 #include "core/view/shuffle_notice.h"
 
 namespace tlj::table {
@@ -92,8 +94,8 @@ void ReadyCountdownStep() {
   }
   model::HideClock();
   if (!model::g_bGameStarted) {
-    view::LoadGifResource(view::ButtonImageIds[6], "GIF", model::El("AnNiu", 2));
-    model::g_bBtnLocked[2] = true;
+    view::ShowContinueOnReadyButton();
+    model::g_bBtnLocked[model::kReadyButton] = true;
     view::ResetTableView();
     game::ResetGameState(true);
     model::g_bGameStarted = true;

@@ -7,6 +7,7 @@
 #include "core/net/channels.h"
 #include "core/net/client_frames.h"
 #include "core/net/connect.h"
+#include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
 #include "core/net/socks5.h"
 #include "core/platform/services.h"
@@ -92,7 +93,7 @@ void StartReconnection() {
 }
 
 void HandleReconnectReply(const net::Frame& reply) {
-  if (reply[net::kStatusAt] != 1) {
+  if (reply[net::kStatusAt] != net::reconnect_reply::kAccepted) {
     platform::Sys().msgbox->Show(model::kProgramTitle, "重连服务器失败，退出后请重新入座！");
     model::RestoreLobby();
     platform::EndProcess(0);

@@ -18,36 +18,36 @@ struct CachedEntry {
 // from holding all of them at once.
 constexpr std::size_t kMaxCachedPixelBytes = std::size_t{64} << 20;
 
-std::unordered_map<int, CachedEntry> g_tPictureCache;
-std::size_t g_lCachedPixelBytes = 0;
+std::unordered_map<int, CachedEntry> cached_pictures;
+std::size_t cached_pixel_bytes = 0;
 
 void Forget(int id) {
-  const auto it = g_tPictureCache.find(id);
-  if (it == g_tPictureCache.end()) return;
-  g_lCachedPixelBytes -= it->second.image->rgba.size();
-  g_tPictureCache.erase(it);
+  const auto it = cached_pictures.find(id);
+  if (it == cached_pictures.end()) return;
+  cached_pixel_bytes -= it->second.image->rgba.size();
+  cached_pictures.erase(it);
 }
 
 }  // namespace
 
 std::shared_ptr<const platform::Image> CachedPicture(int id, std::span<const std::uint8_t> bytes) {
-  const auto it = g_tPictureCache.find(id);
-  if (it != g_tPictureCache.end() && std::ranges::equal(it->second.bytes, bytes))
+  const auto it = cached_pictures.find(id);
+  if (it != cached_pictures.end() && std::ranges::equal(it->second.bytes, bytes))
     return it->second.image;
   Forget(id);
   auto image = DecodePicture(bytes);
   if (!image) return nullptr;
   const std::size_t size = image->rgba.size();
   if (size > kMaxCachedPixelBytes) return image;
-  if (g_lCachedPixelBytes + size > kMaxCachedPixelBytes) ClearPictureCache();
-  g_tPictureCache[id] = {std::vector<std::uint8_t>(bytes.begin(), bytes.end()), image};
-  g_lCachedPixelBytes += size;
+  if (cached_pixel_bytes + size > kMaxCachedPixelBytes) ClearPictureCache();
+  cached_pictures[id] = {std::vector<std::uint8_t>(bytes.begin(), bytes.end()), image};
+  cached_pixel_bytes += size;
   return image;
 }
 
 void ClearPictureCache() {
-  g_tPictureCache.clear();
-  g_lCachedPixelBytes = 0;
+  cached_pictures.clear();
+  cached_pixel_bytes = 0;
 }
 
 }  // namespace tlj::view

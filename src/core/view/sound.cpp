@@ -9,8 +9,8 @@ namespace {
 
 constexpr int kFullVolume = 3000;
 
-bool g_bDeviceOpen = false;
-std::unique_ptr<platform::SoundBuffer> g_effectBuffer;
+bool device_open = false;
+std::unique_ptr<platform::SoundBuffer> effect_buffer;
 
 std::string AppFolder() {
   std::string folder = platform::Sys().app_dir.string();
@@ -36,14 +36,14 @@ void BuildSoundTable() {
 
 void InitSound() {
   platform::SoundDevice* device = platform::Sys().sound;
-  g_bDeviceOpen = device != nullptr && device->Open();
-  if (!g_bDeviceOpen) g_bSound = false;
+  device_open = device != nullptr && device->Open();
+  if (!device_open) g_bSound = false;
 }
 
 void PlaySoundFile(const std::string& path, bool loop) {
-  if (g_effectBuffer) {
-    const bool stopped = g_effectBuffer->Stop();
-    g_effectBuffer.reset();
+  if (effect_buffer) {
+    const bool stopped = effect_buffer->Stop();
+    effect_buffer.reset();
     if (!stopped) {
       g_bSound = false;
       return;
@@ -51,19 +51,19 @@ void PlaySoundFile(const std::string& path, bool loop) {
   }
   // With no device nothing can play, even after the settings window turns sound back on.
   platform::SoundDevice* device = platform::Sys().sound;
-  if (path.empty() || !g_bDeviceOpen || device == nullptr) return;
-  g_effectBuffer = device->Load(path);
-  if (g_effectBuffer) g_effectBuffer->Play(loop);
+  if (path.empty() || !device_open || device == nullptr) return;
+  effect_buffer = device->Load(path);
+  if (effect_buffer) effect_buffer->Play(loop);
 }
 
 void StopSound() {
-  if (!g_effectBuffer) return;
-  if (!g_effectBuffer->Stop() || !g_effectBuffer->Rewind()) g_bSound = false;
+  if (!effect_buffer) return;
+  if (!effect_buffer->Stop() || !effect_buffer->Rewind()) g_bSound = false;
 }
 
 void SetSoundVolume(int level) {
-  if (!g_effectBuffer || level < 0 || level > kFullVolume) return;
-  if (!g_effectBuffer->SetVolume(level - kFullVolume)) g_bSound = false;
+  if (!effect_buffer || level < 0 || level > kFullVolume) return;
+  if (!effect_buffer->SetVolume(level - kFullVolume)) g_bSound = false;
 }
 
 void PlayEventSoundFile(const std::string& path) {
@@ -92,8 +92,8 @@ void ShutdownSound() {
 }
 
 void ResetSound() {
-  g_effectBuffer.reset();
-  g_bDeviceOpen = false;
+  effect_buffer.reset();
+  device_open = false;
 }
 
 }  // namespace tlj::view
