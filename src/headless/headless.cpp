@@ -5,23 +5,22 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "core/platform/services.h"
 #include "core/platform/silent_sound_device.h"
+#include "core/table/installed_services.h"
 #include "core/table/startup.h"
 #include "headless/automation_channel.h"
 #include "headless/options.h"
 #include "headless/stderr_message_boxes.h"
 #include "posix/poll_backend.h"
 #include "posix/posix_socket.h"
+#include "posix/program_shell.h"
 #include "posix/window_link.h"
 #include "resources/embedded_store.h"
 
@@ -55,26 +54,21 @@ int RunClient(const Options& options) {
   StderrMessageBoxes boxes;
   AutomationChannel automation(loop, poll, tree, boxes.Shown(), STDIN_FILENO, std::cerr);
 
-  auto& sys = platform::Sys();
-  sys.loop = &loop;
-  sys.ui = &tree;
-  sys.socket = &socket;
-  sys.lobby = &lobby;
-  sys.sound = &sound;
-  sys.msgbox = &boxes;
-  sys.store = &resources::EmbeddedStore();
-  sys.app_dir = ProgramFolder();
-  sys.screen_width = options.screen_width;
-  sys.screen_height = options.screen_height;
-  sys.command_line = options.command_line;
-  sys.random_seed = std::random_device{}();
-  // The services above go away with this function; nothing may reach them afterwards.
-  struct Release {
-    ~Release() {
-      table::ShutDownWindows();
-      platform::Sys() = {};
-    }
-  } release;
+  // The services go away with this function; nothing may reach them afterwards.
+  const table::InstalledServices installed({
+      .loop = &loop,
+      .ui = &tree,
+      .socket = &socket,
+      .lobby = &lobby,
+      .sound = &sound,
+      .msgbox = &boxes,
+      .store = &resources::EmbeddedStore(),
+      .app_dir = ProgramFolder(),
+      .screen_width = options.screen_width,
+      .screen_height = options.screen_height,
+      .command_line = options.command_line,
+      .random_seed = std::random_device{}(),
+  });
 
   try {
     table::StartUp();
@@ -87,24 +81,12 @@ int RunClient(const Options& options) {
 }  // namespace
 
 int Run(int argc, char** argv) {
-  const ParsedOptions parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "tlj: %s\nTry 'tlj --help'.\n", parsed.error.c_str());
-    return 2;
-  }
-  if (parsed.options.help) {
-    std::fputs(Usage(), stdout);
-    return 0;
-  }
-  OpenMissingStandardDescriptors();
-  // A peer that goes away must show as a closed socket, not end the process.
-  std::signal(SIGPIPE, SIG_IGN);
-  try {
-    return RunClient(parsed.options);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "tlj: %s\n", error.what());
-    return 1;
-  }
+  return posix::RunProgram("tlj", argc, argv, ParseOptions, Usage(), [](const Options& options) {
+    OpenMissingStandardDescriptors();
+    // A peer that goes away must show as a closed socket, not end the process.
+    std::signal(SIGPIPE, SIG_IGN);
+    return RunClient(options);
+  });
 }
 
 }  // namespace tlj::headless

@@ -35,7 +35,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     } else if (arg == "--headless") {
       // The only front end of this build: accepted for the launchers that ask for it.
     } else if (arg == "--help" || arg == "-h") {
-      parsed.options.help = true;
+      parsed.help = true;
     } else if (arg == "--screen" || arg.starts_with("--screen=")) {
       std::string value;
       if (arg != "--screen") {

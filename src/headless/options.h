@@ -4,19 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "posix/program_shell.h"
+
 namespace tlj::headless {
 
 struct Options {
-  bool help = false;
   int screen_width = 1280;
   int screen_height = 1024;
   std::string command_line;  // the lobby's fields, as one text
 };
 
-struct ParsedOptions {
-  Options options;
-  std::string error;  // set when the arguments cannot be used
-};
+using ParsedOptions = posix::ParsedArguments<Options>;
 
 // `args` without the program name. Arguments that are not options form the lobby's command
 // line, joined by blanks; "--" ends the options.

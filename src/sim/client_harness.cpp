@@ -19,24 +19,20 @@ std::string DirectCommandLine(const std::string& location) {
          location + "$0$$$$$0$$$";
 }
 
-ClientHarness::ClientHarness() {
-  auto& sys = platform::Sys();
-  sys = platform::Services{};
-  sys.loop = &loop;
-  sys.ui = &tree;
-  sys.socket = &socket;
-  sys.lobby = &lobby;
-  sys.sound = &sound;
-  sys.msgbox = &boxes;
-  sys.store = &resources::EmbeddedStore();
-  sys.app_dir = app_dir.path();
-  sys.time_of_day = [this] { return time_of_day; };
+ClientHarness::ClientHarness()
+    : installed_({
+          .loop = &loop,
+          .ui = &tree,
+          .socket = &socket,
+          .lobby = &lobby,
+          .sound = &sound,
+          .msgbox = &boxes,
+          .store = &resources::EmbeddedStore(),
+          .app_dir = app_dir.path(),
+          .command_line = {},  // Start gives it
+          .time_of_day = [this] { return time_of_day; },
+      }) {
   lobby.OpenWindow(kLobbyTitle);
-}
-
-ClientHarness::~ClientHarness() {
-  table::ShutDownWindows();
-  platform::Sys() = platform::Services{};
 }
 
 void ClientHarness::Guard(const std::function<void()>& body) {

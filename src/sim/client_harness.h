@@ -14,6 +14,7 @@
 #include "core/net/frame.h"
 #include "core/platform/element_tree.h"
 #include "core/platform/services.h"
+#include "core/table/installed_services.h"
 #include "sim/recording_message_boxes.h"
 #include "sim/recording_sound_device.h"
 #include "sim/sim_lobby.h"
@@ -35,7 +36,6 @@ std::string DirectCommandLine(const std::string& location = "房间一");
 class ClientHarness {
  public:
   ClientHarness();
-  ~ClientHarness();
   ClientHarness(const ClientHarness&) = delete;
   ClientHarness& operator=(const ClientHarness&) = delete;
 
@@ -87,6 +87,8 @@ class ClientHarness {
 
   std::shared_ptr<SimEnd> server_end_;
   std::vector<std::uint8_t> received_;
+  // Last, so that the client lets go of the services before any of them goes.
+  table::InstalledServices installed_;
 };
 
 }  // namespace tlj::sim

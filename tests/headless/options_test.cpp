@@ -35,7 +35,7 @@ TEST(OptionsTest, ReadsOptionsAndTheLobbyCommandLine) {
     EXPECT_EQ(parsed.options.command_line, c.command_line);
     EXPECT_EQ(parsed.options.screen_width, c.width);
     EXPECT_EQ(parsed.options.screen_height, c.height);
-    EXPECT_EQ(parsed.options.help, c.help);
+    EXPECT_EQ(parsed.help, c.help);
   }
 }
 

@@ -11,7 +11,6 @@
 #include <stdexcept>
 #include <string>
 
-#include "common/stop_signals.h"
 #include "core/platform/event_loop.h"
 #include "lobby/lobby_messages.h"
 #include "lobby/lobby_window.h"
@@ -22,6 +21,7 @@
 #include "lobby/transcript.h"
 #include "posix/child_process.h"
 #include "posix/poll_backend.h"
+#include "posix/stop_signals.h"
 #include "posix/window_directory.h"
 
 namespace tlj::lobby_tool {
@@ -76,7 +76,7 @@ class Demo {
   PrivateFolders folders_;
   posix::WindowDirectory windows_;
   platform::Timer tick_;  // wakes the loop now and then, to notice a child's end
-  tools::StopSignals signals_;
+  posix::StopSignals signals_;
   std::unique_ptr<ServerProcess> server_;
   std::unique_ptr<LobbyWindow> lobby_;
   std::unique_ptr<TableClient> client_;

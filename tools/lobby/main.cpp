@@ -1,12 +1,10 @@
-#include <cstdio>
-#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <string>
-#include <vector>
 
 #include "lobby/demo.h"
 #include "lobby/options.h"
+#include "posix/program_shell.h"
 
 namespace tlj::lobby_tool {
 namespace {
@@ -36,20 +34,5 @@ int RunDemo(const Options& options) {
 
 int main(int argc, char** argv) {
   using namespace tlj::lobby_tool;
-  const ParsedOptions parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "tlj-lobby: %s\nTry 'tlj-lobby --help'.\n", parsed.error.c_str());
-    return 2;
-  }
-  if (parsed.options.help) {
-    std::fputs(Usage(), stdout);
-    return 0;
-  }
-  try {
-    return RunDemo(parsed.options);
-  } catch (const std::exception& error) {
-    std::cout.flush();
-    std::fprintf(stderr, "tlj-lobby: %s\n", error.what());
-    return 1;
-  }
+  return tlj::posix::RunProgram("tlj-lobby", argc, argv, ParseOptions, Usage(), RunDemo);
 }

@@ -39,12 +39,12 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     } else if (arg == "--verbose") {
       o.verbose = true;
     } else if (arg == "--help" || arg == "-h") {
-      o.help = true;
+      parsed.help = true;
     } else {
       parsed.error = "unknown option '" + arg + "'";
     }
   }
-  if (parsed.error.empty() && !o.help && !o.demo) parsed.error = "nothing to do: use --demo";
+  if (parsed.error.empty() && !parsed.help && !o.demo) parsed.error = "nothing to do: use --demo";
   return parsed;
 }
 

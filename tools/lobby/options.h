@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "posix/program_shell.h"
+
 namespace tlj::lobby_tool {
 
 struct Options {
-  bool help = false;
   bool demo = false;
   int games = 1;       // whole games the client plays before it leaves
   std::string seed;    // handed to the server; empty: the server's own
@@ -16,10 +17,7 @@ struct Options {
   bool verbose = false;
 };
 
-struct ParsedOptions {
-  Options options;
-  std::string error;  // set when the arguments cannot be used
-};
+using ParsedOptions = posix::ParsedArguments<Options>;
 
 // `args` without the program name.
 ParsedOptions ParseOptions(const std::vector<std::string>& args);

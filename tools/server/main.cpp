@@ -1,12 +1,10 @@
-#include <cstdio>
-#include <exception>
 #include <iostream>
 #include <string>
-#include <vector>
 
-#include "common/stop_signals.h"
 #include "core/platform/event_loop.h"
 #include "posix/poll_backend.h"
+#include "posix/program_shell.h"
+#include "posix/stop_signals.h"
 #include "server/accounts.h"
 #include "server/game_server.h"
 #include "server/options.h"
@@ -31,7 +29,7 @@ int Serve(const Options& options) {
                   options.verbose ? &std::cerr : nullptr,
                   options.transcript ? &std::cout : nullptr);
   TcpFront front(loop, poll, game, options.host, options.port);
-  tools::StopSignals signals(loop, poll, [](int) { throw platform::ProcessExit{0}; });
+  posix::StopSignals signals(loop, poll, [](int) { throw platform::ProcessExit{0}; });
 
   std::cout << "tlj-server: listening on " << front.Host() << ":" << front.Port() << std::endl;
   const int code = loop.Run();
@@ -50,19 +48,5 @@ int Serve(const Options& options) {
 
 int main(int argc, char** argv) {
   using namespace tlj::server;
-  const ParsedOptions parsed = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "tlj-server: %s\nTry 'tlj-server --help'.\n", parsed.error.c_str());
-    return 2;
-  }
-  if (parsed.options.help) {
-    std::fputs(Usage(), stdout);
-    return 0;
-  }
-  try {
-    return Serve(parsed.options);
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "tlj-server: %s\n", error.what());
-    return 1;
-  }
+  return tlj::posix::RunProgram("tlj-server", argc, argv, ParseOptions, Usage(), Serve);
 }

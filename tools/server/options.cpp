@@ -116,7 +116,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     } else if (arg == "--transcript") {
       o.transcript = true;
     } else if (arg == "--help" || arg == "-h") {
-      o.help = true;
+      parsed.help = true;
     } else {
       parsed.error = "unknown option '" + arg + "'";
     }

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "posix/program_shell.h"
 #include "server/game_config.h"
 
 namespace tlj::server {
 
 struct Options {
-  bool help = false;
   std::string host = "127.0.0.1";
   int port = 0;  // 0: a free port the client's command line can carry
   bool verbose = false;
@@ -18,10 +18,7 @@ struct Options {
   GameConfig game;
 };
 
-struct ParsedOptions {
-  Options options;
-  std::string error;  // set when the arguments cannot be used
-};
+using ParsedOptions = posix::ParsedArguments<Options>;
 
 // `args` without the program name.
 ParsedOptions ParseOptions(const std::vector<std::string>& args);

@@ -1,4 +1,4 @@
-#include "common/stop_signals.h"
+#include "posix/stop_signals.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace tlj::tools {
+namespace tlj::posix {
 namespace {
 
 // The handler may only write to a pipe; the loop reads the signal numbers from the other end.
@@ -34,7 +34,7 @@ void SetHandler(void (*handler)(int)) {
 
 }  // namespace
 
-StopSignals::StopSignals(platform::EventLoop& loop, posix::PollBackend& poll,
+StopSignals::StopSignals(platform::EventLoop& loop, PollBackend& poll,
                          std::function<void(int signal)> on_stop)
     : loop_(loop), poll_(poll), on_stop_(std::move(on_stop)) {
   if (g_read_end >= 0) throw std::logic_error("signals are already being watched");
@@ -63,4 +63,4 @@ void StopSignals::Drain() {
   }
 }
 
-}  // namespace tlj::tools
+}  // namespace tlj::posix
