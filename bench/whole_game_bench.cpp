@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "rig/table_rig.h"
+#include "tools/rig/table_rig.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
 #include "core/actions/betting.h"
-#include "actions/table_fixture.h"
 #include "core/game/table_model.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
@@ -7,6 +6,7 @@
 #include "core/net/pump.h"
 #include "core/view/animations.h"
 #include "core/view/layout.h"
+#include "tests/actions/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
 #include "core/actions/table_buttons.h"
-#include "actions/table_fixture.h"
 #include "core/game/table_model.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
@@ -7,6 +6,7 @@
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/platform/lobby_link.h"
+#include "tests/actions/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

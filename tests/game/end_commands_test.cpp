@@ -9,7 +9,7 @@
 #include "core/net/rings.h"
 #include "core/view/animations.h"
 #include "core/view/shuffle_caption.h"
-#include "table_fixture.h"
+#include "tests/game/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

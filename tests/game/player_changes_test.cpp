@@ -7,7 +7,7 @@
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/view/image_tables.h"
-#include "table_fixture.h"
+#include "tests/game/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/settings/ini_file.h"
-#include "table_fixture.h"
+#include "tests/game/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

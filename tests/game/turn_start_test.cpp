@@ -1,5 +1,4 @@
 #include "core/game/turn_start.h"
-#include "actions/table_fixture.h"
 #include "core/game/cards.h"
 #include "core/game/table_model.h"
 #include "core/model/table_state.h"
@@ -7,6 +6,7 @@
 #include "core/net/channels.h"
 #include "core/net/pump.h"
 #include "core/view/layout.h"
+#include "tests/actions/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -11,7 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "support/client_harness.h"
+#include "tests/support/client_harness.h"
 
 namespace tlj::headless {
 namespace {

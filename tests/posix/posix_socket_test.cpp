@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "posix/loopback.h"
 #include "posix/poll_backend.h"
+#include "tests/posix/loopback.h"
 
 namespace tlj::posix {
 namespace {

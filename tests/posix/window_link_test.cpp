@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "posix/bound_window.h"
-#include "support/client_harness.h"
+#include "tests/support/client_harness.h"
 
 namespace tlj::posix {
 namespace {

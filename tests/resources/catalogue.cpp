@@ -1,4 +1,4 @@
-#include "catalogue.h"
+#include "tests/resources/catalogue.h"
 
 namespace tlj::resources::testing {
 

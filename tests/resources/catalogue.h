@@ -3,9 +3,11 @@
 
 #include <map>
 
-#include "gif_file.h"
+#include "tests/support/gif_file.h"
 
 namespace tlj::resources::testing {
+
+using tlj::testing::Size;
 
 // id -> width × height, for all 474 pictures.
 std::map<int, Size> CatalogueSizes();

@@ -4,17 +4,17 @@
 
 #include <string>
 
-#include "catalogue.h"
-#include "gif_file.h"
+#include "tests/resources/catalogue.h"
+#include "tests/support/gif_file.h"
 
 namespace tlj::resources {
 namespace {
 
 using testing::CatalogueSizes;
-using testing::GifFile;
 using testing::IsJpegId;
 using testing::kHotPotId;
 using testing::Size;
+using tlj::testing::GifFile;
 
 std::string Signature(std::span<const std::uint8_t> bytes) {
   return std::string(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(
@@ -47,7 +47,7 @@ TEST(EmbeddedStoreTest, VideoFramesAreJpegOfTheirSize) {
     ASSERT_GE(bytes->size(), 4u);
     EXPECT_EQ((*bytes)[0], 0xFF);
     EXPECT_EQ((*bytes)[1], 0xD8);
-    EXPECT_EQ(testing::JpegSize(*bytes), sizes.at(id)) << id;
+    EXPECT_EQ(tlj::testing::JpegSize(*bytes), sizes.at(id)) << id;
   }
 }
 

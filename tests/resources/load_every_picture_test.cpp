@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "catalogue.h"
 #include "core/platform/services.h"
 #include "core/view/image_tables.h"
 #include "resources/embedded_store.h"
+#include "tests/resources/catalogue.h"
 
 namespace tlj::resources {
 namespace {

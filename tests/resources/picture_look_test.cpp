@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "gif_file.h"
 #include "resources/embedded_store.h"
+#include "tests/support/gif_file.h"
 
 namespace tlj::resources {
 namespace {
 
-using testing::GifFile;
+using tlj::testing::GifFile;
 
 struct Picture {
   int width = 0, height = 0;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/text/ansi.h"
-#include "support/client_harness.h"
+#include "tests/support/client_harness.h"
 
 namespace tlj::settings {
 namespace {

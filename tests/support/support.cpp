@@ -1,1 +1,1 @@
-#include "support/client_harness.h"
+#include "tests/support/client_harness.h"

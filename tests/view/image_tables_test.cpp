@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/view/layout.h"
-#include "view_fixture.h"
+#include "tests/view/view_fixture.h"
 
 namespace tlj::view {
 namespace {

@@ -3,7 +3,7 @@
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
 #include "core/view/image_tables.h"
-#include "view_fixture.h"
+#include "tests/view/view_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "core/net/link_state.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
-#include "view_fixture.h"
+#include "tests/view/view_fixture.h"
 
 namespace tlj::view {
 namespace {

@@ -13,8 +13,8 @@
 #include "core/platform/element_tree.h"
 #include "core/platform/event_loop.h"
 #include "core/view/anigif/control.h"
-#include "png_file.h"
 #include "sim/virtual_clock.h"
+#include "tools/anigif/png_file.h"
 
 namespace {
 

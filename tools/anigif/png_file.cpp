@@ -1,4 +1,4 @@
-#include "png_file.h"
+#include "tools/anigif/png_file.h"
 
 #include <png.h>
 

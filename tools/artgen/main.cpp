@@ -13,12 +13,12 @@
 #include <utility>
 #include <vector>
 
-#include "artgen/art/catalogue.h"
-#include "artgen/encode/gif.h"
-#include "artgen/encode/jpeg.h"
-#include "artgen/encode/png.h"
-#include "artgen/encode/quantize.h"
 #include "resources/pack.h"
+#include "tools/artgen/art/catalogue.h"
+#include "tools/artgen/encode/gif.h"
+#include "tools/artgen/encode/jpeg.h"
+#include "tools/artgen/encode/png.h"
+#include "tools/artgen/encode/quantize.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "common/whole_number.h"
+#include "tools/common/whole_number.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "lobby/demo.h"
+#include "tools/lobby/demo.h"
 
 #include <chrono>
 #include <filesystem>
@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "core/platform/lobby_link.h"
-#include "lobby/turn_policy.h"
+#include "tools/lobby/turn_policy.h"
 
 namespace tlj::lobby_tool {
 namespace {

@@ -12,17 +12,17 @@
 #include <string>
 
 #include "core/platform/event_loop.h"
-#include "lobby/lobby_messages.h"
-#include "lobby/lobby_window.h"
-#include "lobby/private_folders.h"
-#include "lobby/server_process.h"
-#include "lobby/table_client.h"
-#include "lobby/table_view.h"
-#include "lobby/transcript.h"
 #include "posix/child_process.h"
 #include "posix/poll_backend.h"
 #include "posix/stop_signals.h"
 #include "posix/window_directory.h"
+#include "tools/lobby/lobby_messages.h"
+#include "tools/lobby/lobby_window.h"
+#include "tools/lobby/private_folders.h"
+#include "tools/lobby/server_process.h"
+#include "tools/lobby/table_client.h"
+#include "tools/lobby/table_view.h"
+#include "tools/lobby/transcript.h"
 
 namespace tlj::lobby_tool {
 

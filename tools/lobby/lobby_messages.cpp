@@ -1,4 +1,4 @@
-#include "lobby/lobby_messages.h"
+#include "tools/lobby/lobby_messages.h"
 
 #include "core/platform/lobby_link.h"
 

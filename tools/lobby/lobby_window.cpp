@@ -1,4 +1,4 @@
-#include "lobby/lobby_window.h"
+#include "tools/lobby/lobby_window.h"
 
 #include <poll.h>
 

@@ -2,9 +2,9 @@
 #include <iostream>
 #include <string>
 
-#include "lobby/demo.h"
-#include "lobby/options.h"
 #include "posix/program_shell.h"
+#include "tools/lobby/demo.h"
+#include "tools/lobby/options.h"
 
 namespace tlj::lobby_tool {
 namespace {

@@ -1,8 +1,8 @@
-#include "lobby/options.h"
+#include "tools/lobby/options.h"
 
 #include <limits>
 
-#include "common/whole_number.h"
+#include "tools/common/whole_number.h"
 
 namespace tlj::lobby_tool {
 namespace {

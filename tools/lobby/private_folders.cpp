@@ -1,4 +1,4 @@
-#include "lobby/private_folders.h"
+#include "tools/lobby/private_folders.h"
 
 #include <stdlib.h>
 

@@ -1,4 +1,4 @@
-#include "lobby/seat_command_line.h"
+#include "tools/lobby/seat_command_line.h"
 
 namespace tlj::lobby_tool {
 namespace {

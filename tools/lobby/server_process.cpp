@@ -1,4 +1,4 @@
-#include "lobby/server_process.h"
+#include "tools/lobby/server_process.h"
 
 #include <charconv>
 

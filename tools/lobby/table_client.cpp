@@ -1,4 +1,4 @@
-#include "lobby/table_client.h"
+#include "tools/lobby/table_client.h"
 
 namespace tlj::lobby_tool {
 

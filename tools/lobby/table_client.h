@@ -7,10 +7,10 @@
 #include <string>
 
 #include "core/platform/event_loop.h"
-#include "lobby/private_folders.h"
-#include "lobby/seat_command_line.h"
 #include "posix/child_process.h"
 #include "posix/poll_backend.h"
+#include "tools/lobby/private_folders.h"
+#include "tools/lobby/seat_command_line.h"
 
 namespace tlj::lobby_tool {
 

@@ -1,4 +1,4 @@
-#include "lobby/table_view.h"
+#include "tools/lobby/table_view.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "lobby/transcript.h"
+#include "tools/lobby/transcript.h"
 
 #include <cstdio>
 #include <ostream>

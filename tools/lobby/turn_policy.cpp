@@ -1,4 +1,4 @@
-#include "lobby/turn_policy.h"
+#include "tools/lobby/turn_policy.h"
 
 #include <algorithm>
 #include <charconv>

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "lobby/table_view.h"
+#include "tools/lobby/table_view.h"
 
 namespace tlj::lobby_tool {
 

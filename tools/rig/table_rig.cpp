@@ -1,10 +1,10 @@
-#include "rig/table_rig.h"
+#include "tools/rig/table_rig.h"
 
 #include <algorithm>
 
 #include "headless/automation.h"
-#include "lobby/turn_policy.h"
-#include "rig/tree_view.h"
+#include "tools/lobby/turn_policy.h"
+#include "tools/rig/tree_view.h"
 
 namespace tlj::rig {
 TableRig::TableRig(server::GameConfig config) {

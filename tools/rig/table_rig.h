@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "core/net/frame.h"
-#include "server/game_config.h"
-#include "server/game_server.h"
 #include "sim/client_harness.h"
+#include "tools/server/game_config.h"
+#include "tools/server/game_server.h"
 
 namespace tlj::rig {
 

@@ -1,4 +1,4 @@
-#include "rig/tree_view.h"
+#include "tools/rig/tree_view.h"
 
 #include "core/game/cards.h"
 

@@ -3,7 +3,7 @@
 // same view without writing and parsing a dump on every look.
 
 #include "core/platform/element_tree.h"
-#include "lobby/table_view.h"
+#include "tools/lobby/table_view.h"
 
 namespace tlj::rig {
 

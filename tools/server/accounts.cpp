@@ -1,4 +1,4 @@
-#include "server/accounts.h"
+#include "tools/server/accounts.h"
 
 #include <algorithm>
 #include <fstream>
@@ -6,7 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "server/wire.h"
+#include "tools/server/wire.h"
 
 namespace tlj::server {
 namespace {

@@ -1,4 +1,4 @@
-#include "server/alarm.h"
+#include "tools/server/alarm.h"
 
 #include <utility>
 

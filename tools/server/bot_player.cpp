@@ -1,4 +1,4 @@
-#include "server/bot_player.h"
+#include "tools/server/bot_player.h"
 
 namespace tlj::server {
 namespace {

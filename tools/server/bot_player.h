@@ -1,9 +1,9 @@
 #pragma once
 // How a server-side bot answers a turn.
 
-#include "server/cards.h"
-#include "server/random.h"
-#include "server/rules.h"
+#include "tools/server/cards.h"
+#include "tools/server/random.h"
+#include "tools/server/rules.h"
 
 namespace tlj::server {
 

@@ -1,4 +1,4 @@
-#include "server/cards.h"
+#include "tools/server/cards.h"
 
 #include <array>
 

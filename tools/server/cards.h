@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "server/random.h"
+#include "tools/server/random.h"
 
 namespace tlj::server {
 

@@ -1,4 +1,4 @@
-#include "server/connection.h"
+#include "tools/server/connection.h"
 
 #include <poll.h>
 #include <sys/socket.h>

@@ -1,4 +1,4 @@
-#include "server/frame_assembler.h"
+#include "tools/server/frame_assembler.h"
 
 #include <algorithm>
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "server/wire.h"
+#include "tools/server/wire.h"
 
 namespace tlj::server {
 

@@ -1,11 +1,11 @@
-#include "server/frame_text.h"
+#include "tools/server/frame_text.h"
 
 #include <cstdio>
 #include <string_view>
 
 #include "core/text/ansi.h"
-#include "server/cards.h"
-#include "server/game_frames.h"
+#include "tools/server/cards.h"
+#include "tools/server/game_frames.h"
 
 namespace tlj::server {
 namespace {

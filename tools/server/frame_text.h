@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "server/wire.h"
+#include "tools/server/wire.h"
 
 namespace tlj::server {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/platform/event_loop.h"
-#include "server/rules.h"
+#include "tools/server/rules.h"
 
 namespace tlj::server {
 

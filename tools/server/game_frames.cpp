@@ -1,4 +1,4 @@
-#include "server/game_frames.h"
+#include "tools/server/game_frames.h"
 
 #include <algorithm>
 #include <limits>

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string>
 
-#include "server/cards.h"
-#include "server/profile.h"
-#include "server/rules.h"
-#include "server/wire.h"
+#include "tools/server/cards.h"
+#include "tools/server/profile.h"
+#include "tools/server/rules.h"
+#include "tools/server/wire.h"
 
 namespace tlj::server {
 

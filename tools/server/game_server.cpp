@@ -1,10 +1,10 @@
-#include "server/game_server.h"
+#include "tools/server/game_server.h"
 
 #include <algorithm>
 #include <limits>
 #include <ostream>
 
-#include "server/frame_text.h"
+#include "tools/server/frame_text.h"
 
 namespace tlj::server {
 

@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "core/platform/event_loop.h"
-#include "server/accounts.h"
-#include "server/game_config.h"
-#include "server/house.h"
-#include "server/session.h"
-#include "server/table.h"
+#include "tools/server/accounts.h"
+#include "tools/server/game_config.h"
+#include "tools/server/house.h"
+#include "tools/server/session.h"
+#include "tools/server/table.h"
 
 namespace tlj::server {
 

@@ -1,8 +1,8 @@
-#include "server/house.h"
+#include "tools/server/house.h"
 
 #include <algorithm>
 
-#include "server/wire.h"
+#include "tools/server/wire.h"
 
 namespace tlj::server {
 

@@ -6,10 +6,10 @@
 #include <map>
 #include <string>
 
-#include "server/game_config.h"
-#include "server/profile.h"
-#include "server/random.h"
-#include "server/rules.h"
+#include "tools/server/game_config.h"
+#include "tools/server/profile.h"
+#include "tools/server/random.h"
+#include "tools/server/rules.h"
 
 namespace tlj::server {
 

@@ -5,10 +5,10 @@
 #include "posix/poll_backend.h"
 #include "posix/program_shell.h"
 #include "posix/stop_signals.h"
-#include "server/accounts.h"
-#include "server/game_server.h"
-#include "server/options.h"
-#include "server/tcp_front.h"
+#include "tools/server/accounts.h"
+#include "tools/server/game_server.h"
+#include "tools/server/options.h"
+#include "tools/server/tcp_front.h"
 
 namespace tlj::server {
 namespace {

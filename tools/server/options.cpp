@@ -1,10 +1,10 @@
-#include "server/options.h"
+#include "tools/server/options.h"
 
 #include <functional>
 #include <map>
 #include <sstream>
 
-#include "common/whole_number.h"
+#include "tools/common/whole_number.h"
 
 namespace tlj::server {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "posix/program_shell.h"
-#include "server/game_config.h"
+#include "tools/server/game_config.h"
 
 namespace tlj::server {
 

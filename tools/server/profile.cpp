@@ -1,4 +1,4 @@
-#include "server/profile.h"
+#include "tools/server/profile.h"
 
 #include <array>
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "server/rules.h"
+#include "tools/server/rules.h"
 
 namespace tlj::server {
 

@@ -1,4 +1,4 @@
-#include "server/random.h"
+#include "tools/server/random.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "server/rules.h"
+#include "tools/server/rules.h"
 
 #include <algorithm>
 #include <cstdlib>

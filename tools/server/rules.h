@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "server/cards.h"
+#include "tools/server/cards.h"
 
 namespace tlj::server {
 

@@ -1,4 +1,4 @@
-#include "server/session.h"
+#include "tools/server/session.h"
 
 namespace tlj::server {
 

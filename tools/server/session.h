@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "server/frame_assembler.h"
-#include "server/wire.h"
+#include "tools/server/frame_assembler.h"
+#include "tools/server/wire.h"
 
 namespace tlj::server {
 

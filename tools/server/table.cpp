@@ -1,8 +1,8 @@
-#include "server/table.h"
+#include "tools/server/table.h"
 
 #include <algorithm>
 
-#include "server/game_frames.h"
+#include "tools/server/game_frames.h"
 
 namespace tlj::server {
 

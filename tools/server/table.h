@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "core/platform/event_loop.h"
-#include "server/alarm.h"
-#include "server/cards.h"
-#include "server/house.h"
-#include "server/profile.h"
-#include "server/rules.h"
-#include "server/wire.h"
+#include "tools/server/alarm.h"
+#include "tools/server/cards.h"
+#include "tools/server/house.h"
+#include "tools/server/profile.h"
+#include "tools/server/rules.h"
+#include "tools/server/wire.h"
 
 namespace tlj::server {
 

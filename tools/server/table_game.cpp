@@ -1,11 +1,11 @@
 // The games at a table: hands, turns, their results, and the end of a game.
 
-#include "server/table.h"
+#include "tools/server/table.h"
 
 #include <algorithm>
 
-#include "server/bot_player.h"
-#include "server/game_frames.h"
+#include "tools/server/bot_player.h"
+#include "tools/server/game_frames.h"
 
 namespace tlj::server {
 namespace {

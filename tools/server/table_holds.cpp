@@ -1,8 +1,8 @@
 // Seats held for people whose connection broke during a game, and their way back.
 
-#include "server/table.h"
+#include "tools/server/table.h"
 
-#include "server/game_frames.h"
+#include "tools/server/game_frames.h"
 
 namespace tlj::server {
 

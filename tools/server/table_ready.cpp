@@ -1,10 +1,10 @@
 // Filling empty seats with bots, getting everybody ready, and the start of a game.
 
-#include "server/table.h"
+#include "tools/server/table.h"
 
 #include <algorithm>
 
-#include "server/game_frames.h"
+#include "tools/server/game_frames.h"
 
 namespace tlj::server {
 

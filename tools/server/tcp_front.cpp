@@ -1,4 +1,4 @@
-#include "server/tcp_front.h"
+#include "tools/server/tcp_front.h"
 
 namespace tlj::server {
 

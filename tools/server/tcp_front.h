@@ -9,8 +9,8 @@
 #include "core/platform/event_loop.h"
 #include "posix/poll_backend.h"
 #include "posix/tcp_listener.h"
-#include "server/connection.h"
-#include "server/game_server.h"
+#include "tools/server/connection.h"
+#include "tools/server/game_server.h"
 
 namespace tlj::server {
 

@@ -1,4 +1,4 @@
-#include "server/wire.h"
+#include "tools/server/wire.h"
 
 #include "core/text/ansi.h"
 

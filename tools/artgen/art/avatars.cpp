@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "artgen/art/groups.h"
-#include "artgen/art/portrait.h"
+#include "tools/artgen/art/groups.h"
+#include "tools/artgen/art/portrait.h"
 
 namespace tlj::artgen::art {
 namespace {

@@ -1,7 +1,7 @@
 // The ready badges in three styles (bronze, silver, gold, by the player's coins).
 
-#include "artgen/art/groups.h"
-#include "artgen/art/widgets.h"
+#include "tools/artgen/art/groups.h"
+#include "tools/artgen/art/widgets.h"
 
 namespace tlj::artgen::art {
 namespace {

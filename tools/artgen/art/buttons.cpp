@@ -3,9 +3,9 @@
 #include <array>
 #include <string>
 
-#include "artgen/art/groups.h"
-#include "artgen/art/themes.h"
-#include "artgen/art/widgets.h"
+#include "tools/artgen/art/groups.h"
+#include "tools/artgen/art/themes.h"
+#include "tools/artgen/art/widgets.h"
 
 namespace tlj::artgen::art {
 namespace {

@@ -1,10 +1,10 @@
-#include "artgen/art/card_face.h"
+#include "tools/artgen/art/card_face.h"
 
 #include <array>
 #include <cmath>
 
-#include "artgen/art/suits.h"
-#include "artgen/draw/text.h"
+#include "tools/artgen/art/suits.h"
+#include "tools/artgen/draw/text.h"
 
 namespace tlj::artgen::art {
 

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "artgen/draw/canvas.h"
+#include "tools/artgen/draw/canvas.h"
 
 namespace tlj::artgen::art {
 

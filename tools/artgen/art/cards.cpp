@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "artgen/art/card_face.h"
-#include "artgen/art/court.h"
-#include "artgen/art/groups.h"
-#include "artgen/art/jokers.h"
-#include "artgen/art/suits.h"
+#include "tools/artgen/art/card_face.h"
+#include "tools/artgen/art/court.h"
+#include "tools/artgen/art/groups.h"
+#include "tools/artgen/art/jokers.h"
+#include "tools/artgen/art/suits.h"
 
 namespace tlj::artgen::art {
 namespace {

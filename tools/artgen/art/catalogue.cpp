@@ -1,8 +1,8 @@
-#include "artgen/art/catalogue.h"
+#include "tools/artgen/art/catalogue.h"
 
 #include <algorithm>
 
-#include "artgen/art/groups.h"
+#include "tools/artgen/art/groups.h"
 
 namespace tlj::artgen::art {
 

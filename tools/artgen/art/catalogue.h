@@ -4,9 +4,9 @@
 #include <functional>
 #include <vector>
 
-#include "artgen/draw/canvas.h"
-#include "artgen/encode/gif.h"
-#include "artgen/encode/quantize.h"
+#include "tools/artgen/draw/canvas.h"
+#include "tools/artgen/encode/gif.h"
+#include "tools/artgen/encode/quantize.h"
 
 namespace tlj::artgen::art {
 

@@ -5,8 +5,8 @@
 #include <numbers>
 #include <string>
 
-#include "artgen/art/groups.h"
-#include "artgen/art/widgets.h"
+#include "tools/artgen/art/groups.h"
+#include "tools/artgen/art/widgets.h"
 
 namespace tlj::artgen::art {
 namespace {

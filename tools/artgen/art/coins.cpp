@@ -5,8 +5,8 @@
 #include <numbers>
 #include <string>
 
-#include "artgen/art/groups.h"
-#include "artgen/draw/text.h"
+#include "tools/artgen/art/groups.h"
+#include "tools/artgen/draw/text.h"
 
 namespace tlj::artgen::art {
 namespace {

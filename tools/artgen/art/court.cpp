@@ -1,9 +1,9 @@
-#include "artgen/art/court.h"
+#include "tools/artgen/art/court.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "artgen/art/suits.h"
+#include "tools/artgen/art/suits.h"
 
 namespace tlj::artgen::art {
 namespace {

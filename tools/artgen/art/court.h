@@ -1,7 +1,7 @@
 #pragma once
 // The picture panel of the jack, queen and king: a double-ended half figure.
 
-#include "artgen/art/card_face.h"
+#include "tools/artgen/art/card_face.h"
 
 namespace tlj::artgen::art {
 

@@ -1,7 +1,7 @@
 // The handshake and the "VS" sign in both sizes.
 
-#include "artgen/art/groups.h"
-#include "artgen/draw/text.h"
+#include "tools/artgen/art/groups.h"
+#include "tools/artgen/draw/text.h"
 
 namespace tlj::artgen::art {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // Each group of pictures adds its entries to the catalogue.
 
-#include "artgen/art/catalogue.h"
+#include "tools/artgen/art/catalogue.h"
 
 namespace tlj::artgen::art {
 

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "artgen/art/catalogue.h"
-#include "artgen/draw/canvas.h"
-#include "artgen/encode/quantize.h"
+#include "tools/artgen/art/catalogue.h"
+#include "tools/artgen/draw/canvas.h"
+#include "tools/artgen/encode/quantize.h"
 
 namespace tlj::artgen::art {
 namespace {

@@ -1,11 +1,11 @@
-#include "artgen/art/jokers.h"
+#include "tools/artgen/art/jokers.h"
 
 #include <cmath>
 #include <numbers>
 #include <string>
 
-#include "artgen/art/card_face.h"
-#include "artgen/draw/text.h"
+#include "tools/artgen/art/card_face.h"
+#include "tools/artgen/draw/text.h"
 
 namespace tlj::artgen::art {
 namespace {

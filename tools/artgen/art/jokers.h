@@ -1,7 +1,7 @@
 #pragma once
 // The two jokers: the small one black and white, the big one in colour.
 
-#include "artgen/draw/canvas.h"
+#include "tools/artgen/draw/canvas.h"
 
 namespace tlj::artgen::art {
 

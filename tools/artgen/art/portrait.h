@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "artgen/draw/canvas.h"
+#include "tools/artgen/draw/canvas.h"
 
 namespace tlj::artgen::art::portrait {
 

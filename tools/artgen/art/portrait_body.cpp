@@ -1,6 +1,6 @@
 // The clothes, the neck and the face with its features and extras.
 
-#include "artgen/art/portrait.h"
+#include "tools/artgen/art/portrait.h"
 
 namespace tlj::artgen::art::portrait {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "artgen/art/portrait.h"
+#include "tools/artgen/art/portrait.h"
 
 namespace tlj::artgen::art::portrait {
 namespace {

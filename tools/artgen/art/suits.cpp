@@ -1,4 +1,4 @@
-#include "artgen/art/suits.h"
+#include "tools/artgen/art/suits.h"
 
 #include <numbers>
 

@@ -1,8 +1,8 @@
 #pragma once
 // The four suit symbols as outlines, and the colours they are printed in.
 
-#include "artgen/draw/colour.h"
-#include "artgen/draw/path.h"
+#include "tools/artgen/draw/colour.h"
+#include "tools/artgen/draw/path.h"
 
 namespace tlj::artgen::art {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The colour sets of the keys and buttons, so that related pictures match.
 
-#include "artgen/art/widgets.h"
+#include "tools/artgen/art/widgets.h"
 
 namespace tlj::artgen::art::themes {
 

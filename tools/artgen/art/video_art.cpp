@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "artgen/art/groups.h"
+#include "tools/artgen/art/groups.h"
 
 namespace tlj::artgen::art {
 namespace {

@@ -1,4 +1,4 @@
-#include "artgen/art/widgets.h"
+#include "tools/artgen/art/widgets.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "artgen/draw/canvas.h"
-#include "artgen/draw/text.h"
+#include "tools/artgen/draw/canvas.h"
+#include "tools/artgen/draw/text.h"
 
 namespace tlj::artgen::art {
 

@@ -1,4 +1,4 @@
-#include "artgen/draw/canvas.h"
+#include "tools/artgen/draw/canvas.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "artgen/draw/mask.h"
-#include "artgen/draw/paint.h"
-#include "artgen/draw/path.h"
+#include "tools/artgen/draw/mask.h"
+#include "tools/artgen/draw/paint.h"
+#include "tools/artgen/draw/path.h"
 
 namespace tlj::artgen::draw {
 

@@ -1,4 +1,4 @@
-#include "artgen/draw/mask.h"
+#include "tools/artgen/draw/mask.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "artgen/draw/path.h"
+#include "tools/artgen/draw/path.h"
 
 namespace tlj::artgen::draw {
 

@@ -1,4 +1,4 @@
-#include "artgen/draw/paint.h"
+#include "tools/artgen/draw/paint.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "artgen/draw/colour.h"
-#include "artgen/draw/path.h"
+#include "tools/artgen/draw/colour.h"
+#include "tools/artgen/draw/path.h"
 
 namespace tlj::artgen::draw {
 

@@ -1,4 +1,4 @@
-#include "artgen/draw/path.h"
+#include "tools/artgen/draw/path.h"
 
 #include <algorithm>
 #include <cmath>

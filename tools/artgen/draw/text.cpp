@@ -1,4 +1,4 @@
-#include "artgen/draw/text.h"
+#include "tools/artgen/draw/text.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

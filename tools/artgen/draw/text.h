@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "artgen/draw/mask.h"
+#include "tools/artgen/draw/mask.h"
 
 namespace tlj::artgen::draw {
 

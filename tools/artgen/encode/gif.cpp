@@ -1,4 +1,4 @@
-#include "artgen/encode/gif.h"
+#include "tools/artgen/encode/gif.h"
 
 #include <gif_lib.h>
 

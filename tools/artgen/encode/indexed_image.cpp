@@ -1,4 +1,4 @@
-#include "artgen/encode/indexed_image.h"
+#include "tools/artgen/encode/indexed_image.h"
 
 namespace tlj::artgen::encode {
 

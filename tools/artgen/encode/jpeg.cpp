@@ -1,4 +1,4 @@
-#include "artgen/encode/jpeg.h"
+#include "tools/artgen/encode/jpeg.h"
 
 // libjpeg's header needs FILE and size_t declared first.
 #include <csetjmp>

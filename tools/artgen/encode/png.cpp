@@ -1,4 +1,4 @@
-#include "artgen/encode/png.h"
+#include "tools/artgen/encode/png.h"
 
 #include <png.h>
 

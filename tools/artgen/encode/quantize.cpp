@@ -1,4 +1,4 @@
-#include "artgen/encode/quantize.h"
+#include "tools/artgen/encode/quantize.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "artgen/encode/indexed_image.h"
+#include "tools/artgen/encode/indexed_image.h"
 
 namespace tlj::artgen::encode {
 

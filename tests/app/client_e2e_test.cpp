@@ -1,0 +1,179 @@
+// The real client binary against a loopback game server and a stand-in lobby window.
+
+#include <gtest/gtest.h>
+#include <poll.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "posix/bound_window.h"
+#include "posix/child_process.h"
+#include "posix/poll_backend.h"
+#include "posix/window_directory.h"
+#include "tests/app/fixture_server.h"
+#include "tests/support/client_harness.h"
+
+namespace tlj::e2e {
+namespace {
+
+using posix::WindowMessage;
+
+constexpr const char* kLobbyTitle = "星湖山庄";
+constexpr std::uint8_t kKeepAliveType = 24;
+// Deadlines only keep a broken run from hanging; a working client is far quicker.
+constexpr platform::TimeMs kGenerous = 20'000;
+constexpr platform::TimeMs kKeepAliveDeadline = 40'000;
+constexpr platform::TimeMs kDumpRetry = 250;
+
+const WindowMessage kRestore{platform::kWmSysCommand, platform::kScRestore, 0};
+
+std::string ClientProgram() {
+  const char* dir = std::getenv("TLJ_BIN_DIR");
+  return dir == nullptr ? std::string() : std::string(dir) + "/tlj";
+}
+
+class ClientTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(ClientProgram().empty()) << "TLJ_BIN_DIR must name the folder of tlj";
+    lobby =
+        std::make_unique<posix::BoundWindow>(posix::WindowDirectory(runtime.path()), kLobbyTitle);
+    poll.Watch(lobby->Fd(), POLLIN, [this](short) {
+      for (const auto& m : lobby->TakePending()) lobby_received.push_back(m);
+    });
+    // Wakes the loop now and then, so that conditions outside it (the child's exit) are seen.
+    tick.SetInterval(50);
+    tick.SetEnabled(true);
+  }
+  void TearDown() override {
+    if (client && HasFailure()) std::cerr << "client's standard error:\n" << client->Stderr();
+    client.reset();
+    poll.Unwatch(lobby->Fd());
+  }
+
+  void Start(const std::string& command_line) {
+    posix::ChildProcess::Options options;
+    options.args = {"--headless", command_line};
+    options.env = {{"TLJ_RUNTIME_DIR", runtime.path().string()},
+                   {"TLJ_APP_DIR", app.path().string()}};
+    client = std::make_unique<posix::ChildProcess>(loop, poll, ClientProgram(), options);
+  }
+
+  bool RunUntil(const std::function<bool()>& done, platform::TimeMs span = kGenerous) {
+    loop.ProcessEventsUntil(loop.Now() + span, done);
+    return done();
+  }
+  bool LobbyReceived(const WindowMessage& message) const {
+    return std::find(lobby_received.begin(), lobby_received.end(), message) != lobby_received.end();
+  }
+  bool Exited() { return client->ExitCode().has_value(); }
+
+  // Asks for dumps until one satisfies `check`.
+  bool DumpUntil(const std::function<bool(const nlohmann::json&)>& check) {
+    const auto path = app.path() / "tree.json";
+    const platform::TimeMs deadline = loop.Now() + kGenerous;
+    while (loop.Now() < deadline && !Exited()) {
+      client->WriteLine("dump " + path.string());
+      loop.ProcessEventsUntil(loop.Now() + kDumpRetry);
+      std::ifstream in(path);
+      if (in && check(nlohmann::json::parse(in))) return true;
+    }
+    return false;
+  }
+
+  tlj::testing::TempDir runtime;
+  tlj::testing::TempDir app;
+  posix::PollBackend poll;
+  platform::EventLoop loop{poll};
+  platform::Timer tick{loop, [] {}};
+  std::unique_ptr<posix::BoundWindow> lobby;
+  std::vector<WindowMessage> lobby_received;
+  std::unique_ptr<posix::ChildProcess> client;
+};
+
+bool SysmsgShows(const nlohmann::json& dump, const std::string& text) {
+  for (const auto& window : dump["windows"]) {
+    if (window["name"] != "MainForm") continue;
+    for (const auto& element : window["elements"]) {
+      if (element["name"] == "Sysmsg" && element["index"] == 0) {
+        for (const auto& line : element["lines"]) {
+          if (line == text) return true;
+        }
+      }
+    }
+  }
+  return false;
+}
+
+TEST_F(ClientTest, LogsInKeepsTheLinkAliveAndShowsTheLobbyWhenTheServerGoes) {
+  FixtureServer server(poll);
+  Start("acct$pw$127.0.0.1$" + std::to_string(server.Port()) + "$房间一$0$$$$$0$$$");
+
+  ASSERT_TRUE(RunUntil([&] { return server.CountOfType(18) > 0 || Exited(); }));
+  ASSERT_FALSE(Exited());
+  EXPECT_EQ(server.Frames().front()[3], 18);  // the login request comes first
+  ASSERT_TRUE(RunUntil([&] { return LobbyReceived({771, 0, 0}) || Exited(); }));
+  EXPECT_TRUE(LobbyReceived({22, 0, 0}));
+
+  EXPECT_TRUE(
+      DumpUntil([](const nlohmann::json& dump) { return SysmsgShows(dump, "连接服务器成功！"); }));
+
+  EXPECT_TRUE(RunUntil([&] { return server.CountOfType(kKeepAliveType) >= 2 || Exited(); },
+                       kKeepAliveDeadline));
+
+  server.Disconnect();
+  EXPECT_TRUE(RunUntil([&] { return LobbyReceived(kRestore) || Exited(); }));
+  EXPECT_TRUE(LobbyReceived(kRestore));
+  EXPECT_FALSE(Exited()) << "the client waits, idle, for the lobby";
+}
+
+struct EndingCase {
+  const char* name;
+  const char* command_line;
+  const char* message_box;  // as printed on standard error
+  bool failure;             // ends with a non-zero exit code
+  friend void PrintTo(const EndingCase& ending, std::ostream* out) { *out << ending.name; }
+};
+
+class ClientEndingTest : public ClientTest, public ::testing::WithParamInterface<EndingCase> {};
+
+TEST_P(ClientEndingTest, EndsAfterTheMessageBox) {
+  Start(GetParam().command_line);
+  ASSERT_TRUE(RunUntil([&] { return Exited(); }));
+  EXPECT_NE(client->Stderr().find(GetParam().message_box), std::string::npos);
+  if (GetParam().failure) {
+    EXPECT_NE(*client->ExitCode(), 0);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, ClientEndingTest,
+    ::testing::Values(
+        EndingCase{"Empty", "", "MessageBox: 警告: 本游戏需从游戏大厅中启动！", false},
+        EndingCase{"Blank", "   ", "MessageBox: 警告: 本游戏需从游戏大厅中启动！", false},
+        EndingCase{"Malformed", "acct$pw$127.0.0.1$", ": 游戏启动失败！\n", true},
+        EndingCase{"PortNotANumber", "acct$pw$127.0.0.1$port$房间一$0$$$$$0$$$",
+                   ": 游戏启动失败！\n", true}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(ClientTest, UnknownOptionIsAUsageError) {
+  posix::ChildProcess::Options options;
+  options.args = {"--fullscreen"};
+  client = std::make_unique<posix::ChildProcess>(loop, poll, ClientProgram(), options);
+  ASSERT_TRUE(RunUntil([&] { return Exited(); }));
+  EXPECT_EQ(*client->ExitCode(), 2);
+  EXPECT_NE(client->Stderr().find("unknown option '--fullscreen'"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tlj::e2e

@@ -1,0 +1,107 @@
+// tlj-lobby --demo against the real server and client.
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tests/support/tool_programs.h"
+
+namespace tlj::tools::testing {
+namespace {
+
+// A whole game takes about half a minute with the demo's quick bots.
+constexpr platform::TimeMs kDemoDeadline = 110'000;
+constexpr platform::TimeMs kFailureDeadline = 20'000;
+
+class LobbyDemoTest : public ProgramTest {};
+
+TEST_F(LobbyDemoTest, LogsInPlaysAWholeGameLeavesGoesIdleAndStopsEverything) {
+  posix::ChildProcess::Options options;
+  options.args = {"--demo", "--seed", "3", "--verbose"};
+  auto lobby = Start("tlj-lobby", options);
+  ASSERT_EQ(WaitForExit(*lobby, kDemoDeadline), 0) << lobby->Stdout() << lobby->Stderr();
+
+  // In this order; the server's lines come in between.
+  const std::vector<std::string> expected = {
+      "server listening on 127.0.0.1:",
+      "lobby window \"星湖山庄\" open",
+      "client started: tlj --headless 'demo$***$127.0.0.1$",
+      "lobby <- 22 0 0: client connecting",
+      "lobby <- 771 0 0: login sent",
+      "server: recv conn=1 seat=- type=18 login account=demo password=***",
+      "server: send conn=1 seat=1 type=18 login-reply status=1",
+      "lobby <- 771 0 0: client logged in",
+      "status line 0: 连接服务器成功！",
+      "status line 1: 欢迎进入",
+      "table window caption: 铜炉局",
+      "playing 1 game",
+      "you: click start",
+      "server: recv conn=1 seat=1 type=16 ready",
+      "table: table 1: 李白 (bot1) sits down at seat 2",
+      "table: table 1: a game of 4 hands starts",
+      "table: table 1: hand 1 of 4",
+      "lobby <- 1127 0 0: a hand starts",
+      "you: ",
+      "table: table 1: hand 4 of 4",
+      "table: table 1: game over",
+      "score sheet of game 1:",
+      "  demo: 最终分：",
+      "lobby -> 771 0 0 to \"铜炉局\": leave the table",
+      "server: recv conn=1 seat=1 type=16 leave",
+      "lobby <- 1024 0 0: client left the table",
+      "client is idle: table window minimized, status lines empty",
+      "client stopped",
+      "server stopped",
+      "demo finished",
+  };
+  const std::string& transcript = lobby->Stdout();
+  std::size_t at = 0;
+  for (const std::string& line : expected) {
+    const auto found = transcript.find(line, at);
+    ASSERT_NE(found, std::string::npos) << "missing, or out of order: " << line << "\n"
+                                        << transcript;
+    at = found + line.size();
+  }
+  EXPECT_EQ(transcript.find("demo$demo$"), std::string::npos) << "the password shows";
+  EXPECT_EQ(lobby->Stderr(), "");
+}
+
+struct FailureCase {
+  const char* name;
+  std::vector<std::string> args;
+  const char* message;
+  friend void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class LobbyDemoFailureTest : public ProgramTest,
+                             public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(LobbyDemoFailureTest, EndsWithOneClearMessage) {
+  posix::ChildProcess::Options options;
+  options.args = GetParam().args;
+  auto lobby = Start("tlj-lobby", options);
+  ASSERT_EQ(WaitForExit(*lobby, kFailureDeadline), 1) << lobby->Stdout() << lobby->Stderr();
+  EXPECT_EQ(lobby->Stderr().rfind(GetParam().message, 0), 0u) << lobby->Stderr();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, LobbyDemoFailureTest,
+    ::testing::Values(
+        FailureCase{"NoServerProgram",
+                    {"--demo", "--server", "/nonexistent/tlj-server"},
+                    "tlj-lobby: the server did not start: cannot start /nonexistent/tlj-server"},
+        FailureCase{"NoClientProgram",
+                    {"--demo", "--client", "/nonexistent/tlj"},
+                    "tlj-lobby: the client did not start: cannot start /nonexistent/tlj"},
+        FailureCase{"ClientEndsAtOnce",
+                    {"--demo", "--client", "/bin/false"},
+                    "tlj-lobby: the client ended unexpectedly (exit code 1)"},
+        FailureCase{"ServerEndsAtOnce",
+                    {"--demo", "--server", "/bin/true"},
+                    "tlj-lobby: the server ended unexpectedly (exit code 0)"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
+}  // namespace tlj::tools::testing

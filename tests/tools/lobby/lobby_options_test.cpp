@@ -1,0 +1,62 @@
+// tlj-lobby's command line.
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tools/lobby/options.h"
+
+namespace tlj::lobby_tool {
+namespace {
+
+struct OptionsCase {
+  const char* name;
+  std::vector<std::string> args;
+  const char* error;  // "" when the arguments are good
+  int games;
+  const char* seed;
+  friend void PrintTo(const OptionsCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class LobbyOptionsTest : public ::testing::TestWithParam<OptionsCase> {};
+
+TEST_P(LobbyOptionsTest, ReadsGamesAndSeed) {
+  const OptionsCase& c = GetParam();
+  const ParsedOptions parsed = ParseOptions(c.args);
+  EXPECT_EQ(parsed.error, c.error);
+  if (parsed.error.empty()) {
+    EXPECT_EQ(parsed.options.games, c.games);
+    EXPECT_EQ(parsed.options.seed, c.seed);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, LobbyOptionsTest,
+    ::testing::Values(
+        OptionsCase{"Defaults", {"--demo"}, "", 1, ""},
+        OptionsCase{"GamesAndSeed", {"--demo", "--games", "3", "--seed", "007"}, "", 3, "7"},
+        OptionsCase{"NoGames",
+                    {"--demo", "--games", "0"},
+                    "the games must be a whole number from 1 to 1000, not '0'",
+                    0,
+                    ""},
+        OptionsCase{"TooManyGames",
+                    {"--demo", "--games", "1001"},
+                    "the games must be a whole number from 1 to 1000, not '1001'",
+                    0,
+                    ""},
+        OptionsCase{"WordForASeed",
+                    {"--demo", "--seed", "abc"},
+                    "the seed must be a whole number, not 'abc'",
+                    0,
+                    ""},
+        OptionsCase{
+            "SeedWithoutValue", {"--demo", "--seed"}, "option '--seed' needs a value", 0, ""},
+        OptionsCase{
+            "SecondsAreGone", {"--demo", "--seconds", "6"}, "unknown option '--seconds'", 0, ""}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
+}  // namespace tlj::lobby_tool

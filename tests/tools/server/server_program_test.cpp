@@ -1,0 +1,215 @@
+// tlj-server as a program: where it listens, its accounts file, a clean stop on SIGTERM, and
+// the table transcript of a game played over a real socket.
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "sim/temp_dir.h"
+#include "tests/support/tool_programs.h"
+#include "tools/lobby/server_process.h"
+
+namespace tlj::tools::testing {
+namespace {
+
+constexpr platform::TimeMs kGenerous = 10'000;
+
+class ServerProgramTest : public ProgramTest {};
+
+TEST_F(ServerProgramTest, WarnsOfBadAccountLinesListensAndStopsCleanly) {
+  sim::TempDir dir;
+  const auto accounts = dir.path() / "accounts.txt";
+  std::ofstream(accounts) << "# players\nalice:wonder\nbob-has-no-colon-secret\n";
+
+  std::optional<lobby_tool::ListenAddress> address;
+  posix::ChildProcess::Options options;
+  options.args = {"--accounts", accounts.string(), "--port", "0"};
+  options.on_stdout_line = [&](const std::string& line) {
+    address = lobby_tool::ParseListeningLine(line);
+  };
+  auto server = Start("tlj-server", options);
+  ASSERT_TRUE(RunUntil([&] { return address.has_value() || server->ExitCode(); }, kGenerous))
+      << server->Stderr();
+  ASSERT_TRUE(address) << server->Stdout() << server->Stderr();
+  EXPECT_EQ(address->host, "127.0.0.1");
+  EXPECT_GE(address->port, 20000);
+  EXPECT_LE(address->port, 32767);
+
+  EXPECT_EQ(server->Stop(std::chrono::milliseconds(kGenerous)), 0);
+  EXPECT_EQ(server->Stderr(), "tlj-server: " + accounts.string() +
+                                  ": line 3: no ':' between account and password, line ignored\n");
+}
+
+// A table client over loopback: logs in, gets ready, gives up every turn, counts the games.
+class GivingUpClient {
+ public:
+  GivingUpClient(int port, const std::string& account)
+      : fd_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<std::uint16_t>(port));
+    connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    std::vector<std::uint8_t> login(272);
+    login[3] = 18;
+    std::copy(account.begin(), account.end(), login.begin() + 16);
+    login[32] = 'p';
+    Write(login);
+  }
+  ~GivingUpClient() { ::close(fd_); }
+
+  bool Connected() const { return connected_; }
+  int games = 0;
+
+  // Handles what has arrived, without waiting.
+  void Pump() {
+    std::uint8_t chunk[4096];
+    ssize_t n;
+    while ((n = ::recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT)) > 0) {
+      pending_.insert(pending_.end(), chunk, chunk + n);
+    }
+    while (pending_.size() >= 272) {
+      const std::vector<std::uint8_t> frame(pending_.begin(), pending_.begin() + 272);
+      pending_.erase(pending_.begin(), pending_.begin() + 272);
+      Handle(frame);
+    }
+  }
+
+ private:
+  void Handle(const std::vector<std::uint8_t>& frame) {
+    token_ = {frame[260], frame[261]};
+    if (frame[3] == 20 && seat_ == 0) {
+      seat_ = frame[6];
+      Send(16, 1);
+    }
+    if (frame[3] == 2 && frame[6] == seat_) Send(3, 0);
+    if (frame[3] == 9) ++games;
+  }
+  void Send(std::uint8_t type, std::uint8_t status) {
+    std::vector<std::uint8_t> frame(272);
+    frame[3] = type;
+    frame[6] = seat_;
+    frame[15] = status;
+    frame[260] = token_[0];
+    frame[261] = token_[1];
+    Write(frame);
+  }
+  void Write(const std::vector<std::uint8_t>& bytes) {
+    ASSERT_EQ(::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL),
+              static_cast<ssize_t>(bytes.size()));
+  }
+
+  int fd_;
+  bool connected_ = false;
+  std::uint8_t seat_ = 0;
+  std::array<std::uint8_t, 2> token_{};
+  std::vector<std::uint8_t> pending_;
+};
+
+TEST_F(ServerProgramTest, WritesATranscriptOfTheTable) {
+  std::optional<lobby_tool::ListenAddress> address;
+  posix::ChildProcess::Options options;
+  options.args = {"--transcript", "--seed", "3",           "--hands", "1",
+                  "--bot-delay",  "0",      "--bot-think", "0"};
+  options.on_stdout_line = [&](const std::string& line) {
+    if (!address) address = lobby_tool::ParseListeningLine(line);
+  };
+  auto server = Start("tlj-server", options);
+  ASSERT_TRUE(RunUntil([&] { return address.has_value() || server->ExitCode(); }, kGenerous))
+      << server->Stderr();
+  ASSERT_TRUE(address);
+
+  GivingUpClient client(address->port, "abc");
+  ASSERT_TRUE(client.Connected());
+  ASSERT_TRUE(RunUntil(
+      [&] {
+        client.Pump();
+        return client.games == 1;
+      },
+      kGenerous))
+      << server->Stdout() << server->Stderr();
+  EXPECT_EQ(server->Stop(std::chrono::milliseconds(kGenerous)), 0);
+
+  const std::string& out = server->Stdout();
+  EXPECT_EQ(out.rfind("tlj-server: listening on 127.0.0.1:", 0), 0u) << "the first line";
+  // Whether the person is ready before the bots sit down depends on the socket.
+  EXPECT_NE(out.find("table 1: abc (abc) is ready\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("table 1: 李白 (bot1) sits down at seat 2 with "), std::string::npos) << out;
+  // In this order, with the lines between them left out.
+  const std::vector<std::string> expected = {
+      "table 1: abc (abc) sits down at seat 1 with 50000 coins\n",
+      "table 1: 李白 (bot1) is ready\n",
+      "table 1: a game of 1 hand starts\n",
+      "table 1: hand 1 of 1 (id 1): ante 100, pot 400\n",
+      "table 1: turn of abc (abc) at seat 1: ",
+      "table 1: abc gives up; third card ",
+      "table 1: turn of 李白 (bot1) at seat 2: ",
+      "table 1: end of hand 1: pot ",
+      "table 1: game over\n",
+      "table 1:   abc (abc): ",
+  };
+  std::size_t at = 0;
+  for (const std::string& line : expected) {
+    const auto found = out.find(line, at);
+    ASSERT_NE(found, std::string::npos) << "missing, or out of order: " << line << "\n" << out;
+    at = found + line.size();
+  }
+  EXPECT_EQ(server->Stderr(), "");
+}
+
+struct UsageCase {
+  const char* name;
+  std::vector<std::string> args;
+  int exit_code;
+  const char* message;
+  friend void PrintTo(const UsageCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ServerUsageTest : public ProgramTest, public ::testing::WithParamInterface<UsageCase> {};
+
+TEST_P(ServerUsageTest, RefusesWhatItCannotUse) {
+  posix::ChildProcess::Options options;
+  options.args = GetParam().args;
+  auto server = Start("tlj-server", options);
+  EXPECT_EQ(WaitForExit(*server, kGenerous), GetParam().exit_code);
+  EXPECT_NE(server->Stderr().find(GetParam().message), std::string::npos) << server->Stderr();
+  EXPECT_EQ(server->Stdout(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ServerUsageTest,
+    ::testing::Values(
+        UsageCase{"UnknownOption", {"--fast"}, 2, "unknown option '--fast'"},
+        UsageCase{"PortOutOfRange",
+                  {"--port", "65536"},
+                  2,
+                  "the port must be a number from 0 to 65535, not '65536'"},
+        UsageCase{"PortMissing", {"--port"}, 2, "option '--port' needs a value"},
+        UsageCase{"NoHands",
+                  {"--hands", "0"},
+                  2,
+                  "the hands per game must be a number from 1 to 100, not '0'"},
+        UsageCase{"SeedMissing", {"--seed"}, 2, "option '--seed' needs a value"},
+        UsageCase{"BotCoinsNotANumber",
+                  {"--bot-coins", "100,x"},
+                  2,
+                  "the bots' coins must be numbers from 0 to 100000000"},
+        UsageCase{"BotLeavesWithoutAHand", {"--bot-leaves", "2"}, 2, "--bot-leaves takes BOT:HAND"},
+        UsageCase{"NoAccountsFile",
+                  {"--accounts", "/nonexistent/accounts"},
+                  1,
+                  "cannot read the accounts file /nonexistent/accounts"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
+}  // namespace tlj::tools::testing

@@ -1,0 +1,62 @@
+#include "core/view/anigif/table_controls.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "core/platform/services.h"
+#include "sim/virtual_clock.h"
+#include "tests/view/anigif/pot_gif.h"
+
+namespace tlj::view::anigif {
+namespace {
+
+class TableControlsTest : public ::testing::Test {
+ protected:
+  TableControlsTest() : saved_(platform::Sys()) {
+    platform::Sys().loop = &loop;
+    platform::Sys().ui = &tree;
+    pot.width = pot.height = 150;  // the reduced layout's 192 x 192
+  }
+  ~TableControlsTest() override {
+    DestroyTableControls();
+    platform::Sys() = saved_;
+  }
+
+  sim::VirtualClock clock;
+  platform::EventLoop loop{clock};
+  platform::ElementTree tree;
+  platform::Element& pot = tree.El("MainForm", "ucBuGuo");
+
+ private:
+  platform::Services saved_;
+};
+
+TEST_F(TableControlsTest, ThePotsControlLivesBetweenCreateAndDestroy) {
+  EXPECT_THROW(TablePotControl(), std::logic_error);
+  CreateTableControls();
+  EXPECT_EQ(TablePotControl().FrameCount(), 0);
+  DestroyTableControls();
+  EXPECT_THROW(TablePotControl(), std::logic_error);
+  EXPECT_EQ(loop.NextTimerDue(), platform::kForever);
+}
+
+TEST_F(TableControlsTest, ThePotPlaysInUcBuGuoWithoutEnd) {
+  CreateTableControls();
+  Control& control = TablePotControl();
+  control.SetVisible(true);
+  ASSERT_TRUE(control.LoadAnimatedGIF_Array(tlj::testing::BuildGif(testing::PotGif())));
+  EXPECT_TRUE(pot.visible);
+  ASSERT_TRUE(pot.image);
+  EXPECT_EQ(pot.image->width, 150);
+  EXPECT_EQ(pot.width, 150);
+  EXPECT_EQ(control.Loops(), 0);
+  loop.ProcessEventsUntil(60'000);
+  EXPECT_EQ(control.Action(), kPlaying);
+  control.SetVisible(false);
+  EXPECT_FALSE(pot.visible);
+  EXPECT_EQ(control.Action(), kPaused);
+}
+
+}  // namespace
+}  // namespace tlj::view::anigif
