@@ -1,5 +1,6 @@
 #include "sim/client_harness.h"
 
+#include "core/net/frame_fields.h"
 #include "core/platform/services.h"
 #include "core/table/startup.h"
 #include "resources/embedded_store.h"
@@ -99,8 +100,8 @@ std::vector<net::Frame> ClientHarness::FramesFromClient() const {
 }
 
 void ClientHarness::AcceptLogin(std::uint8_t turn_seconds) {
-  auto reply = MakeFrame(18, 0, 1);
-  reply[11] = turn_seconds;
+  auto reply = MakeFrame(net::kTypeLogin, 0, net::login_reply::kAccepted);
+  reply[net::login_reply::kTurnSecondsAt] = turn_seconds;
   ServerSend(reply);
 }
 

@@ -6,12 +6,12 @@
 #include "core/net/pump.h"
 #include "core/view/animations.h"
 #include "core/view/layout.h"
-#include "tests/actions/table_fixture.h"
+#include "tests/support/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-namespace tlj::testing::turns {
+namespace tlj::testing {
 namespace {
 
 using ::testing::ElementsAre;
@@ -19,10 +19,10 @@ using ::testing::ElementsAreArray;
 
 constexpr platform::TimeMs kDealTime = 1000;
 
-class BettingTest : public TableFixture {
+class BettingTest : public SeatedFixture {
  protected:
   void SetUp() override {
-    TableFixture::SetUp();
+    SeatedFixture::SetUp();
     Send(NewHandFrame(100));
   }
 
@@ -46,8 +46,9 @@ class BettingTest : public TableFixture {
     h.RunFor(200);
   }
 
-  static std::vector<int> AmountBytes(const Frame& f) {
-    return std::vector<int>(f.begin() + 16, f.begin() + 24);
+  static std::vector<int> AmountBytes(const net::Frame& f) {
+    const auto amount = f.begin() + net::user_bet::kAmountAt;
+    return std::vector<int>(amount, amount + 8);
   }
 };
 
@@ -114,7 +115,7 @@ TEST_F(BettingTest, ABetQueuesItsFrameAndClosesTheTurn) {
   ASSERT_EQ(bets.size(), 1u);
   EXPECT_THAT(AmountBytes(bets[0]), ElementsAre(0, 0, 0, 0, 0, 0, 0x01, 0x2C));
   EXPECT_EQ(bets[0][net::kSeatAt], 1);
-  EXPECT_EQ(bets[0][32], 0);
+  EXPECT_EQ(bets[0][net::user_bet::kHotPotAt], 0);
   EXPECT_EQ(h.El("lblYaZhu").caption, "300");
   EXPECT_EQ(model::g_dMaxBet, 300);
   EXPECT_EQ(Display(), "");
@@ -179,7 +180,7 @@ TEST_F(BettingTest, TheHotPotKeyComposesThePotsGrowth) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.display);
-    UsersTurn({.min = c.min, .max = c.max, .phase = 1});
+    UsersTurn({.min = c.min, .max = c.max, .phase = net::turn_start::kHotPotPhase});
     h.El("lblCaiChi").caption = "1000";
     h.El("lblChuShiGuoDi").caption = "400";
     Keys({14, 12});
@@ -194,13 +195,13 @@ TEST_F(BettingTest, TheHotPotKeyComposesThePotsGrowth) {
     PressBet();
     const auto bets = Sent(net::kTypeBet);
     ASSERT_EQ(bets.size(), before + 1);
-    EXPECT_EQ(bets.back()[32], c.flagged ? 1 : 0);
+    EXPECT_EQ(bets.back()[net::user_bet::kHotPotAt], c.flagged ? 1 : 0);
     EXPECT_FALSE(model::g_bHotPot);
   }
 }
 
 TEST_F(BettingTest, AnyKeyAfterTheHotPotKeyMakesAnOrdinaryBet) {
-  UsersTurn({.min = 100, .max = 20000, .phase = 1});
+  UsersTurn({.min = 100, .max = 20000, .phase = net::turn_start::kHotPotPhase});
   h.El("lblCaiChi").caption = "1000";
   h.El("lblChuShiGuoDi").caption = "400";
   Keys({12, 1});
@@ -208,7 +209,7 @@ TEST_F(BettingTest, AnyKeyAfterTheHotPotKeyMakesAnOrdinaryBet) {
   EXPECT_FALSE(model::g_bHotPot);
   PressBet();
   ASSERT_EQ(Sent(net::kTypeBet).size(), 1u);
-  EXPECT_EQ(Sent(net::kTypeBet)[0][32], 0);
+  EXPECT_EQ(Sent(net::kTypeBet)[0][net::user_bet::kHotPotAt], 0);
 }
 
 TEST_F(BettingTest, TheHotPotKeyDoesNothingOutsideItsPhase) {
@@ -227,8 +228,8 @@ TEST_F(BettingTest, AGiveUpCarriesOnlyTypeAndSeat) {
   h.RunFor(200);
   const auto bets = Sent(net::kTypeBet);
   ASSERT_EQ(bets.size(), 1u);
-  Frame expected{};
-  expected[net::kTypeAt] = 3;
+  net::Frame expected{};
+  expected[net::kTypeAt] = net::kTypeBet;
   expected[net::kSeatAt] = 1;
   EXPECT_THAT(std::vector<int>(bets[0].begin(), bets[0].begin() + 260),
               ElementsAreArray(std::vector<int>(expected.begin(), expected.begin() + 260)));
@@ -354,4 +355,4 @@ TEST_F(BettingTest, InputForElementsThatAreNotThereIsIgnored) {
 }
 
 }  // namespace
-}  // namespace tlj::testing::turns
+}  // namespace tlj::testing

@@ -1,30 +1,27 @@
 #include "core/actions/table_buttons.h"
 #include "core/game/table_model.h"
+#include "core/model/button_indexes.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/net/channels.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/platform/lobby_link.h"
-#include "tests/actions/table_fixture.h"
+#include "tests/support/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-namespace tlj::testing::turns {
+namespace tlj::testing {
 namespace {
 
-class TableButtonsTest : public TableFixture {
+class TableButtonsTest : public SeatedFixture {
  protected:
   void SetUp() override {
-    TableFixture::SetUp();
-    model::g_bBtnLocked[2] = false;  // as the user's own arrival leaves it
+    SeatedFixture::SetUp();
+    model::g_bBtnLocked[model::kReadyButton] = false;  // as the user's own arrival leaves it
   }
-  // As an event of the loop, so that an end of the process is caught where the loop runs.
-  void PressReady() {
-    h.Post([this] { Click("AnNiu", 2); });
-    h.RunFor(200);
-  }
+  void PressReady() { PostClick("MainForm", "AnNiu", model::kReadyButton); }
 };
 
 TEST_F(TableButtonsTest, ReadySendsOneFrameHoweverOftenItIsPressed) {
@@ -36,11 +33,11 @@ TEST_F(TableButtonsTest, ReadySendsOneFrameHoweverOftenItIsPressed) {
   const auto ready = Sent(net::kTypeEndOfHand);
   ASSERT_EQ(ready.size(), 1u);
   EXPECT_EQ(ready[0][net::kSeatAt], 1);
-  EXPECT_EQ(ready[0][net::kStatusAt], 1);
-  EXPECT_TRUE(model::g_bBtnLocked[2]);
+  EXPECT_EQ(ready[0][net::kStatusAt], net::ready_or_leave::kReady);
+  EXPECT_TRUE(model::g_bBtnLocked[model::kReadyButton]);
   EXPECT_TRUE(model::g_bGameStarted);
   EXPECT_FALSE(model::g_bFirstStart);
-  EXPECT_EQ(h.El("AnNiu", 2).picture, 156);  // "continue"
+  EXPECT_EQ(h.El("AnNiu", model::kReadyButton).picture, 156);  // "continue"
   EXPECT_TRUE(h.El("OK", 0).visible);
   EXPECT_FALSE(net::PumpArmed[net::kReadyCountdownChannel]);
   EXPECT_FALSE(h.El("Number").visible);
@@ -48,7 +45,7 @@ TEST_F(TableButtonsTest, ReadySendsOneFrameHoweverOftenItIsPressed) {
 }
 
 TEST_F(TableButtonsTest, ALockedButtonOnlyForgetsTheFirstStart) {
-  model::g_bBtnLocked[2] = true;
+  model::g_bBtnLocked[model::kReadyButton] = true;
   PressReady();
   EXPECT_FALSE(model::g_bFirstStart);
   EXPECT_FALSE(h.El("OK", 0).visible);
@@ -60,7 +57,7 @@ TEST_F(TableButtonsTest, DuringAHandReadySendsNothing) {
   net::HandInProgress = true;
   PressReady();
   EXPECT_TRUE(Sent(net::kTypeEndOfHand).empty());
-  EXPECT_TRUE(model::g_bBtnLocked[2]);
+  EXPECT_TRUE(model::g_bBtnLocked[model::kReadyButton]);
 }
 
 TEST_F(TableButtonsTest, ReadyAfterACancelledNoticeGoesBackToTheLobby) {
@@ -77,7 +74,7 @@ TEST_F(TableButtonsTest, ReadyAfterACancelledNoticeGoesBackToTheLobby) {
   EXPECT_TRUE(Sent(net::kTypeEndOfHand).empty());
 
   // Sent back to a table, the client logs in with nothing stale ahead of its login.
-  h.lobby.PostToClient(22);
+  h.lobby.PostToClient(platform::kEnterTable);
   h.RunFor(1000);
   ASSERT_TRUE(h.ServerConnected());
   const auto frames = h.FramesFromClient();
@@ -107,29 +104,29 @@ TEST_F(TableButtonsTest, HidingTheTableMakesTurnsShort) {
 
 TEST_F(TableButtonsTest, TheLeaveDialogWarnsOnlyDuringAHand) {
   net::HandInProgress = true;
-  Click("AnNiu", 8);
+  Click("AnNiu", model::kLeaveButton);
   EXPECT_TRUE(h.tree.Win("frmExit").visible);
   EXPECT_TRUE(h.tree.El("frmExit", "Label2").visible);
-  Click("AnNiu", 8);
+  Click("AnNiu", model::kLeaveButton);
   EXPECT_FALSE(h.tree.Win("frmExit").visible);
   net::HandInProgress = false;
-  Click("AnNiu", 8);
+  Click("AnNiu", model::kLeaveButton);
   EXPECT_FALSE(h.tree.El("frmExit", "Label2").visible);
 }
 
 TEST_F(TableButtonsTest, TheReadyButtonHoversAsStartOrContinue) {
-  Move("AnNiu", 2);
-  EXPECT_EQ(h.El("AnNiu", 2).picture, 155);  // "start", highlighted
+  Move("AnNiu", model::kReadyButton);
+  EXPECT_EQ(h.El("AnNiu", model::kReadyButton).picture, 155);  // "start", highlighted
   Move("Pic1");
-  EXPECT_EQ(h.El("AnNiu", 2).picture, 154);
-  Move("AnNiu", 2);
+  EXPECT_EQ(h.El("AnNiu", model::kReadyButton).picture, 154);
+  Move("AnNiu", model::kReadyButton);
   Move("imgDilan");  // the bottom bar always restores "continue"
-  EXPECT_EQ(h.El("AnNiu", 2).picture, 156);
-  Move("AnNiu", 5);
-  EXPECT_EQ(h.El("AnNiu", 5).picture, 161);
+  EXPECT_EQ(h.El("AnNiu", model::kReadyButton).picture, 156);
+  Move("AnNiu", model::kScoreButton);
+  EXPECT_EQ(h.El("AnNiu", model::kScoreButton).picture, 161);
   Move("Pic1");
-  EXPECT_EQ(h.El("AnNiu", 5).picture, 160);
+  EXPECT_EQ(h.El("AnNiu", model::kScoreButton).picture, 160);
 }
 
 }  // namespace
-}  // namespace tlj::testing::turns
+}  // namespace tlj::testing

@@ -16,12 +16,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include "core/net/frame.h"
+#include "core/platform/lobby_link.h"
 #include "posix/bound_window.h"
 #include "posix/child_process.h"
 #include "posix/poll_backend.h"
 #include "posix/window_directory.h"
+#include "sim/temp_dir.h"
 #include "tests/app/fixture_server.h"
-#include "tests/support/client_harness.h"
 
 namespace tlj::e2e {
 namespace {
@@ -29,7 +31,6 @@ namespace {
 using posix::WindowMessage;
 
 constexpr const char* kLobbyTitle = "星湖山庄";
-constexpr std::uint8_t kKeepAliveType = 24;
 // Deadlines only keep a broken run from hanging; a working client is far quicker.
 constexpr platform::TimeMs kGenerous = 20'000;
 constexpr platform::TimeMs kKeepAliveDeadline = 40'000;
@@ -91,8 +92,8 @@ class ClientTest : public ::testing::Test {
     return false;
   }
 
-  tlj::testing::TempDir runtime;
-  tlj::testing::TempDir app;
+  sim::TempDir runtime;
+  sim::TempDir app;
   posix::PollBackend poll;
   platform::EventLoop loop{poll};
   platform::Timer tick{loop, [] {}};
@@ -119,16 +120,17 @@ TEST_F(ClientTest, LogsInKeepsTheLinkAliveAndShowsTheLobbyWhenTheServerGoes) {
   FixtureServer server(poll);
   Start("acct$pw$127.0.0.1$" + std::to_string(server.Port()) + "$房间一$0$$$$$0$$$");
 
-  ASSERT_TRUE(RunUntil([&] { return server.CountOfType(18) > 0 || Exited(); }));
+  ASSERT_TRUE(RunUntil([&] { return server.CountOfType(net::kTypeLogin) > 0 || Exited(); }));
   ASSERT_FALSE(Exited());
-  EXPECT_EQ(server.Frames().front()[3], 18);  // the login request comes first
-  ASSERT_TRUE(RunUntil([&] { return LobbyReceived({771, 0, 0}) || Exited(); }));
-  EXPECT_TRUE(LobbyReceived({22, 0, 0}));
+  EXPECT_EQ(server.Frames().front()[net::kTypeAt],
+            net::kTypeLogin);  // the login request comes first
+  ASSERT_TRUE(RunUntil([&] { return LobbyReceived({platform::kLoggedIn, 0, 0}) || Exited(); }));
+  EXPECT_TRUE(LobbyReceived({platform::kConnecting, 0, 0}));
 
   EXPECT_TRUE(
       DumpUntil([](const nlohmann::json& dump) { return SysmsgShows(dump, "连接服务器成功！"); }));
 
-  EXPECT_TRUE(RunUntil([&] { return server.CountOfType(kKeepAliveType) >= 2 || Exited(); },
+  EXPECT_TRUE(RunUntil([&] { return server.CountOfType(net::kTypeKeepAlive) >= 2 || Exited(); },
                        kKeepAliveDeadline));
 
   server.Disconnect();

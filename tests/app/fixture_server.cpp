@@ -6,20 +6,9 @@
 
 #include <algorithm>
 
+#include "tests/support/frames.h"
+
 namespace tlj::e2e {
-namespace {
-
-constexpr std::uint8_t kLoginType = 18;
-
-Frame LoginReply() {
-  Frame reply{};
-  reply[3] = kLoginType;
-  reply[11] = 15;  // the turn countdown in seconds
-  reply[15] = 1;   // success
-  return reply;
-}
-
-}  // namespace
 
 FixtureServer::FixtureServer(posix::PollBackend& poll)
     : poll_(poll),
@@ -47,8 +36,8 @@ void FixtureServer::Receive() {
     std::copy_n(pending_.begin(), frame.size(), frame.begin());
     pending_.erase(pending_.begin(), pending_.begin() + frame.size());
     frames_.push_back(frame);
-    if (frame[3] == kLoginType) {
-      const Frame reply = LoginReply();
+    if (frame[net::kTypeAt] == net::kTypeLogin) {
+      const Frame reply = tlj::testing::LoginReplyFrame({.turn_seconds = 15});
       ::send(connection_, reply.data(), reply.size(), MSG_NOSIGNAL);
     }
   }
@@ -56,8 +45,8 @@ void FixtureServer::Receive() {
 }
 
 int FixtureServer::CountOfType(std::uint8_t type) const {
-  return static_cast<int>(std::count_if(frames_.begin(), frames_.end(),
-                                        [type](const Frame& f) { return f[3] == type; }));
+  return static_cast<int>(std::count_if(
+      frames_.begin(), frames_.end(), [type](const Frame& f) { return f[net::kTypeAt] == type; }));
 }
 
 void FixtureServer::Disconnect() {

@@ -2,17 +2,17 @@
 // A game server stand-in on a loopback port below 32768: takes one connection, splits what
 // arrives into 272-byte frames, and answers the login request with a successful login reply.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/net/frame.h"
 #include "posix/poll_backend.h"
 #include "posix/tcp_listener.h"
 
 namespace tlj::e2e {
 
-using Frame = std::array<std::uint8_t, 272>;
+using net::Frame;
 
 class FixtureServer {
  public:

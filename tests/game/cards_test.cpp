@@ -4,11 +4,11 @@
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
 #include "core/view/sound.h"
-#include "sim/client_harness.h"
+#include "tests/support/table_fixture.h"
 
 #include <gtest/gtest.h>
 
-namespace tlj::sim {
+namespace tlj::testing {
 namespace {
 
 TEST(CardCodes, WireCodesSplitIntoDisplayCodes) {
@@ -27,16 +27,7 @@ TEST(CardCodes, WireCodesSplitIntoDisplayCodes) {
   }
 }
 
-class ShowCardTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    h.Listen();
-    h.Start(DirectCommandLine());
-    h.RunFor(200);
-    h.lobby.ClearReceived(kLobbyTitle);
-  }
-  ClientHarness h;
-};
+using ShowCardTest = ConnectedFixture;
 
 TEST_F(ShowCardTest, KnownCodesShowTheirPicture) {
   for (const int code : {16, 17, 18, 3, 63}) {
@@ -57,7 +48,7 @@ TEST_F(ShowCardTest, UnknownCodeIsReportedAndShowsTheLobby) {
     EXPECT_FALSE(h.El("imgDiPai", 12).picture);
   }
   EXPECT_FALSE(h.Ended());
-  EXPECT_EQ(h.lobby.Received(kLobbyTitle).back().wparam, platform::kScRestore);
+  EXPECT_EQ(h.lobby.Received(sim::kLobbyTitle).back().wparam, platform::kScRestore);
 }
 
 TEST_F(ShowCardTest, DealingSlidesToTheSeatAndShowsFaceOrBack) {
@@ -76,4 +67,4 @@ TEST_F(ShowCardTest, DealingSlidesToTheSeatAndShowsFaceOrBack) {
 }
 
 }  // namespace
-}  // namespace tlj::sim
+}  // namespace tlj::testing

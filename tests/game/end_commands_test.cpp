@@ -1,6 +1,7 @@
 #include "core/game/end_commands.h"
 #include "core/game/login_reply.h"
 #include "core/game/table_model.h"
+#include "core/model/button_indexes.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/net/channels.h"
@@ -9,7 +10,7 @@
 #include "core/net/rings.h"
 #include "core/view/animations.h"
 #include "core/view/shuffle_caption.h"
-#include "tests/game/table_fixture.h"
+#include "tests/support/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -20,18 +21,14 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-net::Frame EndOfHand(std::uint8_t status, std::uint8_t seats = 0, std::uint8_t b11 = 0,
-                     std::uint8_t b13 = 0) {
-  auto f = MakeFrame(16, seats, status);
-  f[11] = b11;
-  f[13] = b13;
-  return f;
-}
+using net::end_of_hand::kHidePanel;
+using net::end_of_hand::kNothing;
+constexpr std::uint8_t kOutOfCoins = 3;  // and any status above it
 
-class EndOfHandTest : public TableTest {
+class EndOfHandTest : public LoggedInFixture {
  protected:
   void SetUp() override {
-    TableTest::SetUp();
+    LoggedInFixture::SetUp();
     SeatEveryone();
     model::AdPanelPage = "http://ads.example/p.gamead";
   }
@@ -41,7 +38,7 @@ class EndOfHandTest : public TableTest {
 
 TEST_F(EndOfHandTest, NormalEndWithoutAHandChangesNothing) {
   model::g_bTimeLimit = false;
-  Send(EndOfHand(0, 0, 1, 1));
+  Send(EndOfHandFrame({.shuffle_after_game = 1, .show_shuffle_now = 1}));
   EXPECT_FALSE(model::g_bShuffleNext);
   EXPECT_FALSE(model::g_bShufflePending);
   EXPECT_FALSE(model::g_bShuffleShown);
@@ -50,14 +47,14 @@ TEST_F(EndOfHandTest, NormalEndWithoutAHandChangesNothing) {
 
 TEST_F(EndOfHandTest, SpectatorOnlyEndsTheHand) {
   model::g_bSpectator = true;
-  Send(EndOfHand(0, 0, 1, 1));
+  Send(EndOfHandFrame({.shuffle_after_game = 1, .show_shuffle_now = 1}));
   EXPECT_FALSE(model::g_bTimeLimit);
   EXPECT_FALSE(model::g_bShuffleNext);
   EXPECT_FALSE(model::g_bShufflePending);
 }
 
 TEST_F(EndOfHandTest, ShuffleAnnouncedButNotShownYet) {
-  Send(EndOfHand(0, 0, 1, 0));
+  Send(EndOfHandFrame({.shuffle_after_game = 1}));
   EXPECT_FALSE(model::g_bTimeLimit);
   EXPECT_TRUE(model::g_bShuffleNext);
   EXPECT_TRUE(model::g_bShufflePending);
@@ -83,7 +80,7 @@ TEST_F(EndOfHandTest, ShuffleAnnouncedButNotShownYet) {
 }
 
 TEST_F(EndOfHandTest, ShuffleNoticeShownAtOnce) {
-  Send(EndOfHand(0, 0, 0, 1));
+  Send(EndOfHandFrame({.show_shuffle_now = 1}));
   EXPECT_FALSE(model::g_bShuffleNext);
   EXPECT_TRUE(model::g_bShufflePending);
   EXPECT_TRUE(model::g_bShuffleShown);
@@ -100,7 +97,8 @@ TEST_F(EndOfHandTest, ShuffleNoticeShownAtOnce) {
 TEST_F(EndOfHandTest, StatusOneDoesNothing) {
   h.El("WebBrowser2").visible = true;
   const auto sysmsg = h.SysmsgLines(0);
-  Send(EndOfHand(1, 0xF, 0xF, 1));
+  Send(EndOfHandFrame(
+      {.status = kNothing, .seats = 0xF, .shuffle_after_game = 0xF, .show_shuffle_now = 1}));
   EXPECT_TRUE(model::g_bTimeLimit);
   EXPECT_TRUE(h.El("WebBrowser2").visible);
   EXPECT_FALSE(model::g_bShufflePending);
@@ -110,7 +108,7 @@ TEST_F(EndOfHandTest, StatusOneDoesNothing) {
 
 TEST_F(EndOfHandTest, StatusTwoHidesThePanel) {
   h.El("WebBrowser2").visible = true;
-  Send(EndOfHand(2));
+  Send(EndOfHandFrame({.status = kHidePanel}));
   EXPECT_FALSE(h.El("WebBrowser2").visible);
   EXPECT_TRUE(model::g_bTimeLimit);
 }
@@ -122,7 +120,7 @@ TEST_F(EndOfHandTest, AnotherPlayerWithoutCoins) {
   h.El("ImgShuffle").visible = true;
   net::HandInProgress = true;
   model::g_bGameStarted = true;
-  Send(EndOfHand(3, 4));
+  Send(EndOfHandFrame({.status = kOutOfCoins, .seats = 4}));
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("玩家nick2金币不够，退出游戏！"));
   EXPECT_FALSE(model::g_bGameStarted);
   EXPECT_FALSE(net::HandInProgress);
@@ -136,10 +134,8 @@ TEST_F(EndOfHandTest, AnotherPlayerWithoutCoins) {
 }
 
 TEST_F(EndOfHandTest, SeatsWithoutAPlayerOnlyShowTheLine) {
-  auto left = MakeFrame(21);
-  PutBytes(left, 16, "p3");
-  Send(left);
-  Send(EndOfHand(3, 8));
+  Send(PlayerLeftFrame("p3"));
+  Send(EndOfHandFrame({.status = kOutOfCoins, .seats = 8}));
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("玩家金币不够，退出游戏！"));
   EXPECT_TRUE(h.ServerConnected());
 }
@@ -157,20 +153,22 @@ TEST_P(UserWithoutCoinsTest, LosesTheTable) {
   model::juNum = 3;
   net::HandInProgress = true;
   model::g_bReturnToLobby = false;
-  model::g_bBtnLocked[2] = true;
-  Send(EndOfHand(3, 1, GetParam().change_room_seats), 3000);
+  model::g_bBtnLocked[model::kReadyButton] = true;
+  Send(EndOfHandFrame(
+           {.status = kOutOfCoins, .seats = 1, .other_room_seats = GetParam().change_room_seats}),
+       3000);
   ASSERT_FALSE(h.Ended());
   EXPECT_EQ(h.tree.El("frmOtherExit", "Label1").caption, GetParam().text);
   EXPECT_TRUE(h.tree.Win("frmOtherExit").visible);
   EXPECT_TRUE(h.tree.Win("Score").visible);
   // The link was closed before leaving: no leave frame reached the server.
   EXPECT_FALSE(h.ServerConnected());
-  EXPECT_EQ(FramesOfType(net::kTypeEndOfHand), 0u);
+  EXPECT_EQ(Sent(net::kTypeEndOfHand).size(), 0u);
   EXPECT_EQ(model::juNum, 0);
   EXPECT_EQ(model::g_iPlayerCount, 0);
   EXPECT_EQ(net::RecvRing.Unread(), 0u);
   EXPECT_TRUE(model::g_bReturnToLobby);
-  EXPECT_FALSE(model::g_bBtnLocked[2]);
+  EXPECT_FALSE(model::g_bBtnLocked[model::kReadyButton]);
   EXPECT_FALSE(net::HandInProgress);
   EXPECT_FALSE(net::KeepAliveEnabled());
   EXPECT_FALSE(net::PumpArmed[net::kLinkWatchChannel]);
@@ -194,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(EndOfHandTest, SpectatorsWatchEndsWhenAPlayerRunsOutOfCoins) {
   model::g_bSpectator = true;
-  Send(EndOfHand(3, 2));
+  Send(EndOfHandFrame({.status = kOutOfCoins, .seats = 2}));
   ASSERT_TRUE(h.Ended());
   ASSERT_EQ(h.boxes.shown.size(), 1u);
   EXPECT_EQ(h.boxes.shown[0].text, "有用户退出，旁观结束！");
@@ -209,7 +207,7 @@ TEST_F(EndOfHandTest, GameOverClearsTheTable) {
   h.tree.El("Score", "State", 6).lines = {"old"};
   view::StakeFlight(0, 37);
   ASSERT_GT(view::CoinsOnTable, 0);
-  Send(MakeFrame(9));
+  Send(sim::MakeFrame(net::kTypeGameOver));
   EXPECT_FALSE(net::PumpArmed[net::kTurnCountdownChannel]);
   EXPECT_FALSE(h.El("imghorn").visible);
   EXPECT_FALSE(h.El("ucBuGuo").visible);

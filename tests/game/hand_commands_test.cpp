@@ -1,18 +1,22 @@
 #include "core/game/hand_commands.h"
+#include "core/game/cards.h"
 #include "core/game/table_model.h"
+#include "core/model/button_indexes.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/net/channels.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
+#include "core/platform/lobby_link.h"
 #include "core/view/animations.h"
 #include "core/view/layout.h"
-#include "tests/actions/table_fixture.h"
+#include "tests/support/frame_bytes.h"
+#include "tests/support/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-namespace tlj::testing::turns {
+namespace tlj::testing {
 namespace {
 
 using ::testing::Contains;
@@ -20,7 +24,7 @@ using ::testing::ElementsAre;
 
 constexpr platform::TimeMs kResultTime = 3000;  // the coin flights and waits of a result
 
-class HandCommandsTest : public TableFixture {};
+using HandCommandsTest = SeatedFixture;
 
 TEST_F(HandCommandsTest, NewHandTakesTheAnteIntoAFreshPot) {
   struct Case {
@@ -63,19 +67,18 @@ TEST_F(HandCommandsTest, NewHandLocksReadyAndLaysThePile) {
   net::EnableKeepAlive(true);
   h.tree.Win("frmExit").visible = true;
   net::ArmChannel(net::kReadyCountdownChannel);
-  Frame hand = NewHandFrame(0);
-  hand[268] = 0x34;
-  hand[269] = 0x12;
+  net::Frame hand = NewHandFrame(0);
+  PutLe32(hand, net::kHandIdAt, 0x1234);
   Send(hand);
 
   EXPECT_TRUE(net::HandInProgress);
-  EXPECT_TRUE(model::g_bBtnLocked[2]);
+  EXPECT_TRUE(model::g_bBtnLocked[model::kReadyButton]);
   EXPECT_TRUE(model::g_bTimeLimit && model::g_bHandPlayed);
   EXPECT_EQ(model::HandId, 0x1234u);
   EXPECT_FALSE(net::KeepAliveEnabled());
   EXPECT_FALSE(net::PumpArmed[net::kReadyCountdownChannel]);
   EXPECT_FALSE(h.tree.Win("frmExit").visible);
-  EXPECT_THAT(h.LobbyMessages(), Contains(1127));
+  EXPECT_THAT(h.LobbyMessages(), Contains(platform::kHandStarts));
   EXPECT_EQ(h.El("Cash", 2).caption, "1000金币");
   EXPECT_EQ(h.El("Cash", 0).caption, "1002金币");
   EXPECT_EQ(h.El("ImgNum", 12).picture, 202);
@@ -162,7 +165,12 @@ TEST_F(HandCommandsTest, AWinPaysOutAccordingToWhatIsLeftInThePot) {
     model::g_dNetWin[2] = 0;
     h.sound.ClearCalls();
     const int coins_before = view::CoinsOnTable;
-    Send(ResultFrame(4, 1, 150, 4321, 0, c.pot_after), kResultTime);
+    Send(BetResultFrame({.seat = 4,
+                         .outcome = net::bet_result::kWon,
+                         .stake = 150,
+                         .coins = 4321,
+                         .pot = c.pot_after}),
+         kResultTime);
     const auto played = Played();
     ASSERT_FALSE(played.empty());
     EXPECT_EQ(played.front(), c.first_sound);
@@ -183,7 +191,13 @@ TEST_F(HandCommandsTest, ALossPaysIntoThePot) {
   model::g_dNetWin[1] = 0;
   h.sound.ClearCalls();
   const int coins = view::CoinsOnTable;
-  Send(ResultFrame(2, 2, 120, 880, 120, 280), kResultTime);
+  Send(BetResultFrame({.seat = 2,
+                       .outcome = net::bet_result::kLost,
+                       .stake = 120,
+                       .coins = 880,
+                       .paid = 120,
+                       .pot = 280}),
+       kResultTime);
   EXPECT_EQ(Played().front(), "vs_lost.wav");
   EXPECT_EQ(Played().back(), "coin_move.wav");
   EXPECT_EQ(model::g_dNetWin[1], -120);
@@ -202,7 +216,8 @@ TEST_F(HandCommandsTest, AThirdCardTheUserTurnedIsNotShownAgain) {
   EXPECT_EQ(h.El("imgDiPai", 2).picture, game::DisplayCode(7, 2));
   EXPECT_TRUE(model::g_bCardTurned);
   h.El("imgDiPai", 2).picture = 999;  // marks what ShowCard would overwrite
-  Send(ResultFrame(1, 3, 150, 900, 0, 190), kResultTime);
+  Send(BetResultFrame({.seat = 1, .outcome = 3, .stake = 150, .coins = 900, .pot = 190}),
+       kResultTime);
   EXPECT_EQ(h.El("imgDiPai", 2).picture, 999);
 }
 
@@ -228,17 +243,10 @@ TEST_F(HandCommandsTest, APotRefillIsPaidByEverySeatItNames) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.bits));
-    SeatPlayers();
+    FillSeats();
     if (c.third_seat_empty) model::custom[2] = {};
     model::g_dNetWin = {};
-    Frame refill = sim::MakeFrame(net::kTypePotRefill, c.bits);
-    PutLe64(refill, 16, 30);
-    PutLe64(refill, 24, 555);
-    for (std::size_t i = 0; i < 4; ++i) {
-      PutLe64(refill, 32 + 8 * i, 70 + i);
-      refill[64 + i] = static_cast<std::uint8_t>(1u << i);
-    }
-    Send(refill, 3000);
+    Send(PotRefillFrame(c.bits, 30, 555, 70), 3000);
     EXPECT_EQ(model::g_dNetWin, c.net_win);
     EXPECT_EQ(h.El("lblCaiChi").caption, "555");
     EXPECT_EQ(h.El("Cash", 3).caption, "73金币");
@@ -249,10 +257,7 @@ TEST_F(HandCommandsTest, APotRefillIsPaidByEverySeatItNames) {
 TEST_F(HandCommandsTest, APotUpdateNeedsItsValidFlag) {
   h.El("lblCaiChi").caption = "12";
   for (const int flag : {0, 2, 1}) {
-    Frame update = sim::MakeFrame(net::kTypePotUpdate);
-    update[11] = static_cast<std::uint8_t>(flag);
-    PutLe64(update, 24, 4096);
-    Send(update);
+    Send(PotUpdateFrame(static_cast<std::uint8_t>(flag), 4096));
     EXPECT_EQ(h.El("lblCaiChi").caption, flag == 1 ? "4096" : "12") << flag;
   }
 }
@@ -260,18 +265,23 @@ TEST_F(HandCommandsTest, APotUpdateNeedsItsValidFlag) {
 // Whatever the bytes, a handler finishes and the client goes on.
 TEST_F(HandCommandsTest, AnyByteValuesAreHandled) {
   for (const int fill : {0x00, 0x05, 0x7F, 0xFF}) {
-    for (const int type : {1, 2, 3, 4, 5, 6, 3, 4, 2, 2, 2, 2, 2}) {
-      Frame f{};
+    for (const std::uint8_t type :
+         {net::kTypeNewHand, net::kTypeTurnStart, net::kTypeBet, net::kTypeBetResult,
+          net::kTypePotRefill, net::kTypePotUpdate, net::kTypeBet, net::kTypeBetResult,
+          net::kTypeTurnStart, net::kTypeTurnStart, net::kTypeTurnStart, net::kTypeTurnStart,
+          net::kTypeTurnStart}) {
+      net::Frame f{};
       f.fill(static_cast<std::uint8_t>(fill));
-      f[net::kTypeAt] = static_cast<std::uint8_t>(type);
-      f[8] = f[12] = 0x00;  // card codes in range, so the frame is not dropped
-      f[271] = 0x00;        // the hand id too
-      f[260] = f[261] = 0;
-      Send(f, type == 5 ? 2000 : 3000);
-      ASSERT_FALSE(h.Ended()) << type << " " << fill;
+      f[net::kTypeAt] = type;
+      // Card codes in range, so the frame is not dropped: the gate cards' and the third card's.
+      f[net::turn_start::kGateCardsAt] = f[net::bet::kThirdCardAt] = 0x00;
+      f[net::kHandIdAt + 3] = 0x00;  // the hand id too
+      PutToken(f, 0, 0);
+      Send(f, type == net::kTypePotRefill ? 2000 : 3000);
+      ASSERT_FALSE(h.Ended()) << int{type} << " " << fill;
     }
   }
 }
 
 }  // namespace
-}  // namespace tlj::testing::turns
+}  // namespace tlj::testing

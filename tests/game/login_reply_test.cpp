@@ -5,43 +5,27 @@
 #include "core/game/table_model.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
+#include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
-#include "sim/client_harness.h"
+#include "core/platform/lobby_link.h"
+#include "tests/support/table_fixture.h"
 
-namespace tlj::sim {
+namespace tlj::testing {
 namespace {
 
 using ::testing::ElementsAre;
 
-class LoginReplyTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    h.Listen();
-    h.Start(DirectCommandLine());
-    h.RunFor(200);
-    h.lobby.ClearReceived(kLobbyTitle);
-  }
-
-  void Reply(net::Frame frame) {
-    h.ServerSend(frame);
-    h.RunFor(200);
-  }
-
-  ClientHarness h;
-};
+using LoginReplyTest = ConnectedFixture;
 
 TEST_F(LoginReplyTest, AcceptedPutsTheClientAtTheTable) {
-  auto reply = MakeFrame(18, 0, 1);
-  reply[11] = 20;
   const std::string page = "http://ads.example/p";
-  std::copy(page.begin(), page.end(), reply.begin() + 16);
-  Reply(reply);
+  Send(LoginReplyFrame({.turn_seconds = 20, .ad_page = page}));
   ASSERT_FALSE(h.Ended());
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("连接服务器成功！"));
   ASSERT_EQ(h.SysmsgLines(1).size(), 1u);
   EXPECT_EQ(h.SysmsgLines(1)[0].rfind("欢迎进入", 0), 0u);
-  EXPECT_THAT(h.LobbyMessages(), ElementsAre(771));
+  EXPECT_THAT(h.LobbyMessages(), ElementsAre(platform::kLoggedIn));
   EXPECT_FALSE(net::LoginPending);
   EXPECT_TRUE(model::g_bTimeLimit);
   EXPECT_TRUE(model::g_bGameActive);
@@ -55,10 +39,9 @@ TEST_F(LoginReplyTest, AcceptedPutsTheClientAtTheTable) {
 }
 
 TEST_F(LoginReplyTest, NoAdvertisementLeavesThePanelAlone) {
-  auto reply = MakeFrame(18, 0, 1);
-  reply[11] = 0;
-  reply[17] = 'x';  // after the terminating zero: not part of the name
-  Reply(reply);
+  auto reply = LoginReplyFrame({.turn_seconds = 0});
+  reply[net::login_reply::kAdPageAt + 1] = 'x';  // after the terminating zero: not part of the name
+  Send(reply);
   EXPECT_TRUE(model::AdPage.empty());
   EXPECT_TRUE(model::AdPanelPage.empty());
   EXPECT_TRUE(h.El("WebBrowser1").url.empty());
@@ -66,10 +49,9 @@ TEST_F(LoginReplyTest, NoAdvertisementLeavesThePanelAlone) {
 }
 
 TEST_F(LoginReplyTest, FullLengthAdvertisementName) {
-  auto reply = MakeFrame(18, 0, 1);
-  std::fill(reply.begin() + 16, reply.begin() + 116, 'a');
-  reply[116] = 'b';
-  Reply(reply);
+  auto reply = LoginReplyFrame({.ad_page = std::string(net::login_reply::kAdPageSize, 'a')});
+  reply[net::login_reply::kAdPageAt + net::login_reply::kAdPageSize] = 'b';
+  Send(reply);
   EXPECT_EQ(model::AdPage, std::string(100, 'a'));
 }
 
@@ -81,12 +63,12 @@ struct RefusalCase {
 class LoginRefused : public LoginReplyTest, public ::testing::WithParamInterface<RefusalCase> {};
 
 TEST_P(LoginRefused, EndsWithTheLineAndTheLobby) {
-  Reply(MakeFrame(18, 0, GetParam().status));
+  Send(LoginReplyFrame({.status = GetParam().status}));
   ASSERT_TRUE(h.Ended());
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre(GetParam().line));
-  const auto& lobby = h.lobby.Received(kLobbyTitle);
+  const auto& lobby = h.lobby.Received(sim::kLobbyTitle);
   ASSERT_EQ(lobby.size(), 2u);
-  EXPECT_EQ(lobby[0].msg, 22);
+  EXPECT_EQ(lobby[0].msg, platform::kConnecting);
   EXPECT_EQ(lobby[1].msg, platform::kWmSysCommand);
   EXPECT_EQ(lobby[1].wparam, platform::kScRestore);
   // The keep-alive was started before the status was looked at.
@@ -95,18 +77,17 @@ TEST_P(LoginRefused, EndsWithTheLineAndTheLobby) {
 
 INSTANTIATE_TEST_SUITE_P(
     Statuses, LoginRefused,
-    ::testing::Values(RefusalCase{2, "启动游戏失败，请重新在大厅就座后进入游戏！"},
+    ::testing::Values(RefusalCase{net::login_reply::kStartFailed,
+                                  "启动游戏失败，请重新在大厅就座后进入游戏！"},
                       RefusalCase{0, "验证错误，请重新在大厅就座后进入游戏！"},
                       RefusalCase{3, "验证错误，请重新在大厅就座后进入游戏！"},
                       RefusalCase{255, "验证错误，请重新在大厅就座后进入游戏！"}));
 
 TEST_F(LoginReplyTest, HiddenTurnsShortenTheDefaultCountdown) {
   model::g_bHiddenTurns = true;
-  auto reply = MakeFrame(18, 0, 1);
-  reply[11] = 15;
-  Reply(reply);
+  Send(LoginReplyFrame({.turn_seconds = 15}));
   EXPECT_EQ(model::g_iDefaultCountdown, 2);
 }
 
 }  // namespace
-}  // namespace tlj::sim
+}  // namespace tlj::testing

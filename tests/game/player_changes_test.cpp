@@ -1,5 +1,6 @@
 #include "core/game/player_changes.h"
 #include "core/game/table_model.h"
+#include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
@@ -7,7 +8,8 @@
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/view/image_tables.h"
-#include "tests/game/table_fixture.h"
+#include "tests/support/frame_bytes.h"
+#include "tests/support/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -20,10 +22,10 @@ using ::testing::IsEmpty;
 
 // Arrivals.
 
-using PlayerArrivesTest = TableTest;
+using PlayerArrivesTest = LoggedInFixture;
 
 TEST_F(PlayerArrivesTest, FirstArrivalGivesTheUsersSeat) {
-  Send(ArrivalFrame({.account = "p3", .seat = 8, .nick = "x"}, 4));
+  Send(PlayerArrivesFrame({.account = "p3", .seat = 8, .nick = "x"}, 4));
   EXPECT_EQ(model::custom[0].seat, 4);
   // Seat bit 8 follows the user's seat bit 4: the next seat, position 1.
   EXPECT_EQ(model::custom[1].name, "p3");
@@ -61,7 +63,7 @@ struct BadgeCase {
   int picture;
 };
 
-class ReadyBadgeTest : public TableTest, public ::testing::WithParamInterface<BadgeCase> {};
+class ReadyBadgeTest : public LoggedInFixture, public ::testing::WithParamInterface<BadgeCase> {};
 
 TEST_P(ReadyBadgeTest, PictureByCoinsShownWhenReady) {
   Arrive(User());
@@ -97,13 +99,13 @@ TEST_F(PlayerArrivesTest, FourthBeforeAnyHandStartsTheGame) {
 }
 
 TEST_F(PlayerArrivesTest, ThirdArrivalUnlocksTheRecordButtons) {
-  model::g_bBtnLocked[5] = model::g_bBtnLocked[6] = true;
+  model::g_bBtnLocked[model::kScoreButton] = model::g_bBtnLocked[model::kRankingButton] = true;
   Arrive(User());
   Arrive(Other(1));
-  EXPECT_TRUE(model::g_bBtnLocked[5]);
+  EXPECT_TRUE(model::g_bBtnLocked[model::kScoreButton]);
   Arrive(Other(2));
-  EXPECT_FALSE(model::g_bBtnLocked[5]);
-  EXPECT_FALSE(model::g_bBtnLocked[6]);
+  EXPECT_FALSE(model::g_bBtnLocked[model::kScoreButton]);
+  EXPECT_FALSE(model::g_bBtnLocked[model::kRankingButton]);
 }
 
 TEST_F(PlayerArrivesTest, NewcomerFindingTheOthersReadyArmsTheGame) {
@@ -111,14 +113,12 @@ TEST_F(PlayerArrivesTest, NewcomerFindingTheOthersReadyArmsTheGame) {
   // A hand was played; player 2 leaves and a newcomer takes the seat.
   model::g_bHandPlayed = true;
   model::g_bTimeLimit = false;
-  auto left = MakeFrame(21);
-  PutBytes(left, 16, "p2");
-  Send(left);
+  Send(PlayerLeftFrame("p2"));
   ASSERT_FALSE(model::g_bGameStarted);
   Arrive({.account = "new", .seat = 4, .nick = "new", .ready = true});
   EXPECT_TRUE(model::g_bGameStarted);
-  EXPECT_TRUE(model::g_bBtnLocked[2]);
-  EXPECT_EQ(h.El("AnNiu", 2).picture, view::ButtonImageIds[6]);
+  EXPECT_TRUE(model::g_bBtnLocked[model::kReadyButton]);
+  EXPECT_EQ(h.El("AnNiu", model::kReadyButton).picture, view::ButtonImageIds[6]);
 }
 
 TEST_F(PlayerArrivesTest, HidesTheSeatChangeNotice) {
@@ -137,25 +137,17 @@ TEST_F(PlayerArrivesTest, HidesTheSeatChangeNotice) {
 
 // Departures.
 
-class PlayerLeftTest : public TableTest {
+class PlayerLeftTest : public LoggedInFixture {
  protected:
   void SetUp() override {
-    TableTest::SetUp();
+    LoggedInFixture::SetUp();
     SeatEveryone();
-  }
-  static net::Frame Left(std::string_view name, std::uint8_t anti_cheat = 0,
-                         std::uint8_t short_wait = 0) {
-    auto f = MakeFrame(21);
-    f[8] = anti_cheat;
-    f[11] = short_wait;
-    PutBytes(f, 16, name);
-    return f;
   }
 };
 
 TEST_F(PlayerLeftTest, EmptiesTheSeatAndSaysWhen) {
   h.time_of_day = {9, 5, 30};
-  Send(Left("p2"));
+  Send(PlayerLeftFrame("p2"));
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("nick2退出了游戏 9:5:30"));
   EXPECT_THAT(h.SysmsgLines(1), IsEmpty());
   EXPECT_EQ(model::g_iPlayerCount, 3);
@@ -176,14 +168,14 @@ TEST_F(PlayerLeftTest, EmptiesTheSeatAndSaysWhen) {
 
 TEST_F(PlayerLeftTest, AntiCheatNameIsSentOneCodeHigher) {
   Arrive({.account = "aob", .seat = 2, .nick = "bob"});
-  Send(Left("bob", 1));
+  Send(PlayerLeftFrame("bob", 1));
   EXPECT_TRUE(model::custom[1].name.empty());
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("bob退出了游戏 9:5:30"));
 }
 
 TEST_F(PlayerLeftTest, AntiCheatWithEmptyNameIsDropped) {
   h.El("ImgShuffle").visible = true;
-  Send(Left("", 1));
+  Send(PlayerLeftFrame("", 1));
   EXPECT_TRUE(h.El("ImgShuffle").visible);
   EXPECT_TRUE(model::g_bTimeLimit);
   EXPECT_FALSE(net::PumpArmed[net::kReadyCountdownChannel]);
@@ -191,7 +183,7 @@ TEST_F(PlayerLeftTest, AntiCheatWithEmptyNameIsDropped) {
 }
 
 TEST_F(PlayerLeftTest, UsersOwnNameEndsTheProcessSilently) {
-  Send(Left("abc"));
+  Send(PlayerLeftFrame("abc"));
   ASSERT_TRUE(h.Ended());
   EXPECT_THAT(h.boxes.shown, IsEmpty());
 }
@@ -208,14 +200,14 @@ class DepartureDuringHandTest : public PlayerLeftTest,
 TEST_P(DepartureDuringHandTest, StartsTheReadyCountdownInBlack) {
   net::HandInProgress = true;
   model::g_bGameStarted = true;
-  model::g_bBtnLocked[2] = true;
+  model::g_bBtnLocked[model::kReadyButton] = true;
   model::g_bHidden = GetParam().hidden;
   // Straight from the handler: the pump's next step would already count the first second.
-  game::HandlePlayerLeft(Left("p1", 0, GetParam().short_wait));
+  game::HandlePlayerLeft(PlayerLeftFrame("p1", 0, GetParam().short_wait));
   EXPECT_FALSE(model::g_bTimeLimit);
   EXPECT_FALSE(net::HandInProgress);
   EXPECT_FALSE(model::g_bGameStarted);
-  EXPECT_FALSE(model::g_bBtnLocked[2]);
+  EXPECT_FALSE(model::g_bBtnLocked[model::kReadyButton]);
   EXPECT_TRUE(net::PumpArmed[net::kReadyCountdownChannel]);
   EXPECT_EQ(h.El("Number").caption, GetParam().caption);
   EXPECT_EQ(h.El("Number").color, 0);
@@ -233,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(Waits, DepartureDuringHandTest,
 TEST_F(PlayerLeftTest, DepartureOutsideAHandStartsNoCountdown) {
   model::g_bTimeLimit = false;
   net::EnableKeepAlive(false);
-  Send(Left("p1"));
+  Send(PlayerLeftFrame("p1"));
   EXPECT_FALSE(net::PumpArmed[net::kReadyCountdownChannel]);
   EXPECT_FALSE(h.El("Number").visible);
   EXPECT_TRUE(net::KeepAliveEnabled());
@@ -242,7 +234,7 @@ TEST_F(PlayerLeftTest, DepartureOutsideAHandStartsNoCountdown) {
 TEST_F(PlayerLeftTest, UnknownNameStillHidesTheNoticeAndEndsTheHand) {
   model::g_bShufflePending = true;
   h.El("LblShuffle").visible = true;
-  Send(Left("nobody"));
+  Send(PlayerLeftFrame("nobody"));
   EXPECT_EQ(model::g_iPlayerCount, 4);
   EXPECT_FALSE(h.El("LblShuffle").visible);
   EXPECT_FALSE(model::g_bShufflePending);
@@ -251,7 +243,7 @@ TEST_F(PlayerLeftTest, UnknownNameStillHidesTheNoticeAndEndsTheHand) {
 
 TEST_F(PlayerLeftTest, SpectatorsWatchEnds) {
   model::g_bSpectator = true;
-  Send(Left("p1"));
+  Send(PlayerLeftFrame("p1"));
   ASSERT_TRUE(h.Ended());
   ASSERT_EQ(h.boxes.shown.size(), 1u);
   EXPECT_EQ(h.boxes.shown[0].text, "有用户退出，旁观结束！");
@@ -263,21 +255,20 @@ TEST_F(PlayerLeftTest, SpectatorsWatchEnds) {
 TEST_F(PlayerArrivesTest, RemovalShowsTheNoticeAndLeaves) {
   SeatEveryone();
   net::HandInProgress = true;
-  auto notice = MakeFrame(22);
-  PutText(notice, 16, "您已被请出房间");
-  Send(notice, 3000);
+  Send(RemovedFrame("您已被请出房间"), 3000);
   EXPECT_FALSE(net::HandInProgress);
   EXPECT_TRUE(h.tree.Win("Hero").visible);
   EXPECT_EQ(h.tree.El("frmOtherExit", "Label1").caption, "您已被请出房间");
   EXPECT_TRUE(h.tree.Win("frmOtherExit").visible);
-  EXPECT_EQ(FramesOfType(net::kTypeEndOfHand, 0), 1u);
+  EXPECT_EQ(Sent(net::kTypeEndOfHand, net::ready_or_leave::kLeave).size(), 1u);
   EXPECT_FALSE(h.Ended());
 }
 
 TEST_F(PlayerArrivesTest, RemovalTextLeadByteInTheLastByteTakesTheNext) {
-  auto notice = MakeFrame(22);
-  std::fill(notice.begin() + 16, notice.begin() + 215, 'a');
-  PutText(notice, 215, "出");  // lead byte in 215, trail byte in 216
+  using net::removed::kNoticeAt, net::removed::kNoticeSize;
+  auto notice = RemovedFrame(std::string(kNoticeSize - 1, 'a'));
+  // The lead byte in the field's last byte, the trail byte just past it.
+  PutText(notice, kNoticeAt + kNoticeSize - 1, "出");
   model::g_bHidden = true;
   Send(notice, 3000);
   EXPECT_EQ(h.tree.El("frmOtherExit", "Label1").caption, std::string(199, 'a') + "出");
@@ -291,26 +282,19 @@ TEST_F(PlayerArrivesTest, RemovalCentresTheNoticeOverTheTable) {
   auto& box = h.tree.Win("frmOtherExit");
   box.width = 300;
   box.height = 200;
-  Send(MakeFrame(22), 3000);
+  Send(RemovedFrame(), 3000);
   EXPECT_EQ(box.left, 100 + (form.width - 300) / 2);
   EXPECT_EQ(box.top, 50 + (form.height - 200) / 2);
 }
 
 // Ready.
 
-class PlayerReadyTest : public TableTest {
- protected:
-  static net::Frame Ready(std::string_view name, std::uint8_t status = 1) {
-    auto f = MakeFrame(23, 0, status);
-    PutBytes(f, 16, name);
-    return f;
-  }
-};
+using PlayerReadyTest = LoggedInFixture;
 
 TEST_F(PlayerReadyTest, OtherStatusDoesNothing) {
   Arrive(User());
   Arrive(Other(1));
-  Send(Ready("p1", 0));
+  Send(PlayerReadyFrame("p1", 0));
   EXPECT_FALSE(h.El("OK", 1).visible);
 }
 
@@ -319,11 +303,11 @@ TEST_F(PlayerReadyTest, ThreeOthersReadyBeforeAnyHandArmTheGame) {
   for (int pos = 1; pos <= 3; ++pos) Arrive(Other(pos));
   // The fourth arrival armed the game; the next game waits for the badges.
   model::g_bGameStarted = false;
-  Send(Ready("p1"));
-  Send(Ready("p2"));
+  Send(PlayerReadyFrame("p1"));
+  Send(PlayerReadyFrame("p2"));
   EXPECT_TRUE(h.El("OK", 2).visible);
   EXPECT_FALSE(model::g_bGameStarted);
-  Send(Ready("p3"));
+  Send(PlayerReadyFrame("p3"));
   EXPECT_TRUE(model::g_bGameStarted);
 }
 
@@ -331,7 +315,7 @@ TEST_F(PlayerReadyTest, NameWithoutANicknameShownGetsNoBadge) {
   Arrive(User());
   Arrive(Other(1));
   h.El("Nid", 1).caption.clear();
-  Send(Ready("p1"));
+  Send(PlayerReadyFrame("p1"));
   EXPECT_FALSE(h.El("OK", 1).visible);
 }
 
@@ -340,7 +324,7 @@ TEST_F(PlayerReadyTest, AfterAHandTheBadgesAloneArmNothing) {
   for (int pos = 1; pos <= 3; ++pos) Arrive(Other(pos));
   model::g_bGameStarted = false;
   model::g_bHandPlayed = true;
-  for (const char* name : {"p1", "p2", "p3"}) Send(Ready(name));
+  for (const char* name : {"p1", "p2", "p3"}) Send(PlayerReadyFrame(name));
   EXPECT_TRUE(h.El("OK", 3).visible);
   EXPECT_FALSE(model::g_bGameStarted);
 }

@@ -1,12 +1,15 @@
 #include "core/game/score_sheet.h"
 #include "core/game/end_commands.h"
 #include "core/game/table_model.h"
+#include "core/model/button_indexes.h"
 #include "core/model/table_state.h"
 #include "core/net/channels.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
+#include "core/platform/lobby_link.h"
 #include "core/settings/ini_file.h"
-#include "tests/game/table_fixture.h"
+#include "core/text/ansi.h"
+#include "tests/support/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -24,49 +27,13 @@ using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 using Lines = std::vector<std::string>;
 
-constexpr std::uint8_t kWon = 1;
-constexpr std::uint8_t kLost = 2;
+using net::game_over::kLost;
+using net::game_over::kWon;
 
-struct Block {
-  std::uint8_t seat = 0;
-  std::uint64_t returned = 0;
-  std::uint64_t total = 0;
-  std::uint64_t final = 0;
-  std::uint8_t marker = 0;
-  std::uint8_t level = 0;
-  std::uint8_t result = 0;
-};
-
-struct GameResult {
-  std::array<Block, 4> blocks{{{.seat = 1}, {.seat = 2}, {.seat = 4}, {.seat = 8}}};
-  std::string result_bytes;  // bytes 196.. as sent, GBK
-  std::uint8_t coin_table = 1;
-  std::uint32_t room_bars = 7;
-};
-
-net::Frame GameOverFrame(const GameResult& g) {
-  net::Frame f = MakeFrame(9, 0, g.coin_table);
-  for (std::size_t k = 0; k < 4; ++k)
-    f[8 + k] = static_cast<std::uint8_t>(g.room_bars >> (24 - 8 * k));
-  for (std::size_t i = 0; i < 4; ++i) {
-    const Block& b = g.blocks[i];
-    const std::size_t at = 16 + 30 * i;
-    f[at] = b.seat;
-    PutAmount(f, at + 1, b.returned);
-    PutAmount(f, at + 9, b.total);
-    PutAmount(f, at + 17, b.final);
-    f[at + 21] = b.marker;  // also byte 5 of the final
-    f[at + 25] = b.level;
-    f[at + 26] = b.result;
-  }
-  PutBytes(f, 196, g.result_bytes);
-  return f;
-}
-
-class ScoreSheetTest : public TableTest {
+class ScoreSheetTest : public LoggedInFixture {
  protected:
   void SetUp() override {
-    TableTest::SetUp();
+    LoggedInFixture::SetUp();
     SeatEveryone();
   }
   void GameOver(const GameResult& g) { Send(GameOverFrame(g)); }
@@ -241,12 +208,12 @@ TEST(LevelTitleTest, ChineseNumerals) {
 TEST_F(ScoreSheetTest, StartsTheCountdownToTheNextGame) {
   net::HandInProgress = true;
   model::g_bGameStarted = true;
-  model::g_bBtnLocked[2] = true;
+  model::g_bBtnLocked[model::kReadyButton] = true;
   // Straight from the handler: the pump's next step would already count the first second.
   game::HandleGameOver(GameOverFrame({}));
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("请点击【继续】按钮继续游戏！"));
   EXPECT_THAT(h.SysmsgLines(1), ElementsAre("游戏将在15秒内开始"));
-  EXPECT_FALSE(model::g_bBtnLocked[2]);
+  EXPECT_FALSE(model::g_bBtnLocked[model::kReadyButton]);
   EXPECT_FALSE(net::HandInProgress);
   EXPECT_FALSE(model::g_bGameStarted);
   EXPECT_TRUE(net::PumpArmed[net::kReadyCountdownChannel]);
@@ -257,7 +224,7 @@ TEST_F(ScoreSheetTest, StartsTheCountdownToTheNextGame) {
   EXPECT_TRUE(h.tree.Win("Score").visible);
   // When the countdown has run out the client reports ready.
   h.RunFor(17000);
-  EXPECT_EQ(FramesOfType(net::kTypeEndOfHand, 1), 1u);
+  EXPECT_EQ(Sent(net::kTypeEndOfHand, net::ready_or_leave::kReady).size(), 1u);
 }
 
 TEST_F(ScoreSheetTest, HiddenSpectatorGetsNoWindowAndNoCountdown) {
@@ -393,7 +360,7 @@ TEST_F(ScoreSheetTest, IdleResetForgetsTheGames) {
   g.blocks[1] = {.seat = 2, .total = 120, .final = 114, .result = kWon};
   GameOver(g);
   ASSERT_TRUE(std::filesystem::exists(RecordPath()));
-  h.lobby.PostToClient(1024);
+  h.lobby.PostToClient(platform::kLeaveNow);
   h.RunFor(1000);
   EXPECT_EQ(model::g_dTotalScore, (std::array<double, 4>{}));
   EXPECT_FALSE(std::filesystem::exists(RecordPath()));
@@ -406,7 +373,7 @@ TEST_F(ScoreSheetTest, IdleResetForgetsTheGames) {
 
 // A record file edited by hand.
 
-class StoredSheetTest : public TableTest {
+class StoredSheetTest : public LoggedInFixture {
  protected:
   void WriteRecord(const std::string& text) {
     std::ofstream(h.app_dir.path() / "info.xh", std::ios::binary) << text;

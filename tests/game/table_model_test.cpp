@@ -1,28 +1,26 @@
 #include "core/game/table_model.h"
 #include "core/model/amount_text.h"
+#include "core/model/button_indexes.h"
 #include "core/model/table_state.h"
+#include "core/net/frame.h"
+#include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
 #include "core/net/rings.h"
 #include "core/platform/element_tree.h"
 #include "core/platform/services.h"
+#include "tests/support/frame_bytes.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <initializer_list>
 #include <string>
-#include <string_view>
 
 namespace tlj::game {
 namespace {
 
-void Put(net::Frame& frame, std::size_t at, std::initializer_list<std::uint8_t> bytes) {
-  for (const std::uint8_t b : bytes) frame[at++] = b;
-}
-
-void PutText(net::Frame& frame, std::size_t at, std::string_view bytes) {
-  for (const char c : bytes) frame[at++] = static_cast<std::uint8_t>(c);
-}
+using tlj::testing::PutBytes;
+using tlj::testing::PutLe32;
+using tlj::testing::PutLe64;
 
 // Seats.
 
@@ -101,32 +99,34 @@ TEST_F(ShowCoinsTest, CaptionsCashOfThatPosition) {
 
 // The player record.
 
-// A type-20 frame with every field of the record set to a value of its own.
+// A player-arrives frame with every field of the record set to a value of its own; the texts
+// in GBK as the wire holds them.
 net::Frame FullProfileFrame() {
+  namespace field = net::player_arrives;
   net::Frame f{};
-  f[3] = 20;
-  PutText(f, 16, "Ab\xD6\xD0");  // "Ab中"
-  PutText(f, 48, "w7");
-  f[64] = 1;
-  PutText(f, 72, "\xB1\xB1\xBE\xA9");  // "北京"
-  Put(f, 80, {1});
-  Put(f, 88, {2});
-  Put(f, 96, {0x10, 0x27});  // 10000
-  Put(f, 104, {3});
-  PutText(f, 112, "\xB8\xDF\xCA\xD6");  // "高手"
-  Put(f, 128, {4});
-  Put(f, 136, {5});
-  Put(f, 144, {0, 0, 0, 0, 0, 0, 0, 1});
-  Put(f, 152, {7, 1});  // 263
-  Put(f, 156, {8});
-  Put(f, 160, {0, 0, 0, 0x7F});
-  Put(f, 164, {9});
-  PutText(f, 168, "player7");
-  PutText(f, 184, "\xD0\xC7");  // "星"
-  f[208] = 1;
-  PutText(f, 210, "01");
-  PutText(f, 218, "k2");
-  Put(f, 226, {0x18});
+  f[net::kTypeAt] = net::kTypePlayerArrives;
+  PutBytes(f, field::kNickAt, "Ab\xD6\xD0");  // "Ab中"
+  PutBytes(f, field::kFaceAt, "w7");
+  f[field::kSexAt] = 1;
+  PutBytes(f, field::kAreaAt, "\xB1\xB1\xBE\xA9");  // "北京"
+  PutLe64(f, field::kPointsAt, 1);
+  PutLe64(f, field::kCreditAt, 2);
+  PutLe64(f, field::kCoinsAt, 10000);
+  PutLe64(f, field::kExtra1At, 3);
+  PutBytes(f, field::kTitleAt, "\xB8\xDF\xCA\xD6");  // "高手"
+  PutLe64(f, field::kExtra2At, 4);
+  PutLe64(f, field::kExtra3At, 5);
+  PutLe64(f, field::kExtra4At, 1ull << 56);
+  PutLe32(f, field::kLoginsAt, 263);
+  PutLe32(f, field::kDropsAt, 8);
+  PutLe32(f, field::kWinsAt, 0x7F000000);
+  PutLe32(f, field::kLossesAt, 9);
+  PutBytes(f, field::kAccountAt, "player7");
+  PutBytes(f, field::kTagAt, "\xD0\xC7");  // "星"
+  f[field::kReadyAt] = 1;
+  PutBytes(f, field::kVoiceSetAt, "01");
+  PutBytes(f, field::kVoiceKindAt, "k2");
+  f[field::kSeatAt] = 0x18;
   return f;
 }
 
@@ -157,14 +157,14 @@ TEST(ParseProfileTest, ReadsEveryField) {
 
 TEST(ParseProfileTest, EmptyFaceIsFirstMaleAvatar) {
   net::Frame f = FullProfileFrame();
-  Put(f, 48, {0, 0});
+  PutBytes(f, net::player_arrives::kFaceAt, std::string(2, '\0'));
   EXPECT_EQ(ParseProfile(f).face, "m1");
 }
 
 TEST(ParseProfileTest, NickFillingItsFieldEndsThereAndKeepsLoneLead) {
   net::Frame f = FullProfileFrame();
   const std::string nick31(31, 'n');
-  PutText(f, 16, nick31 + "\xD6");  // byte 48, the face, must not become its trail byte
+  PutBytes(f, net::player_arrives::kNickAt, nick31 + "\xD6");  // the face must not become its trail
   EXPECT_EQ(ParseProfile(f).nick, nick31 + "\xEF\xBF\xBD");
 }
 
@@ -182,22 +182,40 @@ class FrameInRangeTest : public ::testing::TestWithParam<RangeCase> {};
 TEST_P(FrameInRangeTest, ChecksOnlyWhatTheTypeReads) {
   net::Frame f{};
   f.fill(0x7F);
-  f[3] = GetParam().type;
+  f[net::kTypeAt] = GetParam().type;
   f[GetParam().at] = 0x80;
   EXPECT_EQ(FrameInRange(f), GetParam().in_range);
+}
+
+constexpr std::size_t kHandIdTop = net::kHandIdAt + 3;
+constexpr std::size_t kGateCard0 = net::turn_start::kGateCardsAt;
+constexpr std::size_t kGateCard1 = net::turn_start::kGateCardsAt + 4;
+// The top byte of a 4-byte counter.
+constexpr std::size_t TopByte(std::size_t counter) {
+  return counter + 3;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Frames, FrameInRangeTest,
     ::testing::Values(
-        RangeCase{"HandIdTopByte", 1, 271, false}, RangeCase{"HandIdLowByte", 1, 268, true},
-        RangeCase{"NewHandHasNoCards", 1, 8, true}, RangeCase{"GateCard0", 2, 8, false},
-        RangeCase{"GateCard1", 2, 12, false}, RangeCase{"GateCardLowByte", 2, 11, true},
-        RangeCase{"TurnHasNoHandId", 2, 271, true}, RangeCase{"ThirdCard", 3, 12, false},
-        RangeCase{"BetReadsNoCardAt8", 3, 8, true}, RangeCase{"Logins", 20, 155, false},
-        RangeCase{"Drops", 20, 159, false}, RangeCase{"Wins", 20, 163, false},
-        RangeCase{"Losses", 20, 167, false}, RangeCase{"CounterLowByte", 20, 152, true},
-        RangeCase{"ResultHasNoCards", 4, 12, true}, RangeCase{"OtherType", 77, 271, true}),
+        RangeCase{"HandIdTopByte", net::kTypeNewHand, kHandIdTop, false},
+        RangeCase{"HandIdLowByte", net::kTypeNewHand, net::kHandIdAt, true},
+        RangeCase{"NewHandHasNoCards", net::kTypeNewHand, kGateCard0, true},
+        RangeCase{"GateCard0", net::kTypeTurnStart, kGateCard0, false},
+        RangeCase{"GateCard1", net::kTypeTurnStart, kGateCard1, false},
+        RangeCase{"GateCardLowByte", net::kTypeTurnStart, kGateCard0 + 3, true},
+        RangeCase{"TurnHasNoHandId", net::kTypeTurnStart, kHandIdTop, true},
+        RangeCase{"ThirdCard", net::kTypeBet, net::bet::kThirdCardAt, false},
+        RangeCase{"BetReadsNoCardAt8", net::kTypeBet, kGateCard0, true},
+        RangeCase{"Logins", net::kTypePlayerArrives, TopByte(net::player_arrives::kLoginsAt),
+                  false},
+        RangeCase{"Drops", net::kTypePlayerArrives, TopByte(net::player_arrives::kDropsAt), false},
+        RangeCase{"Wins", net::kTypePlayerArrives, TopByte(net::player_arrives::kWinsAt), false},
+        RangeCase{"Losses", net::kTypePlayerArrives, TopByte(net::player_arrives::kLossesAt),
+                  false},
+        RangeCase{"CounterLowByte", net::kTypePlayerArrives, net::player_arrives::kLoginsAt, true},
+        RangeCase{"ResultHasNoCards", net::kTypeBetResult, net::bet::kThirdCardAt, true},
+        RangeCase{"OtherType", 77, kHandIdTop, true}),
     [](const auto& p) { return p.param.name; });
 
 // Resets.
@@ -218,7 +236,7 @@ TEST_F(ResetTest, TableModelBackToWindowOpen) {
   model::g_iTurnSeconds = 1;
   model::g_iNextCard = 7;
   model::juNum = 3;
-  model::g_bBtnLocked[2] = true;
+  model::g_bBtnLocked[model::kReadyButton] = true;
   model::SetTableStartValues();
   EXPECT_EQ(model::custom[1].name, "");
   EXPECT_EQ(model::custom[1].seat, 0);
@@ -226,7 +244,7 @@ TEST_F(ResetTest, TableModelBackToWindowOpen) {
   EXPECT_EQ(model::g_iTurnSeconds, 15);
   EXPECT_EQ(model::g_iNextCard, 0);
   EXPECT_EQ(model::juNum, 0);
-  EXPECT_FALSE(model::g_bBtnLocked[2]);
+  EXPECT_FALSE(model::g_bBtnLocked[model::kReadyButton]);
 }
 
 TEST_F(ResetTest, GameStateEmptiesRingsOnlyWhenAsked) {

@@ -6,24 +6,24 @@
 #include "core/net/channels.h"
 #include "core/net/pump.h"
 #include "core/view/layout.h"
-#include "tests/actions/table_fixture.h"
+#include "tests/support/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <optional>
 
-namespace tlj::testing::turns {
+namespace tlj::testing {
 namespace {
 
 using ::testing::ElementsAre;
 
 constexpr platform::TimeMs kDealTime = 1000;  // two card slides and the reply's way back
 
-class TurnStartTest : public TableFixture {
+class TurnStartTest : public SeatedFixture {
  protected:
   void SetUp() override {
-    TableFixture::SetUp();
+    SeatedFixture::SetUp();
     Send(NewHandFrame(100));
   }
 };
@@ -144,7 +144,7 @@ TEST_F(TurnStartTest, AdjacentRanksGiveUpByThemselves) {
     }
     EXPECT_FALSE(model::g_bTurnArmed);
     EXPECT_EQ(bets.back()[net::kSeatAt], 1);
-    EXPECT_EQ(bets.back()[16 + 7], 0);
+    EXPECT_EQ(bets.back()[net::user_bet::kAmountAt + 7], 0);
     ASSERT_TRUE(cards_down && give_up_queued);
     EXPECT_GE(*give_up_queued - *cards_down, 1000);
     EXPECT_LE(*give_up_queued - *cards_down, 1100);
@@ -174,9 +174,10 @@ TEST_F(TurnStartTest, TheHotPotStakeFollowsThePhase) {
     const char* hot_pot;
     const char* reserved;
   } cases[] = {
-      {1, 200, "200", "200"},  // pot 500 - initial 400 + 1 = 101 is below the minimum
-      {1, 50, "101", "200"},
-      {2, 50, "0", "0"},
+      // Pot 500 - initial 400 + 1 = 101 is below the minimum.
+      {net::turn_start::kHotPotPhase, 200, "200", "200"},
+      {net::turn_start::kHotPotPhase, 50, "101", "200"},
+      {net::turn_start::kFreeBuyInPhase, 50, "0", "0"},
       {7, 50, "0", "0"},
   };
   for (const auto& c : cases) {
@@ -191,7 +192,7 @@ TEST_F(TurnStartTest, TheHotPotStakeFollowsThePhase) {
 }
 
 TEST_F(TurnStartTest, TheFreeBuyInStageSwitchesTheHotPotKeyOff) {
-  Send(TurnFrame({.seat = 1, .phase = 2}), kDealTime);
+  Send(TurnFrame({.seat = 1, .phase = net::turn_start::kFreeBuyInPhase}), kDealTime);
   EXPECT_FALSE(h.El("ImgNum", 12).enabled);
   EXPECT_EQ(h.El("ImgNum", 12).picture, 210);
   EXPECT_TRUE(h.El("ImgNum", 11).enabled);
@@ -212,4 +213,4 @@ TEST_F(TurnStartTest, HiddenModeGivesOneSecond) {
 }
 
 }  // namespace
-}  // namespace tlj::testing::turns
+}  // namespace tlj::testing

@@ -11,7 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "tests/support/client_harness.h"
+#include "sim/temp_dir.h"
 
 namespace tlj::headless {
 namespace {
@@ -112,7 +112,7 @@ TEST_F(AutomationChannelTest, ReportsElementsThatDoNotExist) {
 }
 
 TEST_F(AutomationChannelTest, DumpReplacesTheFileWhole) {
-  tlj::testing::TempDir dir;
+  sim::TempDir dir;
   const auto path = dir.path() / "tree.json";
   { std::ofstream(path) << "old"; }
   tree.El("MainForm", "Sysmsg", 0).lines = {"正在连接服务器..."};

@@ -3,7 +3,8 @@
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/net/rings.h"
-#include "sim/client_harness.h"
+#include "core/platform/lobby_link.h"
+#include "tests/support/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ constexpr const char* kProxyHost = "10.1.1.1";
 constexpr int kProxyPort = 1080;
 
 // A proxy that answers each request with the next scripted reply.
-class Socks5Test : public ::testing::Test {
+class Socks5Test : public tlj::testing::ClientFixture {
  protected:
   void SetUp() override {
     h.network.Listen(kProxyHost, kProxyPort, [this](std::shared_ptr<SimEnd> end) {
@@ -41,7 +42,6 @@ class Socks5Test : public ::testing::Test {
     h.RunFor(500);
   }
 
-  ClientHarness h;
   std::vector<std::vector<Bytes>> replies;  // per request: the pieces the proxy sends back
   std::vector<Bytes> requests;
   Bytes tunnel;  // what came through after the handshake
@@ -70,7 +70,7 @@ TEST_F(Socks5Test, FullHandshakeThenTheLoginGoesThroughTheTunnel) {
   EXPECT_EQ(requests[2], (Bytes{5, 1, 0, 1, 10, 0, 0, 7, 19, 136}));
   EXPECT_EQ(requests[3], Bytes(net::LoginFrame.begin(), net::LoginFrame.end()));
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("连接代理服务器成功！"));
-  EXPECT_THAT(h.LobbyMessages(), ElementsAre(771));
+  EXPECT_THAT(h.LobbyMessages(), ElementsAre(platform::kLoggedIn));
   EXPECT_TRUE(net::DataMode);
   EXPECT_TRUE(net::PumpRunning());
   EXPECT_TRUE(h.boxes.shown.empty());

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "posix/bound_window.h"
-#include "tests/support/client_harness.h"
+#include "sim/temp_dir.h"
 
 namespace tlj::posix {
 namespace {
@@ -56,7 +56,7 @@ class WindowLinkTest : public ::testing::Test {
     return [this](int msg, long wparam, long lparam) { received.push_back({msg, wparam, lparam}); };
   }
 
-  tlj::testing::TempDir temp;
+  sim::TempDir temp;
   WindowDirectory directory{temp.path() / "windows"};
   PollBackend poll;
   platform::EventLoop loop{poll};

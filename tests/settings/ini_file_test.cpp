@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/text/ansi.h"
-#include "tests/support/client_harness.h"
+#include "sim/temp_dir.h"
 
 namespace tlj::settings {
 namespace {
@@ -29,7 +29,7 @@ class IniFileTest : public ::testing::Test {
         std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()));
   }
 
-  tlj::testing::TempDir dir;
+  sim::TempDir dir;
   fs::path file = dir.path() / "test.ini";
   classIniFile ini;
 };
@@ -186,7 +186,7 @@ TEST_F(IniFileTest, ReplacingASectionDropsEveryCopyAndKeepsTheOthers) {
 }
 
 TEST(IsFileExistTest, FindsExactlyTheNamedFile) {
-  tlj::testing::TempDir dir;
+  sim::TempDir dir;
   std::ofstream(dir.path() / "vidiosetting.ini") << "[vidiosetting]\r\n";
   fs::create_directory(dir.path() / "sub");
   struct Case {

@@ -4,40 +4,28 @@
 #include <fstream>
 
 #include "core/game/table_model.h"
+#include "core/model/button_indexes.h"
 #include "core/model/table_state.h"
 #include "core/net/client_frames.h"
 #include "core/net/frame.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
-#include "sim/client_harness.h"
+#include "core/platform/lobby_link.h"
+#include "tests/support/table_fixture.h"
 
-namespace tlj::sim {
+namespace tlj::testing {
 namespace {
 
 using ::testing::ElementsAre;
 
-class LobbyMessagesTest : public ::testing::Test {
+class LobbyMessagesTest : public ConnectedFixture {
  protected:
-  void SetUp() override {
-    h.Listen();
-    h.Start(DirectCommandLine());
-    h.RunFor(200);
-  }
-
-  void LogIn() {
-    h.AcceptLogin();
-    h.RunFor(200);
-    h.lobby.ClearReceived(kLobbyTitle);
-  }
-
   std::vector<int> Answer(int msg, platform::TimeMs wait = 1000) {
-    h.lobby.ClearReceived(kLobbyTitle);
+    h.lobby.ClearReceived(sim::kLobbyTitle);
     EXPECT_TRUE(h.lobby.PostToClient(msg));
     h.RunFor(wait);
     return h.LobbyMessages();
   }
-
-  ClientHarness h;
 };
 
 TEST_F(LobbyMessagesTest, TheTableWindowIsFoundByItsCaption) {
@@ -45,23 +33,23 @@ TEST_F(LobbyMessagesTest, TheTableWindowIsFoundByItsCaption) {
 }
 
 TEST_F(LobbyMessagesTest, LeaveRequestWhileLoggingInIsPutOff) {
-  EXPECT_THAT(Answer(771), ElementsAre(1126));
+  EXPECT_THAT(Answer(platform::kLeaveUnlessBusy), ElementsAre(platform::kStillLoggingIn));
   EXPECT_TRUE(h.ServerConnected());
   EXPECT_TRUE(net::LoginPending);
 }
 
 TEST_F(LobbyMessagesTest, MayILeaveIsAnsweredWithoutChange) {
   LogIn();
-  EXPECT_THAT(Answer(1125), ElementsAre(1024));
+  EXPECT_THAT(Answer(platform::kMayLeave), ElementsAre(platform::kLeft));
   net::HandInProgress = true;
-  EXPECT_THAT(Answer(1125), ElementsAre(1125));
+  EXPECT_THAT(Answer(platform::kMayLeave), ElementsAre(platform::kHandRunning));
   EXPECT_TRUE(h.ServerConnected());
 }
 
 TEST_F(LobbyMessagesTest, LeaveRequestDuringAHandIsRefused) {
   LogIn();
   net::HandInProgress = true;
-  EXPECT_THAT(Answer(771), ElementsAre(1125));
+  EXPECT_THAT(Answer(platform::kLeaveUnlessBusy), ElementsAre(platform::kHandRunning));
   EXPECT_TRUE(h.ServerConnected());
   EXPECT_FALSE(h.tree.Win("MainForm").minimized);
 }
@@ -71,11 +59,11 @@ TEST_F(LobbyMessagesTest, LeaveRequestAfterTheHandLeavesAndGoesIdle) {
   model::custom[0].seat = 2;
   std::ofstream(h.app_dir.path() / "info.xh") << "[juNum:1]\n";
   const std::size_t sent = h.FramesFromClient().size();
-  EXPECT_THAT(Answer(771), ElementsAre(1024));
+  EXPECT_THAT(Answer(platform::kLeaveUnlessBusy), ElementsAre(platform::kLeft));
   const auto frames = h.FramesFromClient();
   ASSERT_EQ(frames.size(), sent + 1);
   net::Frame leave{};
-  leave[net::kTypeAt] = 16;
+  leave[net::kTypeAt] = net::kTypeEndOfHand;
   leave[net::kSeatAt] = 2;
   EXPECT_EQ(frames.back(), leave);  // sent directly: no token, status 0
   EXPECT_TRUE(h.tree.Win("MainForm").minimized);
@@ -86,7 +74,7 @@ TEST_F(LobbyMessagesTest, LeaveRequestAfterTheHandLeavesAndGoesIdle) {
 
 TEST_F(LobbyMessagesTest, SilentLeaveAnswersNobody) {
   LogIn();
-  EXPECT_TRUE(Answer(1024).empty());
+  EXPECT_TRUE(Answer(platform::kLeaveNow).empty());
   EXPECT_TRUE(h.tree.Win("MainForm").minimized);
   EXPECT_EQ(h.socket.State(), platform::SocketState::Closed);
 }
@@ -94,39 +82,40 @@ TEST_F(LobbyMessagesTest, SilentLeaveAnswersNobody) {
 TEST_F(LobbyMessagesTest, LeaveFrameGoesOutBeforeTheSocketCloses) {
   LogIn();
   const platform::TimeMs asked = h.Now();
-  h.lobby.PostToClient(1024);
+  h.lobby.PostToClient(platform::kLeaveNow);
   h.RunFor(1);
   // The leave frame had 0.4 s to reach the server, handling other events, before the close.
   EXPECT_GT(h.Now() - asked, 400);
   ASSERT_FALSE(h.FramesFromClient().empty());
-  EXPECT_EQ(h.FramesFromClient().back()[net::kTypeAt], 16);
+  EXPECT_EQ(h.FramesFromClient().back()[net::kTypeAt], net::kTypeEndOfHand);
   EXPECT_EQ(h.socket.State(), platform::SocketState::Closed);
 }
 
 TEST_F(LobbyMessagesTest, ReEntryConnectsAndLogsInAgain) {
   LogIn();
-  Answer(1024);
+  Answer(platform::kLeaveNow);
   const int connections = h.connections;
-  EXPECT_THAT(Answer(22, 200), ElementsAre(22, 771));
+  EXPECT_THAT(Answer(platform::kEnterTable, 200),
+              ElementsAre(platform::kConnecting, platform::kLoggedIn));
   EXPECT_EQ(h.connections, connections + 1);
   const auto frames = h.FramesFromClient();
   ASSERT_EQ(frames.size(), 1u);
   EXPECT_EQ(frames[0], net::LoginFrame);
-  EXPECT_FALSE(model::g_bBtnLocked[2]);
+  EXPECT_FALSE(model::g_bBtnLocked[model::kReadyButton]);
   EXPECT_FALSE(h.El("Time_Img").visible);
 }
 
 TEST_F(LobbyMessagesTest, RestoreFromTheLobbyBringsTheTableBackAndSendsTheLobbyDown) {
   LogIn();
-  Answer(1024);
+  Answer(platform::kLeaveNow);
   EXPECT_THAT(Answer(platform::kWmSysCommand), ElementsAre());  // wParam 0: nothing to do
-  h.lobby.ClearReceived(kLobbyTitle);
+  h.lobby.ClearReceived(sim::kLobbyTitle);
   h.lobby.PostToClient(platform::kWmSysCommand, platform::kScRestore);
   h.RunFor(10);
   EXPECT_FALSE(h.tree.Win("MainForm").minimized);
-  ASSERT_EQ(h.lobby.Received(kLobbyTitle).size(), 1u);
-  EXPECT_EQ(h.lobby.Received(kLobbyTitle)[0].wparam, platform::kScMinimize);
+  ASSERT_EQ(h.lobby.Received(sim::kLobbyTitle).size(), 1u);
+  EXPECT_EQ(h.lobby.Received(sim::kLobbyTitle)[0].wparam, platform::kScMinimize);
 }
 
 }  // namespace
-}  // namespace tlj::sim
+}  // namespace tlj::testing

@@ -7,35 +7,25 @@
 #include "core/model/lobby_window.h"
 #include "core/model/table_state.h"
 #include "core/net/channels.h"
+#include "core/net/client_frames.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/net/rings.h"
-#include "sim/client_harness.h"
+#include "tests/support/frame_bytes.h"
+#include "tests/support/table_fixture.h"
 
-namespace tlj::sim {
+namespace tlj::testing {
 namespace {
 
 using ::testing::ElementsAre;
 
-constexpr std::uint8_t kUnknownType = 99;
-
-// A frame of a type the client ignores, whose token tells which frame it was.
+// A frame the client ignores, whose token tells which frame it was.
 net::Frame Marked(std::uint8_t mark) {
-  auto f = MakeFrame(kUnknownType);
-  f[net::kTokenAt] = 0xA0;
-  f[net::kTokenAt + 1] = mark;
-  return f;
+  return IgnoredFrame(0xA0, mark);
 }
 
-class PumpTest : public ::testing::Test {
+class PumpTest : public ConnectedFixture {
  protected:
-  void SetUp() override {
-    h.Listen();
-    h.Start(DirectCommandLine());
-    h.RunFor(200);  // connected, login sent
-    ASSERT_TRUE(h.ServerConnected());
-  }
-
   // Marks of the received frames handled so far, seen through the token they leave behind.
   std::uint8_t LastMark() const { return net::ServerToken[1]; }
 
@@ -49,8 +39,6 @@ class PumpTest : public ::testing::Test {
     }
     return seen;
   }
-
-  ClientHarness h;
 };
 
 TEST_F(PumpTest, PartialFrameWaitsForItsLastByte) {
@@ -115,7 +103,7 @@ TEST_F(PumpTest, PerGameRingResetKeepsWhatArrivedUnhandled) {
 
 TEST_F(PumpTest, OneFrameLeavesPerTick) {
   const std::size_t before = h.ServerReceived().size();
-  for (int i = 0; i < 3; ++i) net::QueueFrame(MakeFrame(3, 1));
+  for (int i = 0; i < 3; ++i) net::QueueFrame(net::BuildGiveUpFrame(1));
   h.RunFor(net::kPumpIntervalMs);
   EXPECT_EQ(h.ServerReceived().size(), before + net::kFrameSize);
   h.RunFor(2 * net::kPumpIntervalMs);
@@ -125,7 +113,7 @@ TEST_F(PumpTest, OneFrameLeavesPerTick) {
 TEST_F(PumpTest, QueuedFramesCarryTheLastToken) {
   h.ServerSend(Marked(0x34));
   h.RunFor(200);
-  net::QueueFrame(MakeFrame(3, 1));
+  net::QueueFrame(net::BuildGiveUpFrame(1));
   h.RunFor(net::kPumpIntervalMs);
   const auto frames = h.FramesFromClient();
   ASSERT_FALSE(frames.empty());
@@ -135,7 +123,7 @@ TEST_F(PumpTest, QueuedFramesCarryTheLastToken) {
 
 TEST_F(PumpTest, FrameQueuedWhileClosedIsLost) {
   h.socket.Close();
-  net::QueueFrame(MakeFrame(3, 1));
+  net::QueueFrame(net::BuildGiveUpFrame(1));
   h.RunFor(net::kPumpIntervalMs);
   EXPECT_EQ(net::SendRing.Unread(), 0u);
 }
@@ -151,53 +139,47 @@ TEST_F(PumpTest, CountersNeverPassTheirPeriod) {
 TEST_F(PumpTest, KeepAliveEveryFiveSecondsAfterLogin) {
   net::ServerToken = {0x12, 0x34};
   model::custom[0].seat = 4;
-  auto reply = MakeFrame(18, 0, 1);
-  reply[net::kTokenAt] = 0x12;
-  reply[net::kTokenAt + 1] = 0x34;
-  h.ServerSend(reply);
-  h.RunFor(200);
+  auto reply = LoginReplyFrame();
+  PutToken(reply, 0x12, 0x34);
+  Send(reply);
   const std::size_t after_login = h.FramesFromClient().size();
   h.RunFor(10'000);
   const auto frames = h.FramesFromClient();
   ASSERT_EQ(frames.size(), after_login + 2);
   net::Frame expected{};
-  expected[net::kTypeAt] = 24;
+  expected[net::kTypeAt] = net::kTypeKeepAlive;
   expected[net::kSeatAt] = 4;
-  expected[net::kTokenAt] = 0x12;
-  expected[net::kTokenAt + 1] = 0x34;
+  PutToken(expected, 0x12, 0x34);
   EXPECT_EQ(frames.back(), expected);
 }
 
 TEST_F(PumpTest, LostLinkOutsideAHandGoesIdle) {
-  h.AcceptLogin();
-  h.RunFor(200);
-  h.lobby.ClearReceived(kLobbyTitle);
+  LogIn();
   h.ServerClose();
   h.RunFor(200);
   EXPECT_FALSE(h.Ended());
   EXPECT_TRUE(h.tree.Win("MainForm").minimized);
-  ASSERT_FALSE(h.lobby.Received(kLobbyTitle).empty());
-  EXPECT_EQ(h.lobby.Received(kLobbyTitle)[0].msg, platform::kWmSysCommand);
-  EXPECT_EQ(h.lobby.Received(kLobbyTitle)[0].wparam, platform::kScRestore);
+  ASSERT_FALSE(h.lobby.Received(sim::kLobbyTitle).empty());
+  EXPECT_EQ(h.lobby.Received(sim::kLobbyTitle)[0].msg, platform::kWmSysCommand);
+  EXPECT_EQ(h.lobby.Received(sim::kLobbyTitle)[0].wparam, platform::kScRestore);
   EXPECT_TRUE(h.SysmsgLines(0).empty());
   EXPECT_FALSE(net::KeepAliveEnabled());
   for (bool armed : net::PumpArmed) EXPECT_FALSE(armed);
   // Idle stays idle: nothing more reaches the lobby.
-  const std::size_t seen = h.lobby.Received(kLobbyTitle).size();
+  const std::size_t seen = h.lobby.Received(sim::kLobbyTitle).size();
   h.RunFor(10'000);
-  EXPECT_EQ(h.lobby.Received(kLobbyTitle).size(), seen);
+  EXPECT_EQ(h.lobby.Received(sim::kLobbyTitle).size(), seen);
 }
 
 TEST_F(PumpTest, LostLinkWithoutLobbyEndsTheProcess) {
-  h.lobby.CloseWindow(kLobbyTitle);
+  h.lobby.CloseWindow(sim::kLobbyTitle);
   h.ServerClose();
   h.RunFor(200);
   EXPECT_TRUE(h.Ended());
 }
 
 TEST_F(PumpTest, SilentServerDuringAHandGivesTheTableUp) {
-  h.AcceptLogin();
-  h.RunFor(200);
+  LogIn();
   net::HandInProgress = true;
   h.RunFor(499'000);
   EXPECT_FALSE(h.tree.Win("MainForm").minimized);
@@ -211,22 +193,21 @@ TEST_F(PumpTest, FullReceiveRingEndsTheProcess) {
   h.ServerSendBytes(flood);
   h.RunFor(1);
   EXPECT_TRUE(h.Ended());
-  ASSERT_FALSE(h.lobby.Received(kLobbyTitle).empty());
-  EXPECT_EQ(h.lobby.Received(kLobbyTitle).back().wparam, platform::kScRestore);
+  ASSERT_FALSE(h.lobby.Received(sim::kLobbyTitle).empty());
+  EXPECT_EQ(h.lobby.Received(sim::kLobbyTitle).back().wparam, platform::kScRestore);
 }
 
 TEST_F(PumpTest, OutOfRangeFrameIsDroppedWhole) {
-  auto hand = MakeFrame(1);
+  auto hand = NewHandFrame(100);
   hand[net::kHandIdAt + 3] = 0x80;
   hand[net::kTokenAt] = 0x55;
-  h.ServerSend(hand);
-  h.RunFor(200);
+  Send(hand);
   EXPECT_NE(net::ServerToken[0], 0x55);
 }
 
 TEST_F(PumpTest, ReconnectReplyKeepsTheToken) {
   h.ServerSend(Marked(7));
-  auto reply = MakeFrame(29, 0, 1);
+  auto reply = ReconnectReplyFrame();
   reply[net::kTokenAt] = 0x99;
   h.ServerSend(reply);
   h.RunFor(300);
@@ -235,4 +216,4 @@ TEST_F(PumpTest, ReconnectReplyKeepsTheToken) {
 }
 
 }  // namespace
-}  // namespace tlj::sim
+}  // namespace tlj::testing

@@ -1,34 +1,32 @@
 #include "core/game/table_model.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
+#include "core/net/frame.h"
+#include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/table/reconnection.h"
-#include "sim/client_harness.h"
+#include "tests/support/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-namespace tlj::sim {
+namespace tlj::testing {
 namespace {
 
 using ::testing::ElementsAre;
 
-class ReconnectTest : public ::testing::Test {
+constexpr std::uint8_t kRefused = 0;  // any status but accepted
+
+class ReconnectTest : public LoggedInFixture {
  protected:
   void SetUp() override {
-    h.StartAtTable();
+    LoggedInFixture::SetUp();
     // In a hand the user plays, with a token from the last frame.
-    auto last = MakeFrame(99);
-    last[net::kTokenAt] = 0x12;
-    last[net::kTokenAt + 1] = 0x34;
-    h.ServerSend(last);
-    h.RunFor(200);
+    Send(IgnoredFrame(0x12, 0x34));
     net::HandInProgress = true;
     model::HandId = 0x01020304;
   }
-
-  ClientHarness h;
 };
 
 TEST_F(ReconnectTest, AttemptsEveryThreeSecondsAndResumes) {
@@ -47,14 +45,14 @@ TEST_F(ReconnectTest, AttemptsEveryThreeSecondsAndResumes) {
   const auto frames = h.FramesFromClient();
   ASSERT_FALSE(frames.empty());
   const net::Frame& request = frames[0];
-  EXPECT_EQ(request[net::kTypeAt], 28);
-  EXPECT_EQ(request[16], 'a');
-  EXPECT_EQ(request[32], 'x');
-  EXPECT_EQ(request[260], 0x12);
-  EXPECT_EQ(request[261], 0x34);
-  EXPECT_EQ(request[268], 0x04);
-  EXPECT_EQ(request[271], 0x01);
-  h.ServerSend(MakeFrame(29, 0, 1));
+  EXPECT_EQ(request[net::kTypeAt], net::kTypeReconnect);
+  EXPECT_EQ(request[net::login::kAccountAt], 'a');
+  EXPECT_EQ(request[net::login::kPasswordAt], 'x');
+  EXPECT_EQ(request[net::kTokenAt], 0x12);
+  EXPECT_EQ(request[net::kTokenAt + 1], 0x34);
+  EXPECT_EQ(request[net::kHandIdAt], 0x04);
+  EXPECT_EQ(request[net::kHandIdAt + 3], 0x01);
+  h.ServerSend(ReconnectReplyFrame());
   h.RunFor(300);
   EXPECT_TRUE(model::g_bGameActive);
   EXPECT_TRUE(net::Reconnected);
@@ -80,7 +78,7 @@ TEST_F(ReconnectTest, GivesUpAfterTwentyOneAttempts) {
 TEST_F(ReconnectTest, RefusedReconnectEndsTheProcess) {
   h.ServerClose();
   h.RunFor(3'500);
-  h.ServerSend(MakeFrame(29, 0, 0));
+  h.ServerSend(ReconnectReplyFrame(kRefused));
   h.RunFor(300);
   ASSERT_TRUE(h.Ended());
   ASSERT_EQ(h.boxes.shown.size(), 1u);
@@ -97,4 +95,4 @@ TEST_F(ReconnectTest, LossWhileNotPlayingStartsNoReconnection) {
 }
 
 }  // namespace
-}  // namespace tlj::sim
+}  // namespace tlj::testing

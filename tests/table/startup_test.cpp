@@ -6,19 +6,19 @@
 #include "core/model/lobby_window.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
+#include "core/net/frame.h"
+#include "core/net/frame_fields.h"
 #include "core/net/pump.h"
+#include "core/platform/lobby_link.h"
 #include "core/settings/ini_file.h"
-#include "sim/client_harness.h"
+#include "tests/support/table_fixture.h"
 
 namespace tlj::sim {
 namespace {
 
 using ::testing::ElementsAre;
 
-class StartUpTest : public ::testing::Test {
- protected:
-  ClientHarness h;
-};
+using StartUpTest = tlj::testing::ClientFixture;
 
 TEST_F(StartUpTest, DirectLineConnectsAndLogsIn) {
   h.Listen();
@@ -33,12 +33,12 @@ TEST_F(StartUpTest, DirectLineConnectsAndLogsIn) {
   EXPECT_EQ(h.El("Location").caption, "房间一");
 
   h.RunFor(200);  // the login channel fires on the fourth tick
-  EXPECT_THAT(h.LobbyMessages(), ElementsAre(22, 771));
+  EXPECT_THAT(h.LobbyMessages(), ElementsAre(platform::kConnecting, platform::kLoggedIn));
   const auto frames = h.FramesFromClient();
   ASSERT_EQ(frames.size(), 1u);
-  EXPECT_EQ(frames[0][net::kTypeAt], 18);
-  EXPECT_EQ(frames[0][16], 'a');
-  EXPECT_EQ(frames[0][32], 'x');
+  EXPECT_EQ(frames[0][net::kTypeAt], net::kTypeLogin);
+  EXPECT_EQ(frames[0][net::login::kAccountAt], 'a');
+  EXPECT_EQ(frames[0][net::login::kPasswordAt], 'x');
 }
 
 TEST_F(StartUpTest, OwnTitlesNameTheLobbyAndTheTable) {
@@ -67,7 +67,7 @@ TEST_F(StartUpTest, UnreachableServerKeepsConnecting) {
   EXPECT_FALSE(h.Ended());
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("正在连接服务器..."));
   // The login channel tells the lobby every 200 ms that the client is still on its way.
-  EXPECT_EQ(h.LobbyMessages(), std::vector<int>(5, 22));
+  EXPECT_EQ(h.LobbyMessages(), std::vector<int>(5, platform::kConnecting));
 }
 
 TEST_F(StartUpTest, EmptyCommandLineSendsTheUserToTheLobby) {
@@ -92,10 +92,8 @@ struct FailureCase {
   const char* video_file;  // content of vidiosetting.ini, or null for none
 };
 
-class StartUpFailure : public ::testing::TestWithParam<FailureCase> {
- protected:
-  ClientHarness h;
-};
+class StartUpFailure : public tlj::testing::ClientFixture,
+                       public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(StartUpFailure, EndsWithTheFailureMessage) {
   if (GetParam().video_file != nullptr)

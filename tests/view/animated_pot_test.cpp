@@ -5,16 +5,14 @@
 #include <set>
 
 #include "core/view/layout.h"
-#include "sim/client_harness.h"
+#include "tests/support/table_fixture.h"
 
-namespace tlj::sim {
+namespace tlj::testing {
 namespace {
 
-TEST(AnimatedPot, PlaysForOneAndAHalfSecondsThenHides) {
-  ClientHarness h;
-  h.Listen();
-  h.Start(DirectCommandLine());
-  ASSERT_FALSE(h.Ended());
+using AnimatedPot = ConnectedFixture;
+
+TEST_F(AnimatedPot, PlaysForOneAndAHalfSecondsThenHides) {
   std::set<const platform::Image*> frames;
   int visible_probes = 0;
   platform::Timer probe(h.loop, [&] {
@@ -38,13 +36,11 @@ TEST(AnimatedPot, PlaysForOneAndAHalfSecondsThenHides) {
   EXPECT_FALSE(h.El("ucBuGuo").visible);
 }
 
-TEST(AnimatedPot, TheViewResetHidesIt) {
-  ClientHarness h;
-  h.Start(DirectCommandLine());
+TEST_F(AnimatedPot, TheViewResetHidesIt) {
   h.El("ucBuGuo").visible = true;
   view::ResetTableView();
   EXPECT_FALSE(h.El("ucBuGuo").visible);
 }
 
 }  // namespace
-}  // namespace tlj::sim
+}  // namespace tlj::testing

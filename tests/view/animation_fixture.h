@@ -6,11 +6,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <optional>
 #include <ostream>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -18,7 +16,6 @@
 
 #include "core/platform/element_tree.h"
 #include "core/platform/event_loop.h"
-#include "core/platform/resource_store.h"
 #include "core/platform/services.h"
 #include "core/view/animations.h"
 #include "core/view/image_tables.h"
@@ -27,22 +24,9 @@
 #include "core/view/sound.h"
 #include "sim/recording_sound_device.h"
 #include "sim/virtual_clock.h"
+#include "tests/view/pixel_store.h"
 
 namespace tlj::view::testing {
-
-// A one-pixel GIF, so that any decoder the store's pictures go through accepts every picture.
-class PixelStore : public platform::ResourceStore {
- public:
-  std::optional<std::span<const std::uint8_t>> Get(std::string_view, int) const override {
-    return std::span<const std::uint8_t>(kPixel);
-  }
-
- private:
-  static constexpr std::array<std::uint8_t, 43> kPixel = {
-      0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xFF, 0xFF,
-      0xFF, 0x00, 0x00, 0x00, 0x21, 0xF9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00,
-      0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3B};
-};
 
 // A virtual clock that calls `on_pause` with the length of each blocking pause before it passes.
 class WatchedClock : public sim::VirtualClock {

@@ -1,5 +1,6 @@
 #include "core/view/layout.h"
 #include "core/game/table_model.h"
+#include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
 #include "core/view/image_tables.h"
@@ -144,11 +145,11 @@ TEST_F(LayoutTest, CommandButtonsStandInTwoRows) {
     int index;
     double left, top, width;
   };
-  const Button buttons[] = {{0, 573, 730, 60},
-                            {1, 648, 699, 50},
-                            {4, 858, 699, 50},
-                            {5, 648, 731, 50},
-                            {8, 858, 731, 50}};
+  const Button buttons[] = {{model::kSendChatButton, 573, 730, 60},
+                            {model::kHistoryButton, 648, 699, 50},
+                            {model::kHideButton, 858, 699, 50},
+                            {model::kScoreButton, 648, 731, 50},
+                            {model::kLeaveButton, 858, 731, 50}};
   for (const Button& b : buttons) {
     const auto& button = model::El("AnNiu", b.index);
     EXPECT_EQ(button.left, b.left) << b.index;
@@ -160,12 +161,12 @@ TEST_F(LayoutTest, CommandButtonsStandInTwoRows) {
 
 TEST_F(LayoutTest, CommandButtonPicturesFollowTheLayout) {
   LoadFull();
-  EXPECT_EQ(model::El("AnNiu", 0).picture, 150);
-  EXPECT_EQ(model::El("AnNiu", 1).picture, 152);
+  EXPECT_EQ(model::El("AnNiu", model::kSendChatButton).picture, 150);
+  EXPECT_EQ(model::El("AnNiu", model::kHistoryButton).picture, 152);
   LoadReduced();
-  EXPECT_EQ(model::El("AnNiu", 0).picture, 150);
-  EXPECT_EQ(model::El("AnNiu", 1).picture, 283);
-  EXPECT_EQ(model::El("AnNiu", 8).picture, 297);
+  EXPECT_EQ(model::El("AnNiu", model::kSendChatButton).picture, 150);
+  EXPECT_EQ(model::El("AnNiu", model::kHistoryButton).picture, 283);
+  EXPECT_EQ(model::El("AnNiu", model::kLeaveButton).picture, 297);
 }
 
 TEST_F(LayoutTest, PotPanelStacksAroundThePot) {

@@ -4,34 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdint>
-#include <optional>
-#include <span>
-#include <string_view>
-
 #include "core/platform/element_tree.h"
-#include "core/platform/resource_store.h"
 #include "core/platform/services.h"
 #include "core/view/layout.h"
+#include "tests/view/pixel_store.h"
 
 namespace tlj::view::testing {
-
-// Every id holds a one-frame GIF, so each picture the layout asks for loads.
-class GifEverywhereStore : public platform::ResourceStore {
- public:
-  std::optional<std::span<const std::uint8_t>> Get(std::string_view, int) const override {
-    return std::span<const std::uint8_t>(kGif);
-  }
-
- private:
-  // The smallest whole GIF: one pixel.
-  static constexpr std::array<std::uint8_t, 35> kGif = {
-      'G',  'I', 'F',  '8',  '9',  'a',  1, 0, 1, 0, 0x80, 0, 0,  // screen 1x1, two colours
-      0,    0,   0,    0xFF, 0xFF, 0xFF,                          // black, white
-      0x2C, 0,   0,    0,    0,    1,    0, 1, 0, 0,              // the image, 1x1 at 0,0
-      2,    2,   0x44, 1,    0,    0x3B};
-};
 
 class ViewTest : public ::testing::Test {
  protected:
@@ -45,7 +23,7 @@ class ViewTest : public ::testing::Test {
   }
 
   platform::ElementTree tree;
-  GifEverywhereStore store;
+  PixelStore store;
 
  private:
   platform::Services saved_;

@@ -1,5 +1,8 @@
 #pragma once
-// The frames the server reads and writes: command types, field offsets and the replies.
+// The frames the server reads and writes: command types, field offsets and the replies. The
+// server shares only the frame's size, type numbers and common positions with the client; it
+// reads and writes each command's fields with offsets of its own, not the client's
+// (core/net/frame_fields.h), so that the two readings of the wire check each other.
 
 #include <cstddef>
 #include <cstdint>

@@ -37,33 +37,43 @@ TEST_P(LobbyMessageTest, MeaningAndPhaseFollowWhatCameBefore) {
 constexpr long kRestore = platform::kScRestore;
 constexpr long kMinimize = platform::kScMinimize;
 constexpr int kSys = platform::kWmSysCommand;
+using enum platform::LobbyMessage;
 
 INSTANTIATE_TEST_SUITE_P(
     Messages, LobbyMessageTest,
     ::testing::Values(
+        MessageCase{"Connecting",
+                    Phase::Connecting,
+                    {kConnecting, 0, 0},
+                    "client connecting",
+                    Phase::Connecting},
         MessageCase{
-            "Connecting", Phase::Connecting, {22, 0, 0}, "client connecting", Phase::Connecting},
-        MessageCase{"LoginSent", Phase::Connecting, {771, 0, 0}, "login sent", Phase::LoggingIn},
-        MessageCase{"LoggedIn", Phase::LoggingIn, {771, 0, 0}, "client logged in", Phase::AtTable},
+            "LoginSent", Phase::Connecting, {kLoggedIn, 0, 0}, "login sent", Phase::LoggingIn},
+        MessageCase{
+            "LoggedIn", Phase::LoggingIn, {kLoggedIn, 0, 0}, "client logged in", Phase::AtTable},
         MessageCase{"LoginRefused",
                     Phase::LoggingIn,
-                    {22, 0, 0},
+                    {kConnecting, 0, 0},
                     "client reports the login was refused",
                     Phase::LoginFailed},
-        MessageCase{"Left", Phase::AtTable, {1024, 0, 0}, "client left the table", Phase::Idle},
-        MessageCase{
-            "BackToATable", Phase::Idle, {22, 0, 0}, "client connecting", Phase::Connecting},
+        MessageCase{"Left", Phase::AtTable, {kLeft, 0, 0}, "client left the table", Phase::Idle},
+        MessageCase{"BackToATable",
+                    Phase::Idle,
+                    {kConnecting, 0, 0},
+                    "client connecting",
+                    Phase::Connecting},
         MessageCase{"HandRunning",
                     Phase::AtTable,
-                    {1125, 0, 0},
+                    {kHandRunning, 0, 0},
                     "client cannot leave: a hand is in progress",
                     Phase::AtTable},
         MessageCase{"StillLoggingIn",
                     Phase::LoggingIn,
-                    {1126, 0, 0},
+                    {kStillLoggingIn, 0, 0},
                     "client cannot leave: it is still logging in",
                     Phase::LoggingIn},
-        MessageCase{"HandStarts", Phase::AtTable, {1127, 0, 0}, "a hand starts", Phase::AtTable},
+        MessageCase{
+            "HandStarts", Phase::AtTable, {kHandStarts, 0, 0}, "a hand starts", Phase::AtTable},
         MessageCase{"Restore",
                     Phase::Idle,
                     {kSys, kRestore, 0},

@@ -1,1 +1,0 @@
-#include "tests/support/client_harness.h"
