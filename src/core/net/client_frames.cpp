@@ -1,8 +1,8 @@
 #include "core/net/client_frames.h"
-#include "core/net/frame_fields.h"
 
 #include <algorithm>
 
+#include "core/net/frame_fields.h"
 #include "core/text/ansi.h"
 
 namespace tlj::net {
