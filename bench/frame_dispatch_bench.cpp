@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "core/net/frame.h"
 #include "core/net/pump.h"
 #include "core/net/rings.h"
 #include "core/table/pump_tick.h"
@@ -20,7 +21,11 @@ using tlj::net::Frame;
 // socket's bytes through the ring and the pump to the dispatcher. The handlers' own work is
 // measured by whole games (whole_game_bench).
 std::vector<Frame> FrameMix() {
-  const std::array<std::pair<std::uint8_t, int>, 4> weights{{{6, 4}, {23, 2}, {19, 3}, {24, 6}}};
+  namespace net = tlj::net;
+  const std::array<std::pair<std::uint8_t, int>, 4> weights{{{net::kTypePotUpdate, 4},
+                                                             {net::kTypePlayerReady, 2},
+                                                             {net::kTypeChat, 3},
+                                                             {net::kTypeKeepAlive, 6}}};
   std::vector<Frame> mix;
   for (const auto& [type, weight] : weights)
     for (int i = 0; i < weight; ++i) {
