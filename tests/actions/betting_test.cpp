@@ -1,5 +1,4 @@
 #include "core/actions/betting.h"
-#include "core/game/table_model.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/net/channels.h"

@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/game/table_model.h"
 #include "core/model/button_indexes.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"

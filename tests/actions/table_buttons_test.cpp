@@ -1,5 +1,4 @@
 #include "core/actions/table_buttons.h"
-#include "core/game/table_model.h"
 #include "core/model/button_indexes.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"

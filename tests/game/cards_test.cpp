@@ -1,5 +1,4 @@
 #include "core/game/cards.h"
-#include "core/game/table_model.h"
 #include "core/model/table_state.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"

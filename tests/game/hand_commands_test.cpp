@@ -1,6 +1,5 @@
 #include "core/game/hand_commands.h"
 #include "core/game/cards.h"
-#include "core/game/table_model.h"
 #include "core/model/button_indexes.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"

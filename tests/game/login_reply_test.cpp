@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "core/game/login_reply.h"
-#include "core/game/table_model.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/net/frame_fields.h"

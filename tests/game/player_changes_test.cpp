@@ -1,5 +1,4 @@
 #include "core/game/player_changes.h"
-#include "core/game/table_model.h"
 #include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/table_state.h"

@@ -1,6 +1,5 @@
 #include "core/game/score_sheet.h"
 #include "core/game/end_commands.h"
-#include "core/game/table_model.h"
 #include "core/model/button_indexes.h"
 #include "core/model/table_state.h"
 #include "core/net/channels.h"

@@ -1,6 +1,5 @@
 #include "core/game/turn_start.h"
 #include "core/game/cards.h"
-#include "core/game/table_model.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/net/channels.h"

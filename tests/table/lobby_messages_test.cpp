@@ -3,7 +3,6 @@
 
 #include <fstream>
 
-#include "core/game/table_model.h"
 #include "core/model/button_indexes.h"
 #include "core/model/table_state.h"
 #include "core/net/client_frames.h"

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/game/table_model.h"
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
 #include "core/net/link_state.h"

@@ -4,18 +4,13 @@
 #include "core/lobby/leave.h"
 #include "core/model/elements.h"
 #include "core/model/turn_state.h"
-#include "core/net/channels.h"
 #include "core/net/link_state.h"
-#include "core/platform/services.h"
 
 namespace tlj::actions {
 
 void pbCloseMe_Click() {
   net::HandInProgress = false;
-  if (platform::Sys().socket->State() == platform::SocketState::Connected) {
-    net::DisarmChannel(net::kLinkWatchChannel);
-    lobby::LeaveTable();
-  }
+  lobby::LeaveTableIfConnected();
   GoIdle();
   BackToTheLobby();
   model::Win("frmExit").visible = false;

@@ -11,7 +11,6 @@
 #include "core/net/client_frames.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
-#include "core/view/image_tables.h"
 #include "core/view/layout.h"
 #include "core/view/ready_button.h"
 #include "core/view/shuffle_notice.h"

@@ -8,13 +8,13 @@
 #include "core/model/turn_state.h"
 #include "core/net/channels.h"
 #include "core/net/client_frames.h"
+#include "core/net/connect.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/net/rings.h"
 #include "core/platform/services.h"
 #include "core/settings/local_files.h"
 #include "core/view/animations.h"
-#include "core/view/image_tables.h"
 #include "core/view/pot_panel.h"
 #include "core/view/ready_button.h"
 #include "core/view/shuffle_notice.h"
@@ -24,10 +24,6 @@
 
 namespace tlj::lobby {
 namespace {
-
-bool SocketConnected() {
-  return platform::Sys().socket->State() == platform::SocketState::Connected;
-}
 
 // The position's entries in the ranking and score windows.
 void ClearSeatInWindows(int pos) {
@@ -60,9 +56,15 @@ void LeaveTable() {
   net::DisarmAllChannels();
   net::StopPump();
   net::EnableKeepAlive(false);
-  if (SocketConnected()) platform::Sys().socket->SendData(frame);
+  if (net::SocketConnected()) platform::Sys().socket->SendData(frame);
   view::WaitSeconds(net::Reconnected ? 0.8 : 0.4);
   view::HideShuffleNotice();
+}
+
+void LeaveTableIfConnected() {
+  if (!net::SocketConnected()) return;
+  net::DisarmChannel(net::kLinkWatchChannel);
+  LeaveTable();
 }
 
 void ReturnToIdle() {
@@ -76,9 +78,7 @@ void ReturnToIdle() {
   model::ClearSysmsg(1);
   sys.socket->Close();
   net::LoginPending = false;
-  sys.loop->ProcessEventsUntil(platform::kForever, [&sys] {
-    return sys.socket->State() != platform::SocketState::Connected;
-  });
+  sys.loop->ProcessEventsUntil(platform::kForever, [] { return !net::SocketConnected(); });
   ClearSeatViews();
   std::error_code ignored;
   std::filesystem::remove(sys.app_dir / settings::kRecordFile, ignored);

@@ -6,6 +6,9 @@ namespace tlj::lobby {
 
 // Tells the server the user leaves (if the link is up) and stops the transport.
 void LeaveTable();
+// The leave at the user's or the lobby's word: only while the link is up, the link watch
+// disarmed first so that the closing link is not taken for a lost one.
+void LeaveTableIfConnected();
 // The idle reset.
 void ReturnToIdle();
 

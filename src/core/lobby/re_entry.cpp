@@ -5,7 +5,6 @@
 #include "core/model/table_state.h"
 #include "core/net/connect.h"
 #include "core/net/link_state.h"
-#include "core/view/image_tables.h"
 #include "core/view/ready_button.h"
 
 namespace tlj::lobby {

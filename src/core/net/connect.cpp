@@ -7,6 +7,10 @@
 
 namespace tlj::net {
 
+bool SocketConnected() {
+  return platform::Sys().socket->State() == platform::SocketState::Connected;
+}
+
 void StartConnection() {
   auto& socket = *platform::Sys().socket;
   if (ProxyType == kDirect) {

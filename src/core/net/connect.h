@@ -18,4 +18,7 @@ inline std::int16_t ProxyType = 0;
 // ProxyType says; any other type connects nothing.
 void StartConnection();
 
+// The game socket's State is 7: the link to the server (or to the proxy) is up.
+bool SocketConnected();
+
 }  // namespace tlj::net

@@ -4,24 +4,16 @@
 #include "core/lobby/leave.h"
 #include "core/lobby/re_entry.h"
 #include "core/model/lobby_window.h"
-#include "core/net/channels.h"
 #include "core/net/link_state.h"
-#include "core/platform/services.h"
+#include "core/platform/lobby_link.h"
 #include "core/view/window_state.h"
 
 namespace tlj::table {
 namespace {
 
-bool SocketConnected() {
-  return platform::Sys().socket->State() == platform::SocketState::Connected;
-}
-
 // Leaves the table at the lobby's request: the leave frame if the link is up, then idle.
 void LeaveForLobby() {
-  if (SocketConnected()) {
-    net::DisarmChannel(net::kLinkWatchChannel);
-    lobby::LeaveTable();
-  }
+  lobby::LeaveTableIfConnected();
   lobby::ReturnToIdle();
 }
 

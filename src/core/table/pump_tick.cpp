@@ -12,6 +12,7 @@
 #include "core/model/turn_state.h"
 #include "core/net/channels.h"
 #include "core/net/client_frames.h"
+#include "core/net/connect.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/net/rings.h"
@@ -19,7 +20,6 @@
 #include "core/table/dispatch.h"
 #include "core/table/give_up.h"
 #include "core/table/reconnection.h"
-#include "core/view/image_tables.h"
 #include "core/view/layout.h"
 #include "core/view/ready_button.h"
 #include "core/view/shuffle_notice.h"
@@ -34,9 +34,6 @@ constexpr std::int32_t kWatchdogLimit = 5000;
 platform::GameSocket& Socket() {
   return *platform::Sys().socket;
 }
-bool Connected() {
-  return Socket().State() == platform::SocketState::Connected;
-}
 
 void SendStep() {
   if (!net::ChannelDue(net::kSendChannel)) return;
@@ -48,7 +45,7 @@ void SendStep() {
   net::Frame frame;
   std::memcpy(frame.data(), &ring.bytes[ring.read], kFrameSize);
   ring.read = (ring.read + kFrameSize) % net::kRingSize;
-  if (Connected()) Socket().SendData(frame);
+  if (net::SocketConnected()) Socket().SendData(frame);
   net::PumpTicks[net::kSendChannel] = 0;
 }
 
@@ -72,7 +69,7 @@ void ReceiveStep() {
 void LoginStep() {
   if (!net::ChannelDue(net::kLoginChannel)) return;
   model::PostToLobby(platform::kConnecting);
-  if (Connected()) {
+  if (net::SocketConnected()) {
     net::LoginPending = true;
     model::PostToLobby(platform::kLoggedIn);
     Socket().SendData(net::LoginFrame);
@@ -107,7 +104,7 @@ void ReadyCountdownStep() {
 
 void LinkWatchStep() {
   if (!net::ChannelDue(net::kLinkWatchChannel)) return;
-  if (!Connected()) {
+  if (!net::SocketConnected()) {
     if (!model::LobbyWindowExists()) platform::EndProcess(0);
     if (!net::HandInProgress) {
       GiveUpTable();

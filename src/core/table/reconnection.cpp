@@ -48,7 +48,7 @@ void GiveUp() {
 }
 
 void TimerCount_Timer() {
-  if (platform::Sys().socket->State() == platform::SocketState::Connected) {
+  if (net::SocketConnected()) {
     TimerCount.SetEnabled(false);
     reconnect_window_loaded = false;
     return;

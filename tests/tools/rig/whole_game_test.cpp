@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "core/game/table_model.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/net/frame.h"
