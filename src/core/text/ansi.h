@@ -7,14 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "core/platform/utf8.h"
+
 namespace tlj::text {
 
-// A malformed sequence (stray or missing continuation byte, overlong form, surrogate, a value
-// above U+10FFFF) becomes U+FFFD for its first byte, and decoding goes on with the next byte.
-std::u32string DecodeUtf8(std::string_view utf8);
-// A value that is not a character (surrogate, above U+10FFFF) is written as U+FFFD.
-std::string EncodeUtf8(std::u32string_view chars);
-std::string EncodeUtf8(char32_t c);
+// The UTF-8 codec lives with the platform's text boxes; the text layer passes it on.
+using platform::DecodeUtf8;
+using platform::EncodeUtf8;
 
 // The character's code in the ANSI code page: below 0x100 for a single-byte character,
 // lead byte * 256 + trail byte for a double-byte one; '?' (63) when it has none.
