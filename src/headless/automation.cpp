@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace tlj::headless {
@@ -83,9 +85,64 @@ ParsedLine ParseInput(std::string_view verb, EventKind kind, std::string_view us
   command.event.name = target->name;
   command.event.kind = kind;
   if (values.size() > numbers) command.event.index = values.front();
-  if (numbers == 1 && kind == EventKind::DblClick) command.event.line = values.back();
-  if (numbers == 1 && kind == EventKind::KeyDown) command.event.key = values.back();
+  const std::vector<int> arguments(values.end() - static_cast<std::ptrdiff_t>(numbers),
+                                   values.end());
+  switch (kind) {
+    case EventKind::Click:
+    case EventKind::DblClick:
+      if (numbers == 1) command.event.line = arguments[0];
+      break;
+    case EventKind::KeyDown:
+    case EventKind::KeyUp:
+    case EventKind::KeyPress:
+      command.event.key = arguments[0];
+      break;
+    case EventKind::MouseDown:
+    case EventKind::MouseUp:
+      command.event.button = arguments[0];
+      command.event.x = arguments[1];
+      command.event.y = arguments[2];
+      break;
+    default:
+      break;
+  }
   return {command, {}};
+}
+
+// A word after NAME [INDEX] chooses the event: `page NAME [INDEX] loaded|failed`.
+ParsedLine ParseChoice(std::string_view verb, std::string_view usage,
+                       std::vector<std::string_view> words,
+                       std::initializer_list<std::pair<std::string_view, EventKind>> choices) {
+  if (words.size() < 2 || words.size() > 3) {
+    return Refuse(std::string(verb) + ": expected " + std::string(usage));
+  }
+  const std::string_view choice = words.back();
+  words.pop_back();
+  for (const auto& [word, kind] : choices) {
+    if (choice == word) return ParseInput(verb, kind, usage, words, 0);
+  }
+  return Refuse(std::string(verb) + ": expected " + std::string(usage));
+}
+
+ParsedLine ParseWindow(std::vector<std::string_view> words) {
+  constexpr std::string_view kUsage = "WINDOW minimize|restore|activate|close";
+  constexpr std::pair<std::string_view, EventKind> kActions[] = {
+      {"minimize", EventKind::Minimize},
+      {"restore", EventKind::Restore},
+      {"activate", EventKind::Activate},
+      {"close", EventKind::CloseRequest},
+  };
+  if (words.size() != 2 || words[0].find('.') != std::string_view::npos) {
+    return Refuse("window: expected " + std::string(kUsage));
+  }
+  for (const auto& [word, kind] : kActions) {
+    if (words[1] != word) continue;
+    AutomationCommand command;
+    command.event.window = std::string(words[0]);
+    command.event.kind = kind;
+    return {command, {}};
+  }
+  return Refuse("window: expected " + std::string(kUsage));
 }
 
 }  // namespace
@@ -101,8 +158,30 @@ ParsedLine ParseAutomationLine(std::string_view line) {
   if (verb == "dblclick") {
     return ParseInput(verb, EventKind::DblClick, "NAME [INDEX] LINE", Words(rest), 1);
   }
+  if (verb == "select")
+    return ParseInput(verb, EventKind::Click, "NAME [INDEX] LINE", Words(rest), 1);
   if (verb == "key")
     return ParseInput(verb, EventKind::KeyDown, "NAME [INDEX] KEYCODE", Words(rest), 1);
+  if (verb == "keyup")
+    return ParseInput(verb, EventKind::KeyUp, "NAME [INDEX] KEYCODE", Words(rest), 1);
+  if (verb == "char")
+    return ParseInput(verb, EventKind::KeyPress, "NAME [INDEX] CODE", Words(rest), 1);
+  if (verb == "press") {
+    return ParseInput(verb, EventKind::MouseDown, "NAME [INDEX] BUTTON X Y", Words(rest), 3);
+  }
+  if (verb == "release")
+    return ParseInput(verb, EventKind::MouseUp, "NAME [INDEX] BUTTON X Y", Words(rest), 3);
+  if (verb == "page") {
+    return ParseChoice(
+        verb, "NAME [INDEX] loaded|failed", Words(rest),
+        {{"loaded", EventKind::PageLoaded}, {"failed", EventKind::NavigationFailed}});
+  }
+  if (verb == "window") return ParseWindow(Words(rest));
+  if (verb == "focus") {
+    ParsedLine parsed = ParseInput(verb, EventKind::GotFocus, "NAME [INDEX]", Words(rest), 0);
+    if (parsed.command) parsed.command->kind = AutomationCommand::Kind::Focus;
+    return parsed;
+  }
   if (verb == "text") {
     const std::string_view name = NextWord(rest);
     if (name.empty()) return Refuse("text: expected NAME TEXT");

@@ -1,10 +1,15 @@
 #pragma once
 // The automation language read on standard input: one command per line, each turned into an
-// input event on a named element or into a dump of the element tree.
+// input event on a named element or window, a move of the input focus, or a dump of the tree.
 //
-//   click NAME [INDEX]          move NAME [INDEX]
-//   dblclick NAME [INDEX] LINE  key NAME [INDEX] KEYCODE
-//   text NAME TEXT              dump PATH
+//   click NAME [INDEX]                  move NAME [INDEX]
+//   dblclick NAME [INDEX] LINE          select NAME [INDEX] LINE
+//   press NAME [INDEX] BUTTON X Y       release NAME [INDEX] BUTTON X Y
+//   key NAME [INDEX] KEYCODE            keyup NAME [INDEX] KEYCODE
+//   char NAME [INDEX] CODE              text NAME TEXT
+//   focus NAME [INDEX]                  page NAME [INDEX] loaded|failed
+//   window WINDOW minimize|restore|activate|close
+//   dump PATH
 //
 // NAME is ELEMENT on the table window MainForm, or WINDOW.ELEMENT on another window.
 
@@ -19,10 +24,11 @@ namespace tlj::headless {
 inline constexpr std::string_view kTableWindow = "MainForm";
 
 struct AutomationCommand {
-  enum class Kind { Input, Dump };
+  enum class Kind { Input, Focus, Dump };
   Kind kind = Kind::Input;
-  platform::ElementEvent event;  // Input; a Change event also sets the element's caption
-  std::string path;              // Dump
+  // Input; a Change event also sets the element's caption. Focus: the element to focus.
+  platform::ElementEvent event;
+  std::string path;  // Dump
 };
 
 struct ParsedLine {

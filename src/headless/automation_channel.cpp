@@ -79,15 +79,24 @@ void AutomationChannel::Execute(const AutomationCommand& command) {
     return;
   }
   const platform::ElementEvent& event = command.event;
-  platform::Element* element = tree_.Find(event.window, event.name, event.index);
-  if (event.kind == platform::EventKind::Change && element != nullptr) {
-    element->caption = event.text;
-  }
-  if (!tree_.Fire(event) && element == nullptr) {
-    diagnostics_ << "automation: no element " << event.window << '.' << event.name;
+  platform::Element* element =
+      event.name.empty() ? nullptr : tree_.Find(event.window, event.name, event.index);
+  const bool exists =
+      event.name.empty() ? tree_.FindWin(event.window) != nullptr : element != nullptr;
+  if (!exists) {
+    diagnostics_ << "automation: no " << (event.name.empty() ? "window " : "element ")
+                 << event.window;
+    if (!event.name.empty()) diagnostics_ << '.' << event.name;
     if (event.index) diagnostics_ << '(' << *event.index << ')';
     diagnostics_ << std::endl;
+    return;
   }
+  if (command.kind == AutomationCommand::Kind::Focus) {
+    tree_.SetFocus({event.window, event.name, event.index});
+    return;
+  }
+  if (event.kind == platform::EventKind::Change) element->caption = event.text;
+  tree_.Fire(event);
 }
 
 }  // namespace tlj::headless

@@ -18,6 +18,8 @@
 #include "headless/automation_channel.h"
 #include "headless/options.h"
 #include "headless/stderr_message_boxes.h"
+#include "headless/stderr_shell.h"
+#include "posix/http_downloader.h"
 #include "posix/poll_backend.h"
 #include "posix/posix_socket.h"
 #include "posix/program_shell.h"
@@ -52,6 +54,8 @@ int RunClient(const Options& options) {
                           posix::WindowDirectory(posix::WindowDirectoryFromEnvironment()));
   platform::SilentSoundDevice sound;
   StderrMessageBoxes boxes;
+  posix::HttpDownloader downloader(loop, poll);
+  StderrShell shell;
   AutomationChannel automation(loop, poll, tree, boxes.Shown(), STDIN_FILENO, std::cerr);
 
   // The services go away with this function; nothing may reach them afterwards.
@@ -63,6 +67,8 @@ int RunClient(const Options& options) {
       .sound = &sound,
       .msgbox = &boxes,
       .store = &resources::EmbeddedStore(),
+      .downloader = &downloader,
+      .shell = &shell,
       .app_dir = ProgramFolder(),
       .screen_width = options.screen_width,
       .screen_height = options.screen_height,

@@ -28,7 +28,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
   bool options_ended = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (options_ended || arg.empty() || arg.front() != '-' || arg == "-") {
+    if (options_ended) {
       rest.push_back(arg);
     } else if (arg == "--") {
       options_ended = true;
@@ -51,8 +51,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
         return parsed;
       }
     } else {
-      parsed.error = "unknown option '" + arg + "'";
-      return parsed;
+      // The lobby hands its line over alone, and an account name may begin with "-": what is
+      // not ours is the lobby's, and start-up judges it.
+      rest.push_back(arg);
     }
   }
   for (const std::string& part : rest) {
@@ -66,7 +67,8 @@ const char* Usage() {
   return "usage: tlj [--headless] [--screen WIDTHxHEIGHT] [--] 'COMMAND LINE'\n"
          "\n"
          "Runs the table client without a window. COMMAND LINE is the lobby's thirteen\n"
-         "'$'-terminated fields, given as one argument.\n"
+         "'$'-terminated fields, given as one argument. Every argument that is not one of\n"
+         "the options below, and every argument after '--', belongs to COMMAND LINE.\n"
          "\n"
          "  --headless       run without a window (the only front end of this build)\n"
          "  --screen WxH     the screen size the table is laid out for (default 1280x1024)\n"

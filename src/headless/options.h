@@ -16,8 +16,8 @@ struct Options {
 
 using ParsedOptions = posix::ParsedArguments<Options>;
 
-// `args` without the program name. Arguments that are not options form the lobby's command
-// line, joined by blanks; "--" ends the options.
+// `args` without the program name. Arguments that are not our options (even when they begin
+// with "-") form the lobby's command line, joined by blanks; "--" ends the options.
 ParsedOptions ParseOptions(const std::vector<std::string>& args);
 
 const char* Usage();

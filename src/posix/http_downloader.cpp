@@ -13,8 +13,8 @@
 
 namespace tlj::posix {
 
-HttpDownloader::HttpDownloader(platform::EventLoop& loop, PollBackend& poll)
-    : loop_(loop), poll_(poll) {}
+HttpDownloader::HttpDownloader(platform::EventLoop& loop, DescriptorWatcher& watcher)
+    : loop_(loop), watcher_(watcher) {}
 
 HttpDownloader::~HttpDownloader() {
   for (auto& [id, transfer] : transfers_) CloseSocket(*transfer);
@@ -78,7 +78,7 @@ bool HttpDownloader::TryNextAddress(int id, Transfer& transfer) {
     if (rc == 0 || errno == EINPROGRESS) {
       transfer.fd = fd;
       transfer.sent = 0;
-      poll_.Watch(fd, POLLOUT, [this, id](short revents) { OnReady(id, revents); });
+      watcher_.Watch(fd, POLLOUT, [this, id](short revents) { OnReady(id, revents); });
       return true;
     }
     ::close(fd);
@@ -120,7 +120,7 @@ void HttpDownloader::Send(int id, Transfer& transfer) {
       return;
     }
   }
-  poll_.SetEvents(transfer.fd, POLLIN);
+  watcher_.SetEvents(transfer.fd, POLLIN);
 }
 
 void HttpDownloader::Receive(int id, Transfer& transfer) {
@@ -151,7 +151,7 @@ void HttpDownloader::Receive(int id, Transfer& transfer) {
 
 void HttpDownloader::CloseSocket(Transfer& transfer) {
   if (transfer.fd < 0) return;
-  poll_.Unwatch(transfer.fd);
+  watcher_.Unwatch(transfer.fd);
   ::close(transfer.fd);
   transfer.fd = -1;
 }

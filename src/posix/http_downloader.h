@@ -1,5 +1,5 @@
 #pragma once
-// Downloads over plain HTTP on non-blocking sockets watched by the poll loop: one GET per
+// Downloads over plain HTTP on non-blocking sockets watched for the loop: one GET per
 // address, HTTP/1.0, read to the end of the connection. The outcome is posted to the loop.
 
 #include <sys/socket.h>
@@ -13,7 +13,7 @@
 
 #include "core/platform/download.h"
 #include "core/platform/event_loop.h"
-#include "posix/poll_backend.h"
+#include "posix/descriptor_watcher.h"
 
 namespace tlj::posix {
 
@@ -24,7 +24,7 @@ inline constexpr platform::TimeMs kDownloadTimeoutMs = 30'000;
 
 class HttpDownloader : public platform::Downloader {
  public:
-  HttpDownloader(platform::EventLoop& loop, PollBackend& poll);
+  HttpDownloader(platform::EventLoop& loop, DescriptorWatcher& watcher);
   ~HttpDownloader() override;
   HttpDownloader(const HttpDownloader&) = delete;
   HttpDownloader& operator=(const HttpDownloader&) = delete;
@@ -59,7 +59,7 @@ class HttpDownloader : public platform::Downloader {
   void Finish(int id, platform::DownloadResult result);
 
   platform::EventLoop& loop_;
-  PollBackend& poll_;
+  DescriptorWatcher& watcher_;
   std::map<int, std::unique_ptr<Transfer>> transfers_;
   int next_id_ = 1;
   // Posted outcomes hold a weak reference, so none runs after the downloader has gone.

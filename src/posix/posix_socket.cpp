@@ -59,7 +59,7 @@ void PosixSocket::TryNextAddress() {
     const int rc = ::connect(fd, reinterpret_cast<const sockaddr*>(&address.storage), address.size);
     if (rc == 0 || errno == EINPROGRESS) {
       fd_ = fd;
-      poll_.Watch(fd_, rc == 0 ? POLLIN : POLLOUT, [this](short revents) { OnReady(revents); });
+      watcher_.Watch(fd_, rc == 0 ? POLLIN : POLLOUT, [this](short revents) { OnReady(revents); });
       if (rc == 0) {
         state_ = SocketState::Connected;
         candidates_.clear();
@@ -95,7 +95,7 @@ void PosixSocket::FinishConnect() {
     WatchFor(POLLIN);
     return;
   }
-  poll_.Unwatch(fd_);
+  watcher_.Unwatch(fd_);
   ::close(fd_);
   fd_ = -1;
   TryNextAddress();
@@ -153,7 +153,7 @@ void PosixSocket::Flush() {
 }
 
 void PosixSocket::WatchFor(short events) {
-  poll_.SetEvents(fd_, events);
+  watcher_.SetEvents(fd_, events);
 }
 
 void PosixSocket::Close() {
@@ -165,7 +165,7 @@ void PosixSocket::Close() {
 
 void PosixSocket::Drop(bool quiet) {
   if (fd_ >= 0) {
-    poll_.Unwatch(fd_);
+    watcher_.Unwatch(fd_);
     ::close(fd_);
     fd_ = -1;
   }

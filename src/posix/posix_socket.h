@@ -1,6 +1,6 @@
 #pragma once
-// The game socket over a non-blocking TCP socket watched by the poll loop. Everything the
-// socket hears is read inside the wait and handed to the logic as posted loop events.
+// The game socket over a non-blocking TCP socket watched for the loop. Everything the socket
+// hears is read when the watcher reports it ready and handed to the logic as posted loop events.
 
 #include <sys/socket.h>
 
@@ -10,14 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "core/platform/event_loop.h"
 #include "core/platform/game_socket.h"
-#include "posix/poll_backend.h"
+#include "posix/descriptor_watcher.h"
 
 namespace tlj::posix {
 
 class PosixSocket : public platform::GameSocket {
  public:
-  PosixSocket(platform::EventLoop& loop, PollBackend& poll) : loop_(loop), poll_(poll) {}
+  PosixSocket(platform::EventLoop& loop, DescriptorWatcher& watcher)
+      : loop_(loop), watcher_(watcher) {}
   ~PosixSocket() override;
   PosixSocket(const PosixSocket&) = delete;
   PosixSocket& operator=(const PosixSocket&) = delete;
@@ -47,7 +49,7 @@ class PosixSocket : public platform::GameSocket {
   void PostClose();
 
   platform::EventLoop& loop_;
-  PollBackend& poll_;
+  DescriptorWatcher& watcher_;
   std::string host_;
   int port_ = 0;
   platform::SocketState state_ = platform::SocketState::Closed;

@@ -115,28 +115,38 @@ int WindowDirectory::WithAddress(std::string_view title, const AddressCall& call
 }
 
 bool WindowDirectory::Find(std::string_view title) const {
-  const ScopedFd probe{::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0)};
-  if (probe.fd < 0) return false;
-  if (WithAddress(title,
-                  [&](const sockaddr* a, socklen_t n) { return ::connect(probe.fd, a, n); }) == 0) {
-    return true;
-  }
-  // Nobody is bound to the file any more: its window is gone.
-  if (errno == ECONNREFUSED) ::unlink(FileOf(title).c_str());
-  return false;
+  const ScopedFd probe{Connect(title)};
+  return probe.fd >= 0;
 }
 
-bool WindowDirectory::Post(std::string_view title, const WindowMessage& message) const {
+PostOutcome WindowDirectory::TryPost(std::string_view title, const WindowMessage& message) const {
   const ScopedFd sender{::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0)};
-  if (sender.fd < 0) return false;
+  if (sender.fd < 0) return PostOutcome::kNoWindow;
   const std::string text = FormatWindowMessage(message);
   const int rc = WithAddress(title, [&](const sockaddr* a, socklen_t n) {
     return static_cast<int>(
         ::sendto(sender.fd, text.data(), text.size(), MSG_DONTWAIT | MSG_NOSIGNAL, a, n));
   });
-  if (rc >= 0) return true;
+  if (rc >= 0) return PostOutcome::kSent;
+  if (errno == EAGAIN || errno == EWOULDBLOCK) return PostOutcome::kQueueFull;
   if (errno == ECONNREFUSED) ::unlink(FileOf(title).c_str());
-  return false;
+  return PostOutcome::kNoWindow;
+}
+
+bool WindowDirectory::Post(std::string_view title, const WindowMessage& message) const {
+  return TryPost(title, message) == PostOutcome::kSent;
+}
+
+int WindowDirectory::Connect(std::string_view title) const {
+  ScopedFd sender{::socket(AF_UNIX, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)};
+  if (sender.fd < 0) return -1;
+  if (WithAddress(
+          title, [&](const sockaddr* a, socklen_t n) { return ::connect(sender.fd, a, n); }) == 0) {
+    return std::exchange(sender.fd, -1);
+  }
+  // Nobody is bound to the file any more: its window is gone.
+  if (errno == ECONNREFUSED) ::unlink(FileOf(title).c_str());
+  return -1;
 }
 
 int WindowDirectory::Bind(std::string_view title) const {

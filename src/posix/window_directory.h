@@ -21,6 +21,12 @@ std::string WindowFileName(std::string_view title);
 // $TLJ_RUNTIME_DIR, else $XDG_RUNTIME_DIR/tlj, else /tmp/tlj-<uid>; empty variables count as unset.
 std::filesystem::path WindowDirectoryFromEnvironment();
 
+enum class PostOutcome {
+  kSent,
+  kQueueFull,  // the window exists but has not read enough of what it was sent
+  kNoWindow,
+};
+
 class WindowDirectory {
  public:
   // Creates the folder with mode 0700 when it is missing. Throws std::system_error when it
@@ -32,8 +38,14 @@ class WindowDirectory {
 
   // True when a window with exactly this title is bound; a stale file is removed.
   bool Find(std::string_view title) const;
-  // Sends one message without waiting; false when there is no such window or its queue is full.
+  // Sends one message without waiting; a window whose queue is full leaves it unsent.
+  PostOutcome TryPost(std::string_view title, const WindowMessage& message) const;
+  // The same; false when there is no such window or its queue is full.
   bool Post(std::string_view title, const WindowMessage& message) const;
+  // A non-blocking datagram socket connected to the window titled `title`, for a sender that
+  // waits for room in its queue (poll() says POLLOUT when there is); -1 when there is no such
+  // window, a stale file removed.
+  int Connect(std::string_view title) const;
   // A non-blocking datagram socket bound under `title`, replacing a stale file. Throws
   // std::system_error when the title is taken by a live window or cannot be bound.
   int Bind(std::string_view title) const;

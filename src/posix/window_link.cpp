@@ -10,11 +10,18 @@
 
 namespace tlj::posix {
 
-WindowLink::WindowLink(platform::EventLoop& loop, PollBackend& poll, WindowDirectory directory)
-    : loop_(loop), poll_(poll), directory_(std::move(directory)) {}
+WindowLink::WindowLink(platform::EventLoop& loop, DescriptorWatcher& watcher,
+                       WindowDirectory directory)
+    : loop_(loop),
+      watcher_(watcher),
+      directory_(std::move(directory)),
+      outbox_(watcher, directory_) {}
 
 WindowLink::~WindowLink() {
-  if (window_) poll_.Unwatch(window_->Fd());
+  // The table window and the lock go first: the outbox may still wait for a slow lobby, and
+  // meanwhile a new instance may take over.
+  if (window_) watcher_.Unwatch(window_->Fd());
+  window_.reset();
   if (lock_fd_ >= 0) ::close(lock_fd_);
 }
 
@@ -23,7 +30,7 @@ bool WindowLink::FindWindow(const std::string& title) {
 }
 
 bool WindowLink::PostMessage(const std::string& title, int msg, long wparam, long lparam) {
-  return directory_.Post(title, {msg, wparam, lparam});
+  return outbox_.Post(title, {msg, wparam, lparam});
 }
 
 void WindowLink::ListenAs(const std::string& title, MessageHandler handler) {
@@ -31,9 +38,9 @@ void WindowLink::ListenAs(const std::string& title, MessageHandler handler) {
   if (window_ && window_->Title() == title) return;
   // Bind the new title before giving up the old one, so a failure leaves the window reachable.
   auto renamed = std::make_unique<BoundWindow>(directory_, title);
-  if (window_) poll_.Unwatch(window_->Fd());
+  if (window_) watcher_.Unwatch(window_->Fd());
   window_ = std::move(renamed);
-  poll_.Watch(window_->Fd(), POLLIN, [this](short) { OnReadable(); });
+  watcher_.Watch(window_->Fd(), POLLIN, [this](short) { OnReadable(); });
 }
 
 void WindowLink::OnReadable() {

@@ -29,6 +29,7 @@ ClientHarness::ClientHarness()
           .sound = &sound,
           .msgbox = &boxes,
           .store = &resources::EmbeddedStore(),
+          .shell = &shell,
           .app_dir = app_dir.path(),
           .command_line = {},  // Start gives it
           .time_of_day = [this] { return time_of_day; },

@@ -1,7 +1,7 @@
 #pragma once
-// Runs the client on a virtual clock with an in-memory network, lobby, sound device and
-// message boxes, so a test or a benchmark can feed server frames, advance time and look at
-// what came out.
+// Runs the client on a virtual clock with an in-memory network, lobby, sound device, message
+// boxes and shell (no downloader), so a test or a benchmark can feed server frames, advance time
+// and look at what came out.
 
 #include <cstdint>
 #include <filesystem>
@@ -16,6 +16,7 @@
 #include "core/platform/services.h"
 #include "core/table/installed_services.h"
 #include "sim/recording_message_boxes.h"
+#include "sim/recording_shell.h"
 #include "sim/recording_sound_device.h"
 #include "sim/sim_lobby.h"
 #include "sim/sim_network.h"
@@ -76,6 +77,7 @@ class ClientHarness {
   SimLobby lobby{loop};
   RecordingSoundDevice sound;
   RecordingMessageBoxes boxes;
+  RecordingShell shell;
   TempDir app_dir;
   // The wall-clock time of day the client reads; fixed, so texts that show it repeat.
   platform::TimeOfDay time_of_day{9, 5, 30};

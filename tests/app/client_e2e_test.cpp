@@ -12,6 +12,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -62,9 +63,10 @@ class ClientTest : public ::testing::Test {
     poll.Unwatch(lobby->Fd());
   }
 
-  void Start(const std::string& command_line) {
+  void Start(const std::string& command_line) { StartWith({"--headless", command_line}); }
+  void StartWith(std::vector<std::string> args) {
     posix::ChildProcess::Options options;
-    options.args = {"--headless", command_line};
+    options.args = std::move(args);
     options.env = {{"TLJ_RUNTIME_DIR", runtime.path().string()},
                    {"TLJ_APP_DIR", app.path().string()}};
     client = std::make_unique<posix::ChildProcess>(loop, poll, ClientProgram(), options);
@@ -168,13 +170,23 @@ INSTANTIATE_TEST_SUITE_P(
                    ": 游戏启动失败！\n", true}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST_F(ClientTest, UnknownOptionIsAUsageError) {
-  posix::ChildProcess::Options options;
-  options.args = {"--fullscreen"};
-  client = std::make_unique<posix::ChildProcess>(loop, poll, ClientProgram(), options);
+// The lobby passes its line alone; an account name that begins with "-" does not make it an
+// option. This line names the lobby and then fails (a double-byte password), so the failure
+// path shows its box and brings the lobby back.
+TEST_F(ClientTest, ALineThatLooksLikeAnOptionIsTheLobbys) {
+  StartWith({std::string("-ab$密码$127.0.0.1$5000$房间一$0$$$$$1$") + kLobbyTitle + "$桌一$"});
+  ASSERT_TRUE(RunUntil([&] { return Exited(); }));
+  EXPECT_NE(*client->ExitCode(), 0);
+  EXPECT_NE(*client->ExitCode(), 2) << "not a usage error";
+  EXPECT_NE(client->Stderr().find(": 游戏启动失败！\n"), std::string::npos);
+  EXPECT_TRUE(RunUntil([&] { return LobbyReceived(kRestore); }));
+}
+
+TEST_F(ClientTest, AnUnusableOptionIsAUsageError) {
+  StartWith({"--screen", "big", "acct$"});
   ASSERT_TRUE(RunUntil([&] { return Exited(); }));
   EXPECT_EQ(*client->ExitCode(), 2);
-  EXPECT_NE(client->Stderr().find("unknown option '--fullscreen'"), std::string::npos);
+  EXPECT_NE(client->Stderr().find("--screen needs a size"), std::string::npos);
 }
 
 }  // namespace

@@ -39,12 +39,12 @@ TEST_F(ShowCardTest, KnownCodesShowTheirPicture) {
 TEST_F(ShowCardTest, UnknownCodeIsReportedAndShowsTheLobby) {
   for (const int code : {70, 0, 2}) {
     h.boxes.shown.clear();
-    h.El("imgDiPai", 12).picture.reset();
-    game::ShowCard(12, code);
+    h.El("imgDiPai", 11).picture.reset();
+    game::ShowCard(11, code);
     ASSERT_EQ(h.boxes.shown.size(), 1u);
-    EXPECT_EQ(h.boxes.shown[0].text, "接受牌错误，牌不存在 " + std::to_string(code) + "12");
+    EXPECT_EQ(h.boxes.shown[0].text, "接受牌错误，牌不存在 " + std::to_string(code) + "11");
     EXPECT_TRUE(h.tree.Win("MainForm").minimized);
-    EXPECT_FALSE(h.El("imgDiPai", 12).picture);
+    EXPECT_FALSE(h.El("imgDiPai", 11).picture);
   }
   EXPECT_FALSE(h.Ended());
   EXPECT_EQ(h.lobby.Received(sim::kLobbyTitle).back().wparam, platform::kScRestore);

@@ -15,6 +15,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace tlj::testing {
 namespace {
 
@@ -144,6 +146,23 @@ TEST_F(HandCommandsTest, AStakeFliesAndTheThirdCardLandsFaceDownBetweenTheGateCa
   EXPECT_EQ(h.El("lblMax").caption, "0");
   EXPECT_EQ(model::g_iRank[2], 7);
   EXPECT_EQ(model::g_iSuit[2], 2);
+}
+
+// A cursor file beside the program marks the face-down card as one to click; the next hand's
+// pile shows the ordinary pointer again.
+TEST_F(HandCommandsTest, TheDealtCardShowsTheCustomPointerWhenTheFileIsThere) {
+  for (const bool file : {false, true}) {
+    SCOPED_TRACE(file ? "custom.cur present" : "no custom.cur");
+    if (file) std::ofstream(h.app_dir.path() / "custom.cur") << "cursor";
+    Send(NewHandFrame(10));
+    model::g_iNextCard = 2;
+    Send(BetFrame(8, 250, 290), 1000);
+    const auto& card = h.El("imgDiPai", 2);
+    EXPECT_EQ(card.pointer, file ? platform::Pointer::Custom : platform::Pointer::Default);
+    EXPECT_EQ(card.pointerFile, file ? (h.app_dir.path() / "custom.cur").string() : "");
+    Send(NewHandFrame(10));
+    EXPECT_EQ(h.El("imgDiPai", 2).pointer, platform::Pointer::Default);
+  }
 }
 
 TEST_F(HandCommandsTest, AWinPaysOutAccordingToWhatIsLeftInThePot) {

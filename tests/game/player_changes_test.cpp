@@ -1,4 +1,5 @@
 #include "core/game/player_changes.h"
+#include "core/actions/table_buttons.h"
 #include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
@@ -6,6 +7,7 @@
 #include "core/net/channels.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
+#include "core/platform/lobby_link.h"
 #include "core/view/image_tables.h"
 #include "tests/support/frame_bytes.h"
 #include "tests/support/table_fixture.h"
@@ -95,6 +97,58 @@ TEST_F(PlayerArrivesTest, FourthBeforeAnyHandStartsTheGame) {
   ASSERT_EQ(lobby.size(), 1u);
   EXPECT_EQ(lobby[0].msg, platform::kWmSysCommand);
   EXPECT_EQ(lobby[0].wparam, platform::kScMinimize);
+}
+
+// The table window comes back when the table fills: hidden mode ends as with any restore, or
+// the new stay would play 1-second turns and hide itself again.
+class ArrivalAfterHidingTest : public LoggedInFixture {
+ protected:
+  void ExpectHiddenModeEndsWithTheFourthArrival() {
+    ASSERT_TRUE(model::g_bHidden && model::g_bHiddenTurns);
+    ASSERT_TRUE(h.tree.Win("MainForm").minimized);
+    model::g_iTimeoutCount = 1;
+    Arrive(User());
+    Arrive(Other(1));
+    Arrive(Other(2));
+    h.lobby.ClearReceived(sim::kLobbyTitle);
+    Arrive(Other(3));
+    EXPECT_FALSE(h.tree.Win("MainForm").minimized);
+    EXPECT_EQ(h.tree.ActiveWindow(), "MainForm");
+    ASSERT_TRUE(h.tree.Focus().has_value());
+    EXPECT_EQ(h.tree.Focus()->name, "Chat");
+    EXPECT_FALSE(model::g_bHidden);
+    EXPECT_FALSE(model::g_bHiddenTurns);
+    EXPECT_FALSE(model::g_bAway);
+    EXPECT_EQ(model::g_iDefaultCountdown, 15);
+    EXPECT_EQ(model::g_iTimeoutCount, 0);
+    const auto& lobby = h.lobby.Received(sim::kLobbyTitle);
+    ASSERT_EQ(lobby.size(), 1u);
+    EXPECT_EQ(lobby[0].wparam, platform::kScMinimize);
+    // The first turn of the game is a whole one again.
+    Send(NewHandFrame(100));
+    Send(TurnFrame({.seat = 1}), 1000);
+    EXPECT_EQ(model::g_iTurnSeconds, 15);
+  }
+};
+
+TEST_F(ArrivalAfterHidingTest, HiddenWithF1BeforeTheTableFilled) {
+  actions::HideTable();
+  ExpectHiddenModeEndsWithTheFourthArrival();
+}
+
+TEST_F(ArrivalAfterHidingTest, HiddenByTimeOutsInTheStayBefore) {
+  SeatEveryone();
+  Send(NewHandFrame(100));
+  for (int turn = 0; turn < model::g_iTimeoutLimit; ++turn) {
+    Send(TurnFrame({.seat = 1}), 1000);
+    h.RunFor(17000);
+  }
+  h.lobby.PostToClient(platform::kLeaveNow);
+  h.RunFor(1000);
+  h.lobby.PostToClient(platform::kEnterTable);
+  h.RunFor(200);
+  LogIn();
+  ExpectHiddenModeEndsWithTheFourthArrival();
 }
 
 TEST_F(PlayerArrivesTest, ThirdArrivalUnlocksTheRecordButtons) {

@@ -247,7 +247,6 @@ TEST_F(ScoreSheetTest, ScoreWindowShowsThePlayersKept) {
 struct ErrorCase {
   const char* name;
   GameResult game;
-  std::int32_t wins = 0;
   std::int16_t games = 0;
   const char* text;
 };
@@ -256,7 +255,6 @@ class ScoringErrorTest : public ScoreSheetTest, public ::testing::WithParamInter
 
 TEST_P(ScoringErrorTest, ShowsTheTextRestoresTheLobbyAndEnds) {
   const ErrorCase& c = GetParam();
-  model::profile[1].wins = c.wins;
   model::juNum = c.games;
   h.lobby.ClearReceived(sim::kLobbyTitle);
   GameOver(c.game);
@@ -280,26 +278,67 @@ INSTANTIATE_TEST_SUITE_P(
     Failures, ScoringErrorTest,
     ::testing::Values(
         ErrorCase{"LevelZeroWithMarker",
-                  WithBlock(1, {.seat = 2, .marker = 5, .level = 0}, {.seat = 1, .level = 7}), 0, 0,
+                  WithBlock(1, {.seat = 2, .marker = 5, .level = 0}, {.seat = 1, .level = 7}), 0,
                   "算分错误显示级别7"},
-        ErrorCase{"LevelAboveForty", WithBlock(1, {.seat = 2, .marker = 40, .level = 41}), 0, 0,
+        ErrorCase{"LevelAboveForty", WithBlock(1, {.seat = 2, .marker = 40, .level = 41}), 0,
                   "算分错误显示级别0"},
-        ErrorCase{"WinsPastLimit", WithBlock(1, {.seat = 2, .result = kWon}), 32767, 0,
-                  "算分错误显示级别0"},
-        ErrorCase{"GamesPastLimit", GameResult{}, 0, 32767,
+        ErrorCase{"GamesPastLimit", GameResult{}, 32767,
                   "算分错误显示级别0显示级别0显示级别0显示级别0"}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST_F(ScoreSheetTest, CountersUpToTheLimitAreFine) {
-  model::profile[1].wins = 32766;
+TEST_F(ScoreSheetTest, GameNumberUpToItsLimitIsFine) {
   model::juNum = 32766;
-  GameResult g;
-  g.blocks[1] = {.seat = 2, .result = kWon};
-  GameOver(g);
+  GameOver({});
   EXPECT_FALSE(h.Ended());
-  EXPECT_EQ(model::profile[1].wins, 32767);
   EXPECT_EQ(model::juNum, 32767);
 }
+
+// Wins and losses are 32-bit counts: a veteran's game ends like anyone's, and a count at the
+// largest the wire can carry stays there.
+
+constexpr std::uint32_t kMostCount = 0x7FFF'FFFF;
+
+struct VeteranCase {
+  const char* name;
+  std::uint32_t wins;
+  std::uint32_t losses;
+  std::uint8_t result;
+  std::int32_t wins_after;
+  std::int32_t losses_after;
+};
+
+class VeteranTest : public LoggedInFixture, public ::testing::WithParamInterface<VeteranCase> {};
+
+TEST_P(VeteranTest, CountsOnAndTheTablePlaysOn) {
+  const VeteranCase& c = GetParam();
+  Arrive(User());
+  Player veteran = Other(1);
+  veteran.wins = c.wins;
+  veteran.losses = c.losses;
+  Arrive(veteran);
+  Arrive(Other(2));
+  Arrive(Other(3));
+  ASSERT_EQ(model::profile[1].wins, static_cast<std::int32_t>(c.wins));
+  GameResult g;
+  g.blocks[1] = {.seat = 2, .total = 50, .final = 50, .result = c.result};
+  Send(GameOverFrame(g));
+  ASSERT_FALSE(h.Ended());
+  EXPECT_TRUE(h.boxes.shown.empty());
+  EXPECT_EQ(model::profile[1].wins, c.wins_after);
+  EXPECT_EQ(model::profile[1].losses, c.losses_after);
+  EXPECT_EQ(model::juNum, 1);
+  EXPECT_TRUE(h.tree.Win("Score").visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, VeteranTest,
+    ::testing::Values(VeteranCase{"FortyThousandWinsWins", 40000, 7, kWon, 40001, 7},
+                      VeteranCase{"FortyThousandWinsLoses", 40000, 7, kLost, 40000, 8},
+                      VeteranCase{"FortyThousandLossesLoses", 3, 40000, kLost, 3, 40001},
+                      VeteranCase{"WinsReachTheLargest", kMostCount - 1, 0, kWon, kMostCount, 0},
+                      VeteranCase{"WinsAtTheLargestStay", kMostCount, 0, kWon, kMostCount, 0},
+                      VeteranCase{"LossesAtTheLargestStay", 0, kMostCount, kLost, 0, kMostCount}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 // The record file.
 

@@ -27,7 +27,15 @@ class AutomationChannelTest : public ::testing::Test {
                                              std::tuple{"MainForm", "Chat", EventKind::Change}}) {
       tree.On(window, name, kind, [this](const ElementEvent& e) { fired.push_back(e); });
     }
-    tree.El("MainForm", "Chat");
+    tree.AddWindow("MainForm", [](platform::ElementTree& ui, platform::Window& w) {
+      for (int k = 0; k <= 8; ++k) ui.Add(w, "AnNiu", k, platform::ElementKind::Picture);
+      ui.Add(w, "Tou", 0, platform::ElementKind::Picture);
+      ui.Add(w, "Sysmsg", 0, platform::ElementKind::List);
+      ui.Add(w, "Chat", {}, platform::ElementKind::TextBox);
+    });
+    tree.AddWindow("frmExit", [](platform::ElementTree& ui, platform::Window& w) {
+      ui.Add(w, "pbCloseMe", {}, platform::ElementKind::Picture);
+    });
   }
   ~AutomationChannelTest() override {
     channel.reset();
@@ -101,13 +109,63 @@ TEST_F(AutomationChannelTest, AnEndlessLineIsDroppedWithoutTakingAllMemory) {
   EXPECT_NE(diagnostics.str().find("line longer than"), std::string::npos);
 }
 
+// Every kind of input the channel reads reaches the handler of its element or window, with
+// what the line says.
+TEST_F(AutomationChannelTest, EachKindOfInputReachesItsHandler) {
+  struct Case {
+    const char* line;
+    const char* name;
+    EventKind kind;
+    int key;
+    int button;
+  };
+  const Case cases[] = {
+      {"press Tou 0 1 12 34", "Tou", EventKind::MouseDown, 0, 1},
+      {"release Tou 0 2 12 34", "Tou", EventKind::MouseUp, 0, 2},
+      {"key Chat 112", "Chat", EventKind::KeyDown, 112, 0},
+      {"keyup Chat 18", "Chat", EventKind::KeyUp, 18, 0},
+      {"char Chat 13", "Chat", EventKind::KeyPress, 13, 0},
+      {"select Sysmsg 0 1", "Sysmsg", EventKind::Click, 0, 0},
+      {"page Tou 0 failed", "Tou", EventKind::NavigationFailed, 0, 0},
+      {"page Tou 0 loaded", "Tou", EventKind::PageLoaded, 0, 0},
+      {"window MainForm minimize", "", EventKind::Minimize, 0, 0},
+      {"window MainForm restore", "", EventKind::Restore, 0, 0},
+      {"window MainForm activate", "", EventKind::Activate, 0, 0},
+      {"window MainForm close", "", EventKind::CloseRequest, 0, 0},
+  };
+  for (const Case& c : cases) {
+    fired.clear();
+    tree.On("MainForm", c.name, c.kind, [this](const ElementEvent& e) { fired.push_back(e); });
+    channel->Execute(*ParseAutomationLine(c.line).command);
+    ASSERT_EQ(fired.size(), 1u) << c.line;
+    EXPECT_EQ(fired[0].key, c.key) << c.line;
+    EXPECT_EQ(fired[0].button, c.button) << c.line;
+  }
+  EXPECT_EQ(fired[0].name, "");
+  EXPECT_TRUE(tree.FindWin("MainForm")->minimized == false);
+  EXPECT_EQ(tree.ActiveWindow(), "MainForm");
+  EXPECT_EQ(diagnostics.str(), "");
+}
+
+TEST_F(AutomationChannelTest, CharactersGoIntoTheTextBoxAndFocusMoves) {
+  tree.El("MainForm", "Chat").maxLength = 2;
+  for (const char* line : {"focus Chat", "char Chat 20320", "char Chat 22909", "char Chat 33"})
+    channel->Execute(*ParseAutomationLine(line).command);
+  EXPECT_EQ(tree.Find("MainForm", "Chat")->caption, "你好");
+  ASSERT_TRUE(tree.Focus().has_value());
+  EXPECT_EQ(tree.Focus()->name, "Chat");
+  ASSERT_EQ(fired.size(), 2u);  // the Change events; the third character did not fit
+  EXPECT_EQ(fired[1].text, "你好");
+}
+
 TEST_F(AutomationChannelTest, ReportsElementsThatDoNotExist) {
-  tree.El("MainForm", "Tou", 0);  // exists, handles nothing: clicking it is not a fault
-  channel->Execute(*ParseAutomationLine("click Tou 0").command);
-  channel->Execute(*ParseAutomationLine("click Nope 3").command);
-  channel->Execute(*ParseAutomationLine("text frmX.Text1 a").command);
+  // Tou(0) exists and handles nothing: clicking it is not a fault.
+  for (const char* line :
+       {"click Tou 0", "click Nope 3", "text frmX.Text1 a", "window frmX close", "focus Chat 1"})
+    channel->Execute(*ParseAutomationLine(line).command);
   EXPECT_EQ(diagnostics.str(),
-            "automation: no element MainForm.Nope(3)\nautomation: no element frmX.Text1\n");
+            "automation: no element MainForm.Nope(3)\nautomation: no element frmX.Text1\n"
+            "automation: no window frmX\nautomation: no element MainForm.Chat(1)\n");
   EXPECT_EQ(tree.Find("frmX", "Text1"), nullptr);
 }
 
@@ -122,7 +180,7 @@ TEST_F(AutomationChannelTest, DumpReplacesTheFileWhole) {
 
   std::ifstream in(path);
   const auto dump = nlohmann::json::parse(in);
-  EXPECT_EQ(dump["windows"][0]["elements"][1]["lines"][0], "正在连接服务器...");
+  EXPECT_EQ(dump["windows"][0]["elements"][10]["lines"][0], "正在连接服务器...");
   EXPECT_EQ(dump["messageBoxes"][0]["text"], "本游戏需从游戏大厅中启动！");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
   EXPECT_EQ(diagnostics.str(), "");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 namespace tlj::headless {
@@ -16,11 +17,32 @@ std::string Describe(const ParsedLine& parsed) {
   const AutomationCommand& c = *parsed.command;
   if (c.kind == AutomationCommand::Kind::Dump) return "dump [" + c.path + "]";
   const platform::ElementEvent& e = c.event;
-  static const char* const kKinds[] = {"click", "dblclick", "move", "key", "change"};
-  std::string out = std::string(kKinds[static_cast<int>(e.kind)]) + " " + e.window + "." + e.name;
+  static const std::map<EventKind, const char*> kKinds = {
+      {EventKind::Click, "click"},
+      {EventKind::DblClick, "dblclick"},
+      {EventKind::MouseMove, "move"},
+      {EventKind::MouseDown, "press"},
+      {EventKind::MouseUp, "release"},
+      {EventKind::KeyDown, "key"},
+      {EventKind::KeyUp, "keyup"},
+      {EventKind::KeyPress, "char"},
+      {EventKind::Change, "change"},
+      {EventKind::PageLoaded, "loaded"},
+      {EventKind::NavigationFailed, "failed"},
+      {EventKind::Minimize, "minimize"},
+      {EventKind::Restore, "restore"},
+      {EventKind::Activate, "activate"},
+      {EventKind::CloseRequest, "close"},
+  };
+  std::string out = c.kind == AutomationCommand::Kind::Focus ? "focus" : kKinds.at(e.kind);
+  out += " " + e.window + "." + e.name;
   if (e.index) out += "(" + std::to_string(*e.index) + ")";
-  if (e.kind == EventKind::DblClick) out += " line " + std::to_string(e.line);
-  if (e.kind == EventKind::KeyDown) out += " key " + std::to_string(e.key);
+  if (e.line >= 0) out += " line " + std::to_string(e.line);
+  if (e.key != 0) out += " key " + std::to_string(e.key);
+  if (e.button != 0) {
+    out += " button " + std::to_string(e.button) + " at " + std::to_string(int(e.x)) + "," +
+           std::to_string(int(e.y));
+  }
   if (e.kind == EventKind::Change) out += " [" + e.text + "]";
   return out;
 }
@@ -40,6 +62,21 @@ TEST(AutomationLineTest, TurnsEachCommandIntoItsEvent) {
       {"text Chat 你好  world ", "change MainForm.Chat [你好  world ]"},
       {"text frmSet.Text1 1", "change frmSet.Text1 [1]"},
       {"text Chat", "change MainForm.Chat []"},
+      {"select Hero.Grade 2 3", "click Hero.Grade(2) line 3"},
+      {"select Hero.Num 0", "click Hero.Num line 0"},
+      {"press Pic1 1 120 45", "press MainForm.Pic1 button 1 at 120,45"},
+      {"release ImgClose 0 1 3 4", "release MainForm.ImgClose(0) button 1 at 3,4"},
+      {"keyup Pic1 18", "keyup MainForm.Pic1 key 18"},
+      {"char Chat 13", "char MainForm.Chat key 13"},
+      {"char Chat 20320", "char MainForm.Chat key 20320"},
+      {"focus Chat", "focus MainForm.Chat"},
+      {"focus Talk.Text1", "focus Talk.Text1"},
+      {"page WebBrowser1 failed", "failed MainForm.WebBrowser1"},
+      {"page WebBrowser2 loaded", "loaded MainForm.WebBrowser2"},
+      {"window MainForm minimize", "minimize MainForm."},
+      {"window MainForm restore", "restore MainForm."},
+      {"window Score activate", "activate Score."},
+      {"window MainForm close", "close MainForm."},
       {"dump /tmp/some dir/tree.json ", "dump [/tmp/some dir/tree.json]"},
       {"", ""},
       {"   ", ""},
@@ -58,6 +95,13 @@ TEST(AutomationLineTest, RefusesBadLinesWithAReason) {
       {"click AnNiu -1", "error: click: '-1' is not a number"},
       {"click .pbCloseMe", "error: click: bad element name '.pbCloseMe'"},
       {"click frmExit.", "error: click: bad element name 'frmExit.'"},
+      {"press Pic1 1 2", "error: press: expected NAME [INDEX] BUTTON X Y"},
+      {"select Hero.Num", "error: select: expected NAME [INDEX] LINE"},
+      {"page WebBrowser1 gone", "error: page: expected NAME [INDEX] loaded|failed"},
+      {"window MainForm", "error: window: expected WINDOW minimize|restore|activate|close"},
+      {"window MainForm shrink", "error: window: expected WINDOW minimize|restore|activate|close"},
+      {"window MainForm.Pic1 close",
+       "error: window: expected WINDOW minimize|restore|activate|close"},
       {"dblclick lstUser", "error: dblclick: expected NAME [INDEX] LINE"},
       {"key Chat", "error: key: expected NAME [INDEX] KEYCODE"},
       {"key Chat enter", "error: key: 'enter' is not a number"},

@@ -13,6 +13,14 @@ namespace {
 class TreeJsonTest : public ::testing::Test {
  protected:
   TreeJsonTest() {
+    tree.AddWindow("MainForm", [](platform::ElementTree& ui, platform::Window& w) {
+      ui.Add(w, "Tou", 1, platform::ElementKind::Picture);
+      ui.Add(w, "Sysmsg", 0, platform::ElementKind::List);
+      ui.Add(w, "Location", {}, platform::ElementKind::Label);
+    });
+    tree.AddWindow("frmExit", [](platform::ElementTree& ui, platform::Window& w) {
+      ui.Add(w, "pbCloseMe", {}, platform::ElementKind::Picture);
+    });
     tree.Win("MainForm").visible = true;
     auto& tou = tree.El("MainForm", "Tou", 1);
     tou.left = 7;
@@ -39,16 +47,31 @@ TEST_F(TreeJsonTest, HasTheDocumentedShape) {
   const auto& table = dump["windows"][0];
   EXPECT_EQ(table["name"], "MainForm");
   EXPECT_EQ(table["visible"], true);
+  for (const char* key : {"loaded", "active", "topmost", "opacity", "frameless", "shape", "icon",
+                          "owner", "design", "tag", "picture"}) {
+    EXPECT_TRUE(table.contains(key)) << key;
+  }
+  EXPECT_EQ(table["loaded"], true);
+  EXPECT_EQ(table["opacity"], 255);
   const auto& tou = table["elements"][0];
-  for (const char* key : {"name", "index", "visible", "enabled", "left", "top", "width", "height",
-                          "picture", "caption", "color", "fontSize", "z", "tooltip", "lines"}) {
+  for (const char* key :
+       {"name",    "index",   "kind",    "parent",   "visible", "enabled",  "left",     "top",
+        "width",   "height",  "picture", "caption",  "color",   "font",     "fontSize", "z",
+        "tooltip", "pointer", "lines",   "selected", "topLine", "maxLength"}) {
     EXPECT_TRUE(tou.contains(key)) << key;
   }
+  EXPECT_EQ(tou["kind"], "picture");
+  EXPECT_EQ(tou["pointer"], "default");
+  EXPECT_EQ(tou["selected"], -1);
   EXPECT_EQ(tou["name"], "Tou");
   EXPECT_EQ(tou["index"], 1);
   EXPECT_EQ(tou["picture"], 252);
   EXPECT_EQ(tou["z"], 1);
   EXPECT_EQ(tou["lines"], nlohmann::json::array());
+  EXPECT_TRUE(dump["focus"].is_null());
+  tree.SetFocus({"MainForm", "Sysmsg", 0});
+  EXPECT_EQ(Dump()["focus"],
+            nlohmann::json::parse(R"({"window": "MainForm", "name": "Sysmsg", "index": 0})"));
   EXPECT_EQ(dump["messageBoxes"],
             nlohmann::json::parse(R"([{"title": "警告", "text": "铜炉局已经运行！"}])"));
 }

@@ -19,6 +19,8 @@ constexpr platform::TimeMs kGenerous = 10'000;
 struct ProgramCase {
   const char* name;
   const char* usage;
+  const char* unusable;  // an argument the program refuses
+  const char* error;     // and what it says about it
   friend void PrintTo(const ProgramCase& c, std::ostream* out) { *out << c.name; }
 };
 
@@ -40,24 +42,28 @@ TEST_P(ProgramShellTest, HelpPrintsTheUsageAndEndsWithZero) {
   EXPECT_EQ(program->Stderr(), "");
 }
 
-TEST_P(ProgramShellTest, AnUnknownOptionEndsWithTwoAndAPointerToTheHelp) {
-  const auto program = Run("--no-such-option");
+TEST_P(ProgramShellTest, AnUnusableArgumentEndsWithTwoAndAPointerToTheHelp) {
+  const auto program = Run(GetParam().unusable);
   EXPECT_EQ(program->ExitCode(), 2);
   EXPECT_EQ(program->Stdout(), "");
   const std::string name = GetParam().name;
-  EXPECT_EQ(program->Stderr(),
-            name + ": unknown option '--no-such-option'\nTry '" + name + " --help'.\n");
+  EXPECT_EQ(program->Stderr(), name + ": " + GetParam().error + "\nTry '" + name + " --help'.\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(Programs, ProgramShellTest,
-                         ::testing::Values(ProgramCase{"tlj", headless::Usage()},
-                                           ProgramCase{"tlj-server", server::Usage()},
-                                           ProgramCase{"tlj-lobby", lobby_tool::Usage()}),
-                         [](const auto& test) {
-                           std::string name = test.param.name;
-                           std::erase(name, '-');
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Programs, ProgramShellTest,
+    // The client takes what is not its option for the lobby's line.
+    ::testing::Values(ProgramCase{"tlj", headless::Usage(), "--screen",
+                                  "--screen needs a size such as 1024x768"},
+                      ProgramCase{"tlj-server", server::Usage(), "--no-such-option",
+                                  "unknown option '--no-such-option'"},
+                      ProgramCase{"tlj-lobby", lobby_tool::Usage(), "--no-such-option",
+                                  "unknown option '--no-such-option'"}),
+    [](const auto& test) {
+      std::string name = test.param.name;
+      std::erase(name, '-');
+      return name;
+    });
 
 }  // namespace
 }  // namespace tlj::tools::testing

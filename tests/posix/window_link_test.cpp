@@ -16,11 +16,18 @@
 #include <vector>
 
 #include "posix/bound_window.h"
+#include "posix/poll_backend.h"
 #include "sim/temp_dir.h"
+#include "sim/virtual_clock.h"
+#include "tests/posix/hand_watcher.h"
+#include "tests/posix/slow_window.h"
 
 namespace tlj::posix {
 namespace {
 
+using testing::HandWatcher;
+using testing::PostPastAFullQueue;
+using testing::WindowReader;
 using namespace std::chrono_literals;
 constexpr auto kGenerous = 10s;
 constexpr const char* kLobby = "星湖山庄";
@@ -54,6 +61,14 @@ class WindowLinkTest : public ::testing::Test {
   }
   platform::LobbyLink::MessageHandler Recorder() {
     return [this](int msg, long wparam, long lparam) { received.push_back({msg, wparam, lparam}); };
+  }
+  // Posts through the link to the lobby until some messages wait in the link, and `more` besides.
+  std::vector<WindowMessage> PostPastTheLobbysQueue(int more) {
+    return PostPastAFullQueue(
+        [this](const WindowMessage& m) {
+          return link.PostMessage(kLobby, m.msg, m.wparam, m.lparam);
+        },
+        [this] { return link.Waiting(kLobby); }, more);
   }
 
   sim::TempDir temp;
@@ -170,6 +185,66 @@ TEST_F(WindowLinkTest, OnlyOneInstanceHoldsTheLockUntilItEnds) {
   first.reset();
   EXPECT_TRUE(link.AcquireSingleInstance());
   EXPECT_TRUE(std::filesystem::exists(directory.Path() / "tlj.lock"));
+}
+
+TEST_F(WindowLinkTest, ASlowLobbyGetsEveryMessageInOrderOnceItReads) {
+  BoundWindow lobby(directory, kLobby);
+  std::vector<WindowMessage> posted = PostPastTheLobbysQueue(20);
+  // The lobby is busy, not gone: it is found, and restoring it does not end the client.
+  EXPECT_TRUE(link.FindWindow(kLobby));
+  ASSERT_TRUE(link.PostMessage(kLobby, platform::kWmSysCommand, platform::kScRestore, 0));
+  posted.push_back({platform::kWmSysCommand, platform::kScRestore, 0});
+
+  const WindowReader reader(poll, lobby);
+  loop.ProcessEventsUntil(loop.Now() + 10'000, [&] { return reader.read.size() >= posted.size(); });
+  EXPECT_EQ(reader.read, posted);
+  EXPECT_EQ(link.Waiting(kLobby), 0u);
+  EXPECT_EQ(poll.WatchedCount(), 1u) << "only the reader: the link stops waiting for room";
+
+  ASSERT_TRUE(link.PostMessage(kLobby, 1127, 0, 0));
+  EXPECT_EQ(lobby.WaitForMessage(kGenerous), (WindowMessage{1127, 0, 0}));
+}
+
+TEST_F(WindowLinkTest, MessagesWaitingForALobbyThatGoesAreDropped) {
+  auto lobby = std::make_unique<BoundWindow>(directory, kLobby);
+  PostPastTheLobbysQueue(5);
+  lobby.reset();
+  EXPECT_FALSE(link.FindWindow(kLobby));
+  EXPECT_FALSE(link.PostMessage(kLobby, 1024, 0, 0));
+  EXPECT_EQ(link.Waiting(kLobby), 0u);
+  EXPECT_EQ(poll.WatchedCount(), 0u);
+
+  // A new lobby under the title gets what is posted from now on, and nothing of the old one's.
+  BoundWindow successor(directory, kLobby);
+  ASSERT_TRUE(link.PostMessage(kLobby, 1127, 0, 0));
+  EXPECT_EQ(successor.TakePending(), (std::vector<WindowMessage>{{1127, 0, 0}}));
+}
+
+// Another front end's loop watches the descriptors: the link still hears its own window and
+// still hands the lobby what waited for it.
+TEST(WindowLinkWatcherTest, AnotherLoopsWatcherDrivesTheLink) {
+  sim::TempDir temp;
+  WindowDirectory directory{temp.path() / "windows"};
+  HandWatcher watcher;
+  sim::VirtualClock clock;
+  platform::EventLoop loop{clock};
+  WindowLink link{loop, watcher, directory};
+  std::vector<WindowMessage> received;
+  link.ListenAs("铜炉局", [&](int msg, long wparam, long lparam) {
+    received.push_back({msg, wparam, lparam});
+  });
+  BoundWindow lobby(directory, kLobby);
+  const std::vector<WindowMessage> posted = PostPastAFullQueue(
+      [&](const WindowMessage& m) { return link.PostMessage(kLobby, m.msg, m.wparam, m.lparam); },
+      [&] { return link.Waiting(kLobby); }, 3);
+  ASSERT_TRUE(directory.Post("铜炉局", {1125, 0, 0}));
+
+  const WindowReader reader(watcher, lobby);
+  while ((received.empty() || reader.read.size() < posted.size()) && watcher.DispatchReady(10'000))
+    loop.ProcessReadyEvents();
+  EXPECT_EQ(received, (std::vector<WindowMessage>{{1125, 0, 0}}));
+  EXPECT_EQ(reader.read, posted);
+  EXPECT_EQ(watcher.WatchedCount(), 2u) << "the table window and the reader";
 }
 
 }  // namespace

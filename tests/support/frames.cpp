@@ -141,6 +141,7 @@ net::Frame PlayerArrivesFrame(const Player& player, std::uint8_t own_seat) {
   PutLe64(f, field::kCoinsAt, player.coins);
   PutText(f, field::kTitleAt, player.title);
   PutLe32(f, field::kWinsAt, player.wins);
+  PutLe32(f, field::kLossesAt, player.losses);
   PutBytes(f, field::kAccountAt, player.account);
   PutText(f, field::kTagAt, player.tag);
   f[field::kReadyAt] = player.ready ? 1 : 0;

@@ -94,6 +94,7 @@ struct Player {
   std::string tag = "新手";
   std::string title = "第一级";
   std::uint32_t wins = 0;
+  std::uint32_t losses = 0;
 };
 // The user "abc" at seat code 1 (screen position 0).
 Player User();

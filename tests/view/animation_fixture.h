@@ -22,6 +22,7 @@
 #include "core/view/layout.h"
 #include "core/view/random.h"
 #include "core/view/sound.h"
+#include "core/view/window_designs.h"
 #include "sim/recording_sound_device.h"
 #include "sim/virtual_clock.h"
 #include "tests/view/pixel_store.h"
@@ -99,7 +100,7 @@ class AnimationTest : public ::testing::Test {
     g_bSound = true;
     g_sSoundPath = "/snd/";
     SeedRandom(20240601);
-    CreateMainForm();
+    DesignWindows(*platform::Sys().ui);
     UseLayout(false);
   }
   ~AnimationTest() override {

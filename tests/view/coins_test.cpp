@@ -53,16 +53,14 @@ TEST_F(CoinsTest, ClearingTheTableDeletesEveryCoinButTheTemplate) {
   EXPECT_THAT(CoinElements(), ElementsAre(0, 1, 2, 3, 4, 5));
 }
 
-TEST_F(CoinsTest, RemovingAnElementTakesOnlyThatOne) {
-  tree.El("MainForm", "imgCoin", 7);
-  tree.El("Other", "imgCoin", 7);
-  tree.El("MainForm", "imgCoin");
+TEST_F(CoinsTest, RemovingACoinTakesOnlyThatOne) {
+  tree.LoadElement("MainForm", "imgCoin", 7);
+  tree.LoadElement("MainForm", "imgCoin", 8);
   EXPECT_TRUE(tree.Remove("MainForm", "imgCoin", 7));
   EXPECT_FALSE(tree.Remove("MainForm", "imgCoin", 7));
   EXPECT_FALSE(tree.Remove("Nowhere", "imgCoin", 7));
   EXPECT_EQ(tree.Find("MainForm", "imgCoin", 7), nullptr);
-  EXPECT_NE(tree.Find("Other", "imgCoin", 7), nullptr);
-  EXPECT_NE(tree.Find("MainForm", "imgCoin"), nullptr);
+  EXPECT_NE(tree.Find("MainForm", "imgCoin", 8), nullptr);
   EXPECT_NE(tree.Find("MainForm", "imgCoin", 0), nullptr);
 }
 

@@ -3,6 +3,7 @@
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
 #include "core/view/image_tables.h"
+#include "core/view/window_designs.h"
 #include "tests/view/view_fixture.h"
 
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ class LayoutTest : public testing::ViewTest {
  protected:
   // The table window's load, as far as the layout goes.
   void Load(int screen_width, int screen_height) {
-    CreateMainForm();
+    DesignWindows(*platform::Sys().ui);
     ChooseLayout(screen_width, screen_height);
     BuildImageTables();
     LayoutTableFirstHalf();

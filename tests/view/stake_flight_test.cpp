@@ -45,6 +45,24 @@ TEST_F(StakeFlightTest, CoinsStartAtTheirPlayersAnchor) {
   }
 }
 
+// The flight blocks between its steps; a front end draws at each of those waits, and each time
+// the tree says something changed and the coin stands somewhere new.
+TEST_F(StakeFlightTest, EveryStepIsDrawnAtTheWaitBetweenSteps) {
+  std::vector<std::uint64_t> revisions;
+  std::vector<Point> places;
+  loop.SetRenderHook([&] {
+    revisions.push_back(tree.Revision());
+    places.push_back(At(Coin(1)));
+  });
+  StakeFlight(0, 1);
+  loop.SetRenderHook({});
+  ASSERT_GT(places.size(), 5u);
+  for (std::size_t k = 1; k < places.size(); ++k) {
+    EXPECT_GT(revisions[k], revisions[k - 1]) << k;
+    EXPECT_NE(places[k], places[k - 1]) << k;
+  }
+}
+
 TEST_F(StakeFlightTest, TargetsLieInTheSpreadAroundThePot) {
   struct Case {
     bool reduced;

@@ -5,6 +5,7 @@
 #include "core/net/link_state.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout.h"
+#include "core/view/window_designs.h"
 #include "tests/view/view_fixture.h"
 
 namespace tlj::view {
@@ -13,7 +14,7 @@ namespace {
 class ViewResetTest : public testing::ViewTest {
  protected:
   void Load(bool reduced) {
-    CreateMainForm();
+    DesignWindows(*platform::Sys().ui);
     ChooseLayout(reduced ? 800 : 1280, reduced ? 600 : 1024);
     BuildImageTables();
     LayoutTableFirstHalf();

@@ -11,6 +11,9 @@
 #include "core/net/channels.h"
 #include "core/net/frame_fields.h"
 #include "core/net/pump.h"
+#include "core/platform/services.h"
+#include "core/settings/ini_file.h"
+#include "core/settings/local_files.h"
 #include "core/view/animations.h"
 #include "core/view/image_tables.h"
 #include "core/view/pot_panel.h"
@@ -55,6 +58,18 @@ void Lost(int pos, double paid) {
   }
 }
 
+// Any client may turn the face-down card up; a cursor file beside the program says so.
+void ShowClickablePointer(platform::Element& card) {
+  const auto& folder = platform::Sys().app_dir;
+  if (settings::Is_File_Exist(folder, settings::kCustomCursor)) {
+    card.pointer = platform::Pointer::Custom;
+    card.pointerFile = (folder / settings::kCustomCursor).string();
+  } else {
+    card.pointer = platform::Pointer::Default;
+    card.pointerFile.clear();
+  }
+}
+
 }  // namespace
 
 void HandleBet(const net::Frame& message) {
@@ -82,6 +97,7 @@ void HandleBet(const net::Frame& message) {
     if (IsCardImage(model::g_iNextCard)) {
       DealCard(pos, 1, kCardBack);
       model::g_bThirdDealt = true;
+      ShowClickablePointer(model::El("imgDiPai", model::g_iNextCard));
     }
   } else if (IsCardImage(model::g_iNextCard)) {
     model::El("imgDiPai", model::g_iNextCard).visible = false;

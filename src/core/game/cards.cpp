@@ -36,9 +36,8 @@ int DisplayCode(int display_rank, int suit_bit) {
 
 void ShowCard(int image, int code) {
   if (!HasPicture(code)) {
-    platform::Sys().msgbox->Show(
-        model::kProgramTitle,
-        "接受牌错误，牌不存在 " + std::to_string(code) + std::to_string(image));
+    platform::ShowMessageBox(model::kProgramTitle, "接受牌错误，牌不存在 " + std::to_string(code) +
+                                                       std::to_string(image));
     view::MinimizeMainForm();
     model::RestoreLobby();
     return;

@@ -112,7 +112,7 @@ void RemovePoorPlayers(const net::Frame& message) {
     if (pos == 0) RemoveUser(message);
   }
   if (model::g_bSpectator) {
-    platform::Sys().msgbox->Show(model::kProgramTitle, "有用户退出，旁观结束！");
+    platform::ShowMessageBox(model::kProgramTitle, "有用户退出，旁观结束！");
     platform::EndProcess(0);
   }
 }

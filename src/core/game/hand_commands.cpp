@@ -34,6 +34,8 @@ void LayOutPile() {
     card.stretch = true;
     card.visible = true;
     card.enabled = true;
+    card.pointer = platform::Pointer::Default;
+    card.pointerFile.clear();
     model::SendToBack(card);
   }
 }

@@ -8,7 +8,6 @@
 #include "core/lobby/leave.h"
 #include "core/model/button_indexes.h"
 #include "core/model/elements.h"
-#include "core/model/lobby_window.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/net/frame_fields.h"
@@ -22,6 +21,7 @@
 #include "core/view/shuffle_notice.h"
 #include "core/view/table_windows.h"
 #include "core/view/waits.h"
+#include "core/view/window_state.h"
 
 namespace tlj::game {
 namespace {
@@ -51,12 +51,13 @@ void HideShuffleNoticeIfShown() {
   model::El("WebBrowser2").visible = false;
 }
 
-// The table window comes up for the first game and the lobby goes down.
+// The table window comes up for the first game, restored like any other way back: the lobby
+// goes down and a hidden mode left from an earlier stay ends. It takes the focus, so the user
+// can type at once.
 void BringUpTable() {
-  auto& form = model::Win();
-  form.visible = true;
-  form.minimized = false;
-  model::MinimizeLobby();
+  model::Win().visible = true;
+  view::RestoreMainForm();
+  view::ActivateMainForm();
 }
 
 void ShowArrivalOnTable(int pos, const model::PlayerProfile& p, int avatar) {
@@ -194,7 +195,7 @@ void HandlePlayerLeft(const net::Frame& message) {
   if (model::g_bTimeLimit) StartReadyCountdownAfterDeparture(message);
   if (!net::KeepAliveEnabled()) net::EnableKeepAlive(true);
   if (model::g_bSpectator) {
-    platform::Sys().msgbox->Show(model::kProgramTitle, "有用户退出，旁观结束！");
+    platform::ShowMessageBox(model::kProgramTitle, "有用户退出，旁观结束！");
     platform::EndProcess(0);
   }
 }

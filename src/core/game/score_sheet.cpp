@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <limits>
 #include <string_view>
 
 #include "core/game/ready_countdown.h"
@@ -29,7 +30,6 @@ namespace {
 namespace sheet = net::game_over;
 
 constexpr int kMaxLevel = 40;
-constexpr std::int32_t kMaxCounter = 32767;
 constexpr std::size_t kGameNumberWidth = 12;
 constexpr int kScoringErrorExit = 1;
 
@@ -81,10 +81,17 @@ void AddLines(platform::Element& list, std::initializer_list<std::string> lines)
   list.lines.insert(list.lines.end(), lines);
 }
 
-template <typename Counter>
-void CountUp(Counter& counter) {
-  if (counter >= kMaxCounter) throw ScoringError{};
+// The model's 16-bit counters cannot count past their largest value: a scoring error.
+void CountUp(std::int16_t& counter) {
+  if (counter == std::numeric_limits<std::int16_t>::max()) throw ScoringError{};
   ++counter;
+}
+
+// Wins and losses are the profile's 32-bit counts and are only shown. No frame carries more
+// than 2^31 - 1, so a count that has got there stays there instead of ending the game for the
+// whole table.
+void CountResult(std::int32_t& count) {
+  if (count < std::numeric_limits<std::int32_t>::max()) ++count;
 }
 
 bool InLevelRange(int level) {
@@ -129,10 +136,10 @@ void ShowResult(int pos, const ResultBlock& r, const std::string& result_text) {
 void ShowCoinsAndCounts(int pos, const ResultBlock& r, bool coin_table) {
   model::PlayerProfile& p = model::profile[static_cast<std::size_t>(pos)];
   if (r.result == sheet::kWon) {
-    CountUp(p.wins);
+    CountResult(p.wins);
     p.coins += r.final;
   } else if (r.result == sheet::kLost) {
-    CountUp(p.losses);
+    CountResult(p.losses);
     p.coins = std::max(0.0, p.coins - r.total);
   }
   model::El("Cash", pos).caption = model::AmountText(p.coins) + (coin_table ? "金币" : "金条");
@@ -205,7 +212,7 @@ void BuildSheet(const net::Frame& message, std::string& errors) {
 }
 
 [[noreturn]] void ScoringFailed(const std::string& errors) {
-  platform::Sys().msgbox->Show(model::kProgramTitle, "算分错误" + errors);
+  platform::ShowMessageBox(model::kProgramTitle, "算分错误" + errors);
   model::RestoreLobby();
   platform::EndProcess(kScoringErrorExit);
 }

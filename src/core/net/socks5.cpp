@@ -38,7 +38,7 @@ void SendRequest(std::uint8_t step) {
 }
 
 void Fail(const char* text) {
-  platform::Sys().msgbox->Show(model::kProgramTitle, text);
+  platform::ShowMessageBox(model::kProgramTitle, text);
   Socket().Close();
 }
 

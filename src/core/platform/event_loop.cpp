@@ -89,15 +89,22 @@ bool EventLoop::RunOnce(TimeMs deadline) {
 }
 
 void EventLoop::ProcessEventsUntil(TimeMs deadline) {
+  Render();
   while (Now() < deadline) {
     if (!RunOnce(deadline)) return;
   }
 }
 
 void EventLoop::ProcessEventsUntil(TimeMs deadline, const std::function<bool()>& done) {
+  Render();
   while (!done() && Now() < deadline) {
     if (!RunOnce(deadline)) return;
   }
+}
+
+void EventLoop::SleepUntil(TimeMs deadline) {
+  Render();
+  backend_.SleepUntil(deadline);
 }
 
 void EventLoop::ProcessReadyEvents() {

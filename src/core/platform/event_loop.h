@@ -67,7 +67,12 @@ class EventLoop {
   // Handles every event that is ready now, waiting for nothing.
   void ProcessReadyEvents();
   // A wait that does not: the clock moves on, nothing is handled.
-  void SleepUntil(TimeMs deadline) { backend_.SleepUntil(deadline); }
+  void SleepUntil(TimeMs deadline);
+
+  // Runs at the start of every wait, pumping or blocking, so that a front end draws what the
+  // handler changed before the wait: an animation that waits between its steps shows each
+  // step. The hook draws only; it must not run handlers or wait.
+  void SetRenderHook(std::function<void()> hook) { render_hook_ = std::move(hook); }
 
   // Runs until the process ends (ProcessExit) and returns the exit code.
   int Run();
@@ -84,11 +89,15 @@ class EventLoop {
     TimeMs due = 0;
   };
   bool HandleOneReady();
+  void Render() {
+    if (render_hook_) render_hook_();
+  }
 
   LoopBackend& backend_;
   std::map<TimerId, TimerState> timers_;
   std::deque<std::function<void()>> posted_;
   TimerId next_timer_id_ = 1;
+  std::function<void()> render_hook_;
 };
 
 // A named window timer owned by a window, as the logic sees it.

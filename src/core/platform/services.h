@@ -6,12 +6,14 @@
 #include <functional>
 #include <string>
 
+#include "core/platform/download.h"
 #include "core/platform/element_tree.h"
 #include "core/platform/event_loop.h"
 #include "core/platform/game_socket.h"
 #include "core/platform/lobby_link.h"
 #include "core/platform/message_box.h"
 #include "core/platform/resource_store.h"
+#include "core/platform/shell.h"
 #include "core/platform/sound_device.h"
 
 namespace tlj::platform {
@@ -34,6 +36,8 @@ struct Services {
   SoundDevice* sound = nullptr;
   MessageBoxes* msgbox = nullptr;
   ResourceStore* store = nullptr;
+  Downloader* downloader = nullptr;  // null: this platform downloads nothing
+  Shell* shell = nullptr;
   std::filesystem::path app_dir;  // the program folder: local files and the sound folders
   int screen_width = 1280;
   int screen_height = 1024;

@@ -10,6 +10,8 @@
 #include "core/game/score_sheet.h"
 #include "core/model/elements.h"
 #include "core/platform/services.h"
+#include "core/table/close_window.h"
+#include "core/view/window_state.h"
 
 namespace tlj::table {
 namespace {
@@ -37,10 +39,8 @@ void OnMove(std::string_view name, void (*action)()) {
                          });
 }
 
-// A button of a small window; it exists from the start, so that a front end can show it with
-// its window.
+// A button of a small window.
 void OnClick(const char* window, const char* name, void (*handler)()) {
-  model::ElOf(window, name);
   platform::Sys().ui->On(window, name, EventKind::Click,
                          [handler](const ElementEvent&) { handler(); });
 }
@@ -73,6 +73,16 @@ void HookElementEvents() {
   auto& ui = *platform::Sys().ui;
   ui.On("Hero", "Num", EventKind::DblClick, OnGradeDoubleClick);
   ui.On("Hero", "Grade", EventKind::DblClick, OnGradeDoubleClick);
+
+  // What the user does to the table window itself.
+  ui.On(model::kMainForm, "", EventKind::Minimize,
+        [](const ElementEvent&) { view::MinimizeMainForm(); });
+  ui.On(model::kMainForm, "", EventKind::Restore,
+        [](const ElementEvent&) { view::RestoreMainForm(); });
+  ui.On(model::kMainForm, "", EventKind::Activate,
+        [](const ElementEvent&) { view::ActivateMainForm(); });
+  ui.On(model::kMainForm, "", EventKind::CloseRequest,
+        [](const ElementEvent&) { CloseTableWindow(); });
 }
 
 }  // namespace tlj::table

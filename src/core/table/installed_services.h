@@ -6,8 +6,9 @@
 namespace tlj::table {
 
 // Installs `services` as platform::Sys(); on destruction releases what the table window holds
-// and puts back empty services, so that nothing reaches the services once their owners are
-// gone. Declare it after the objects the services point to.
+// (its timers, and its controls, which cancel their downloads) and puts back empty services, so
+// that nothing reaches the services once their owners are gone. Declare it after the objects
+// the services point to.
 class InstalledServices {
  public:
   explicit InstalledServices(platform::Services services);

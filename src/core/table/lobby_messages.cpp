@@ -1,6 +1,5 @@
 #include "core/table/lobby_messages.h"
 
-#include "core/actions/window_restore.h"
 #include "core/lobby/leave.h"
 #include "core/lobby/re_entry.h"
 #include "core/model/lobby_window.h"
@@ -19,7 +18,7 @@ void LeaveForLobby() {
 
 // What the table window does with a system command of its own (restore, minimize).
 void TableWindowSysCommand(long command) {
-  if (command == platform::kScRestore) actions::RestoreMainForm();
+  if (command == platform::kScRestore) view::RestoreMainForm();
   if (command == platform::kScMinimize) view::MinimizeMainForm();
 }
 

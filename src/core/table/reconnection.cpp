@@ -12,6 +12,7 @@
 #include "core/net/socks5.h"
 #include "core/platform/services.h"
 #include "core/table/give_up.h"
+#include "core/view/table_windows.h"
 
 namespace tlj::table {
 namespace {
@@ -44,7 +45,7 @@ void GiveUp() {
   GiveUpTable();
   TimerCount.SetEnabled(false);
   model::ElOf("frmOtherExit", "Label1").caption = "网络已断开,请退出大厅重新登陆游戏";
-  model::Win("frmOtherExit").visible = true;
+  view::ShowOtherExit();
 }
 
 void TimerCount_Timer() {
@@ -94,7 +95,7 @@ void StartReconnection() {
 
 void HandleReconnectReply(const net::Frame& reply) {
   if (reply[net::kStatusAt] != net::reconnect_reply::kAccepted) {
-    platform::Sys().msgbox->Show(model::kProgramTitle, "重连服务器失败，退出后请重新入座！");
+    platform::ShowMessageBox(model::kProgramTitle, "重连服务器失败，退出后请重新入座！");
     model::RestoreLobby();
     platform::EndProcess(0);
   }

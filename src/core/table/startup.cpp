@@ -1,6 +1,7 @@
 #include "core/table/startup.h"
 
 #include <exception>
+#include <stdexcept>
 
 #include "core/lobby/command_line.h"
 #include "core/model/elements.h"
@@ -28,6 +29,7 @@
 #include "core/view/random.h"
 #include "core/view/shuffle_caption.h"
 #include "core/view/sound.h"
+#include "core/view/window_designs.h"
 
 namespace tlj::table {
 namespace {
@@ -42,7 +44,7 @@ void Require(bool ok) {
 }
 
 [[noreturn]] void Warn(const char* text) {
-  platform::Sys().msgbox->Show("警告", text);
+  platform::ShowMessageBox("警告", text);
   platform::EndProcess(kFailureExitCode);
 }
 
@@ -86,7 +88,7 @@ void ReadVideoSetting() {
 }
 
 [[noreturn]] void FailStartUp() {
-  platform::Sys().msgbox->Show(model::kProgramTitle, "游戏启动失败！");
+  platform::ShowMessageBox(model::kProgramTitle, "游戏启动失败！");
   model::RestoreLobby();
   platform::EndProcess(kFailureExitCode);
 }
@@ -106,7 +108,8 @@ void HookWindowEvents() {
 
 void RunStartUp() {
   auto& sys = platform::Sys();
-  view::CreateMainForm();
+  view::DesignWindows(*platform::Sys().ui);
+  sys.ui->LoadWindow(model::kMainForm);
   HookWindowEvents();
   model::El("WebBrowser2").visible = false;
 
@@ -168,6 +171,8 @@ void StartUp() {
     RunStartUp();
   } catch (const StartUpFailure&) {
     FailStartUp();
+  } catch (const std::logic_error&) {
+    throw;  // a fault of the program itself, not of the machine: let it show
   } catch (const std::exception&) {
     // The platform could not give what start-up needs (a window name taken, a socket).
     FailStartUp();

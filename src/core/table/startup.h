@@ -7,7 +7,8 @@ namespace tlj::table {
 // the table and starts the connection. Throws platform::ProcessExit when the process ends.
 void StartUp();
 
-// Releases what the table window owns (its timers), so that the loop may go.
+// Releases what the table window owns (its timers and controls), so that the loop and the
+// downloader may go.
 void ShutDownWindows();
 
 }  // namespace tlj::table

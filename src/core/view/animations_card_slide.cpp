@@ -13,8 +13,8 @@ constexpr int kSteps = 5;
 
 void CardSlide(int card, int fromLeft, int fromTop, int toLeft, int toTop, bool pump) {
   if (card < 0 || card >= kCards) return;
-  auto& element = model::El("imgDiPai", card);
   for (int r = 0; r <= kSteps; ++r) {
+    auto& element = model::El("imgDiPai", card);  // looked up each step: it shows the move
     element.left = coins::RoundEven(fromLeft + (toLeft - fromLeft) * r / double{kSteps});
     element.top = coins::RoundEven(fromTop + (toTop - fromTop) * r / double{kSteps});
     WaitMs(50, pump);

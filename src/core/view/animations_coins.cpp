@@ -71,13 +71,9 @@ platform::Element& NewCoin(CoinTarget target) {
   ++CoinsOnTable;
   CoinTargets.resize(CoinsOnTable + 1);
   CoinTargets[CoinsOnTable] = target;
-  const platform::Element& model = Coin(0);
-  platform::Element& coin = Coin(CoinsOnTable);
-  coin.width = model.width;
-  coin.height = model.height;
-  coin.stretch = model.stretch;
-  coin.picture = model.picture;
-  coin.image = model.image;
+  // A copy of the hidden coin 0: its size and picture.
+  platform::Element& coin =
+      platform::Sys().ui->LoadElement(model::kMainForm, "imgCoin", CoinsOnTable);
   coin.visible = true;
   model::BringToFront(coin);
   return coin;

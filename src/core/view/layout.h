@@ -29,8 +29,6 @@ struct CardPlace {
 };
 inline std::array<CardPlace, 4> CardAnchor{};  // by screen position
 
-// Creates the elements of the table window's design (before anything else touches it).
-void CreateMainForm();
 // Decides LayoutScale from the screen and sizes MainForm and Pic1.
 void ChooseLayout(int screen_width, int screen_height);
 // The two halves of the layout pass (before and after the window is shown).

@@ -14,7 +14,9 @@ void CentreOverMainForm(std::string_view window) {
 
 void ShowOtherExit() {
   CentreOverMainForm("frmOtherExit");
-  model::Win("frmOtherExit").visible = true;
+  auto& notice = model::Win("frmOtherExit");
+  notice.topmost = true;
+  notice.visible = true;
 }
 
 void RemovePicture(platform::Element& element) {

@@ -9,7 +9,8 @@ namespace tlj::view {
 
 // Puts the window's centre on MainForm's centre; its size stays.
 void CentreOverMainForm(std::string_view window);
-// The notice window frmOtherExit, centred over the table and shown with the text in Label1.
+// The notice window frmOtherExit, centred over the table and shown top-most with the text in
+// Label1.
 void ShowOtherExit();
 // The element shows no picture any more.
 void RemovePicture(platform::Element& element);

@@ -13,6 +13,7 @@
 #include "core/net/frame.h"
 #include "core/net/link_state.h"
 #include "core/settings/ini_file.h"
+#include "tests/support/tree_walk.h"
 #include "tools/rig/table_rig.h"
 
 namespace tlj::rig {
@@ -74,6 +75,16 @@ class WholeGameTest : public ::testing::Test {
 
   std::unique_ptr<TableRig> rig;
 };
+
+// Every window and element stands where its design and the game put it: nothing made by a
+// lookup, no window without a size, nothing shown outside its container.
+TEST_F(WholeGameTest, TheTreeHoldsWhatTheDesignsMadeFromStartToTheEndOfAGame) {
+  Play(QuickTable(11));
+  rig->RunFor(2000);
+  EXPECT_THAT(testing::TreeFaults(rig->client.tree), ::testing::IsEmpty()) << "after start-up";
+  ASSERT_TRUE(rig->PlayUntilGame(1)) << Transcript();
+  EXPECT_THAT(testing::TreeFaults(rig->client.tree), ::testing::IsEmpty()) << "after a game";
+}
 
 TEST_F(WholeGameTest, ThreeGamesWithThreeBots) {
   Play(QuickTable(7));

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "core/platform/services.h"
 #include "sim/virtual_clock.h"
+#include "tests/view/anigif/fake_downloader.h"
 #include "tests/view/anigif/pot_gif.h"
 
 namespace tlj::view::anigif {
@@ -26,7 +29,12 @@ class TableControlsTest : public ::testing::Test {
   sim::VirtualClock clock;
   platform::EventLoop loop{clock};
   platform::ElementTree tree;
-  platform::Element& pot = tree.El("MainForm", "ucBuGuo");
+  platform::Element& pot =
+      *tree.AddWindow("MainForm",
+                      [](platform::ElementTree& ui, platform::Window& w) {
+                        ui.Add(w, "ucBuGuo", {}, platform::ElementKind::AnimatedPicture);
+                      })
+           .elements.front();
 
  private:
   platform::Services saved_;
@@ -56,6 +64,31 @@ TEST_F(TableControlsTest, ThePotPlaysInUcBuGuoWithoutEnd) {
   control.SetVisible(false);
   EXPECT_FALSE(pot.visible);
   EXPECT_EQ(control.Action(), kPaused);
+}
+
+TEST_F(TableControlsTest, ThePotDownloadsThroughTheServicesDownloaderWhenThereIsOne) {
+  testing::FakeDownloader downloads{loop};
+  struct Case {
+    const char* name;
+    platform::Downloader* downloader;
+    const char* error;
+  };
+  const Case cases[] = {{"none", nullptr, "No downloads on this platform"},
+                        {"installed", &downloads, ""}};
+  bool failed = false;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    platform::Sys().downloader = c.downloader;
+    CreateTableControls();
+    failed = false;
+    TablePotControl().RemoteLoadFailure = [&] { failed = true; };
+    TablePotControl().LoadAnimatedGIF_Remote("http://example.test/pot.gif");
+    EXPECT_EQ(failed, c.downloader == nullptr);
+    EXPECT_EQ(TablePotControl().LastError().text, c.error);
+  }
+  EXPECT_EQ(downloads.urls, std::vector<std::string>{"http://example.test/pot.gif"});
+  DestroyTableControls();
+  EXPECT_EQ(downloads.cancelled, std::vector<int>{1}) << "the control lets go of its download";
 }
 
 }  // namespace

@@ -165,6 +165,7 @@ void Control::Refresh() {
 }
 
 void Control::Paint() {
+  element_.Changed();  // the control keeps its element across timer ticks
   if (current_ == 0 || frames_.empty()) {
     element_.image = nullptr;
     return;
@@ -195,6 +196,7 @@ void Control::FitElement() {
   const Size drawn = DrawnSize(stretch_, {canvas_.width, canvas_.height}, Client());
   element_.width = drawn.width;
   element_.height = drawn.height;
+  element_.Changed();
 }
 
 std::vector<std::uint8_t> Control::AnimatedGIF() const {
@@ -240,6 +242,7 @@ void Control::SetDelayAnimation(int mode) {
 
 void Control::SetVisible(bool visible) {
   element_.visible = visible;
+  element_.Changed();
   SetAction(visible ? kActionPlay : kActionPause);
 }
 

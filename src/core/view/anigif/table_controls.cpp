@@ -15,7 +15,7 @@ std::unique_ptr<Control> ucBuGuo;
 void CreateTableControls() {
   auto& sys = platform::Sys();
   ucBuGuo.reset();
-  ucBuGuo = std::make_unique<Control>(*sys.loop, sys.ui->El("MainForm", "ucBuGuo"));
+  ucBuGuo = std::make_unique<Control>(*sys.loop, sys.ui->El("MainForm", "ucBuGuo"), sys.downloader);
 }
 
 void DestroyTableControls() {

@@ -5,8 +5,9 @@
 
 namespace tlj::view::anigif {
 
-// Creates ucBuGuo on element "ucBuGuo" of MainForm, with the services' loop. Called once by
-// the table window's start-up; calling it again replaces the control.
+// Creates ucBuGuo on element "ucBuGuo" of MainForm, with the services' loop and downloader
+// (none: it loads nothing remote). Called once by the table window's start-up; calling it again
+// replaces the control.
 void CreateTableControls();
 // Releases the control and its timer; the element keeps what was last painted.
 void DestroyTableControls();
