@@ -69,6 +69,8 @@ TEST_F(ReconnectTest, GivesUpAfterTwentyOneAttempts) {
   EXPECT_FALSE(h.tree.FindWin("frmOtherExit") && h.tree.FindWin("frmOtherExit")->visible);
   h.RunFor(3'000);
   EXPECT_TRUE(h.tree.Win("frmOtherExit").visible);
+  EXPECT_TRUE(h.tree.Win("frmOtherExit").topmost);
+  EXPECT_TRUE(table::ReconnectWindowLoaded());
   EXPECT_EQ(h.tree.El("frmOtherExit", "Label1").caption, "网络已断开,请退出大厅重新登陆游戏");
   EXPECT_TRUE(h.tree.Win("MainForm").minimized);
   EXPECT_FALSE(h.Ended());

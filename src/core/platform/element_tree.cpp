@@ -29,6 +29,13 @@ bool IsWindowEvent(EventKind kind) {
   }
 }
 
+Element* FindIn(const Window& w, std::string_view name, std::optional<int> index) {
+  const auto named = w.by_name.find(name);
+  if (named == w.by_name.end()) return nullptr;
+  const auto found = named->second.find(index.value_or(Window::kNoIndex));
+  return found != named->second.end() ? found->second : nullptr;
+}
+
 ElementEvent EventOn(std::string_view window, std::string_view name, std::optional<int> index,
                      EventKind kind) {
   ElementEvent event;
@@ -100,11 +107,7 @@ const Window* ElementTree::FindWin(std::string_view window) const {
 Element* ElementTree::Find(std::string_view window, std::string_view name,
                            std::optional<int> index) const {
   const Window* w = FindWin(window);
-  if (w == nullptr) return nullptr;
-  const auto named = w->by_name.find(name);
-  if (named == w->by_name.end()) return nullptr;
-  const auto found = named->second.find(index.value_or(Window::kNoIndex));
-  return found != named->second.end() ? found->second : nullptr;
+  return w != nullptr ? FindIn(*w, name, index) : nullptr;
 }
 
 Window& ElementTree::Win(std::string_view window) {
@@ -116,8 +119,7 @@ Window& ElementTree::Win(std::string_view window) {
 }
 
 Element& ElementTree::El(std::string_view window, std::string_view name, std::optional<int> index) {
-  Win(window);
-  Element* e = Find(window, name, index);
+  Element* e = FindIn(Win(window), name, index);
   if (e == nullptr)
     throw std::logic_error("no element designed as " + Describe(window, name, index));
   return *e;

@@ -20,7 +20,7 @@ namespace {
 constexpr platform::TimeMs kAttemptIntervalMs = 3000;
 
 // The hidden window frmReconnect only hosts the two timers; it stays loaded after a give-up.
-bool reconnect_window_loaded = false;
+constexpr const char* kReconnectWindow = "frmReconnect";
 platform::Timer TimerReconnect;
 platform::Timer TimerCount;
 
@@ -51,7 +51,7 @@ void GiveUp() {
 void TimerCount_Timer() {
   if (net::SocketConnected()) {
     TimerCount.SetEnabled(false);
-    reconnect_window_loaded = false;
+    platform::Sys().ui->UnloadWindow(kReconnectWindow);
     return;
   }
   if (net::ReconnectAttempts > kMaxReconnectAttempts) {
@@ -76,7 +76,6 @@ void CreateReconnectTimers() {
   TimerReconnect.SetInterval(1);
   TimerCount = platform::Timer(loop, TimerCount_Timer);
   TimerCount.SetInterval(kAttemptIntervalMs);
-  reconnect_window_loaded = false;
 }
 
 void DestroyReconnectTimers() {
@@ -90,7 +89,7 @@ void StartReconnection() {
   net::ResetReconnectAttempts();
   TimerCount.SetEnabled(false);
   TimerReconnect.SetEnabled(true);
-  reconnect_window_loaded = true;
+  platform::Sys().ui->LoadWindow(kReconnectWindow);
 }
 
 void HandleReconnectReply(const net::Frame& reply) {
@@ -107,7 +106,7 @@ void HandleReconnectReply(const net::Frame& reply) {
 }
 
 bool ReconnectWindowLoaded() {
-  return reconnect_window_loaded;
+  return platform::Sys().ui->FindWin(kReconnectWindow)->loaded;
 }
 
 }  // namespace tlj::table
