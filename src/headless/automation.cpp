@@ -202,6 +202,16 @@ ParsedLine ParseAutomationLine(std::string_view line) {
     command.path = std::string(path);
     return {command, {}};
   }
+  if (verb == "snapshot") {
+    const std::string_view window = NextWord(rest);
+    const std::string_view path = Trim(rest);
+    if (window.empty() || path.empty()) return Refuse("snapshot: expected WINDOW PATH");
+    AutomationCommand command;
+    command.kind = AutomationCommand::Kind::Snapshot;
+    command.event.window = std::string(window);
+    command.path = std::string(path);
+    return {command, {}};
+  }
   return Refuse("unknown command '" + std::string(verb) + "'");
 }
 

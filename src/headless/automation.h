@@ -9,7 +9,7 @@
 //   char NAME [INDEX] CODE              text NAME TEXT
 //   focus NAME [INDEX]                  page NAME [INDEX] loaded|failed
 //   window WINDOW minimize|restore|activate|close
-//   dump PATH
+//   dump PATH                           snapshot WINDOW PATH
 //
 // NAME is ELEMENT on the table window MainForm, or WINDOW.ELEMENT on another window.
 
@@ -24,11 +24,12 @@ namespace tlj::headless {
 inline constexpr std::string_view kTableWindow = "MainForm";
 
 struct AutomationCommand {
-  enum class Kind { Input, Focus, Dump };
+  enum class Kind { Input, Focus, Dump, Snapshot };
   Kind kind = Kind::Input;
   // Input; a Change event also sets the element's caption. Focus: the element to focus.
+  // Snapshot: the window.
   platform::ElementEvent event;
-  std::string path;  // Dump
+  std::string path;  // Dump, Snapshot
 };
 
 struct ParsedLine {

@@ -12,12 +12,18 @@
 
 namespace tlj::headless {
 
-AutomationChannel::AutomationChannel(platform::EventLoop& loop, posix::PollBackend& poll,
+AutomationChannel::AutomationChannel(platform::EventLoop& loop, posix::DescriptorWatcher& watcher,
                                      platform::ElementTree& tree,
                                      const std::vector<ShownMessageBox>& boxes, int fd,
-                                     std::ostream& diagnostics)
-    : loop_(loop), poll_(poll), tree_(tree), boxes_(boxes), fd_(fd), diagnostics_(diagnostics) {
-  poll_.Watch(fd_, POLLIN, [this](short revents) { OnReadable(revents); });
+                                     std::ostream& diagnostics, Snapshot snapshot)
+    : loop_(loop),
+      watcher_(watcher),
+      tree_(tree),
+      boxes_(boxes),
+      fd_(fd),
+      diagnostics_(diagnostics),
+      snapshot_(std::move(snapshot)) {
+  watcher_.Watch(fd_, POLLIN, [this](short revents) { OnReadable(revents); });
 }
 
 AutomationChannel::~AutomationChannel() {
@@ -27,7 +33,7 @@ AutomationChannel::~AutomationChannel() {
 void AutomationChannel::StopReading() {
   if (!reading_) return;
   reading_ = false;
-  poll_.Unwatch(fd_);
+  watcher_.Unwatch(fd_);
 }
 
 // One read per wake-up: the descriptor is shared with whoever started us and stays blocking.
@@ -75,6 +81,15 @@ void AutomationChannel::Execute(const AutomationCommand& command) {
       WriteFileAtomically(command.path, JsonText(DumpToJson(tree_, boxes_)));
     } catch (const std::runtime_error& error) {
       diagnostics_ << "automation: dump: " << error.what() << std::endl;
+    }
+    return;
+  }
+  if (command.kind == AutomationCommand::Kind::Snapshot) {
+    if (!snapshot_) {
+      diagnostics_ << "automation: snapshot needs the desktop" << std::endl;
+    } else if (const std::string error = snapshot_(command.event.window, command.path);
+               !error.empty()) {
+      diagnostics_ << "automation: snapshot: " << error << std::endl;
     }
     return;
   }

@@ -1,7 +1,8 @@
 #pragma once
-// Reads automation commands from a descriptor (standard input) inside the poll loop and hands
-// each one to the loop as a posted event, as a window system hands over user input.
+// Reads automation commands from a descriptor (standard input) through the front end's loop and
+// hands each one to the loop as a posted event, as a window system hands over user input.
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -11,16 +12,20 @@
 #include "core/platform/event_loop.h"
 #include "headless/automation.h"
 #include "headless/stderr_message_boxes.h"
-#include "posix/poll_backend.h"
+#include "posix/descriptor_watcher.h"
 
 namespace tlj::headless {
 
 class AutomationChannel {
  public:
+  // Writes window WINDOW as drawn to PATH; returns why it could not, or nothing.
+  using Snapshot = std::function<std::string(const std::string& window, const std::string& path)>;
+
   // Refused lines and failed commands are reported on `diagnostics` as "automation: REASON".
-  AutomationChannel(platform::EventLoop& loop, posix::PollBackend& poll,
+  // Without `snapshot` (no windows are drawn) the snapshot command is refused.
+  AutomationChannel(platform::EventLoop& loop, posix::DescriptorWatcher& watcher,
                     platform::ElementTree& tree, const std::vector<ShownMessageBox>& boxes, int fd,
-                    std::ostream& diagnostics);
+                    std::ostream& diagnostics, Snapshot snapshot = {});
   ~AutomationChannel();
   AutomationChannel(const AutomationChannel&) = delete;
   AutomationChannel& operator=(const AutomationChannel&) = delete;
@@ -33,11 +38,12 @@ class AutomationChannel {
   void StopReading();
 
   platform::EventLoop& loop_;
-  posix::PollBackend& poll_;
+  posix::DescriptorWatcher& watcher_;
   platform::ElementTree& tree_;
   const std::vector<ShownMessageBox>& boxes_;
   int fd_;
   std::ostream& diagnostics_;
+  Snapshot snapshot_;
   bool reading_ = true;
   static constexpr std::size_t kLongestLine = 1 << 20;
   std::string partial_;    // the start of a line whose end has not arrived yet

@@ -33,7 +33,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     } else if (arg == "--") {
       options_ended = true;
     } else if (arg == "--headless") {
-      // The only front end of this build: accepted for the launchers that ask for it.
+      parsed.options.headless = true;
     } else if (arg == "--help" || arg == "-h") {
       parsed.help = true;
     } else if (arg == "--screen" || arg.starts_with("--screen=")) {
@@ -66,11 +66,13 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 const char* Usage() {
   return "usage: tlj [--headless] [--screen WIDTHxHEIGHT] [--] 'COMMAND LINE'\n"
          "\n"
-         "Runs the table client without a window. COMMAND LINE is the lobby's thirteen\n"
-         "'$'-terminated fields, given as one argument. Every argument that is not one of\n"
-         "the options below, and every argument after '--', belongs to COMMAND LINE.\n"
+         "Runs the table client, in a window where a display is available (DISPLAY,\n"
+         "WAYLAND_DISPLAY or QT_QPA_PLATFORM set) and the build has the desktop, else without\n"
+         "one. COMMAND LINE is the lobby's thirteen '$'-terminated fields, given as one\n"
+         "argument. Every argument that is not one of the options below, and every argument\n"
+         "after '--', belongs to COMMAND LINE.\n"
          "\n"
-         "  --headless       run without a window (the only front end of this build)\n"
+         "  --headless       run without a window\n"
          "  --screen WxH     the screen size the table is laid out for (default 1280x1024)\n"
          "  --help           print this help\n"
          "\n"
@@ -78,8 +80,10 @@ const char* Usage() {
          "  click NAME [INDEX]          move NAME [INDEX]\n"
          "  dblclick NAME [INDEX] LINE  key NAME [INDEX] KEYCODE\n"
          "  text NAME TEXT              dump PATH\n"
+         "  snapshot WINDOW PATH        (in a window only) the window as drawn, as PNG\n"
          "NAME is ELEMENT on the table window MainForm, or WINDOW.ELEMENT on another window.\n"
-         "Message boxes are printed to standard error as 'MessageBox: TITLE: TEXT'.\n";
+         "Without a window, message boxes are printed to standard error as\n"
+         "'MessageBox: TITLE: TEXT'.\n";
 }
 
 }  // namespace tlj::headless

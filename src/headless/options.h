@@ -9,6 +9,7 @@
 namespace tlj::headless {
 
 struct Options {
+  bool headless = false;  // no window even where one could be shown
   int screen_width = 1280;
   int screen_height = 1024;
   std::string command_line;  // the lobby's fields, as one text

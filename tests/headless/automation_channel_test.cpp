@@ -11,6 +11,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "posix/poll_backend.h"
 #include "sim/temp_dir.h"
 
 namespace tlj::headless {
@@ -184,6 +185,25 @@ TEST_F(AutomationChannelTest, DumpReplacesTheFileWhole) {
   EXPECT_EQ(dump["messageBoxes"][0]["text"], "本游戏需从游戏大厅中启动！");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
   EXPECT_EQ(diagnostics.str(), "");
+}
+
+TEST_F(AutomationChannelTest, ASnapshotWithoutWindowsIsRefusedAndOtherwiseReportsItsFailure) {
+  channel->Execute(*ParseAutomationLine("snapshot MainForm /tmp/table.png").command);
+  EXPECT_EQ(diagnostics.str(), "automation: snapshot needs the desktop\n");
+
+  diagnostics.str("");
+  std::vector<std::string> asked;
+  channel.reset();
+  channel = std::make_unique<AutomationChannel>(
+      loop, poll, tree, boxes, read_end, diagnostics,
+      [&asked](const std::string& window, const std::string& path) {
+        asked.push_back(window + " " + path);
+        return window == "MainForm" ? std::string() : "no window " + window;
+      });
+  for (const char* line : {"snapshot MainForm /tmp/a b.png", "snapshot frmX /tmp/x.png"})
+    channel->Execute(*ParseAutomationLine(line).command);
+  EXPECT_EQ(asked, (std::vector<std::string>{"MainForm /tmp/a b.png", "frmX /tmp/x.png"}));
+  EXPECT_EQ(diagnostics.str(), "automation: snapshot: no window frmX\n");
 }
 
 TEST_F(AutomationChannelTest, DumpThatCannotBeWrittenIsReported) {

@@ -16,6 +16,9 @@ std::string Describe(const ParsedLine& parsed) {
   if (!parsed.command) return "";
   const AutomationCommand& c = *parsed.command;
   if (c.kind == AutomationCommand::Kind::Dump) return "dump [" + c.path + "]";
+  if (c.kind == AutomationCommand::Kind::Snapshot) {
+    return "snapshot " + c.event.window + " [" + c.path + "]";
+  }
   const platform::ElementEvent& e = c.event;
   static const std::map<EventKind, const char*> kKinds = {
       {EventKind::Click, "click"},
@@ -78,6 +81,7 @@ TEST(AutomationLineTest, TurnsEachCommandIntoItsEvent) {
       {"window Score activate", "activate Score."},
       {"window MainForm close", "close MainForm."},
       {"dump /tmp/some dir/tree.json ", "dump [/tmp/some dir/tree.json]"},
+      {"snapshot MainForm /tmp/some dir/table.png", "snapshot MainForm [/tmp/some dir/table.png]"},
       {"", ""},
       {"   ", ""},
   };
@@ -108,6 +112,8 @@ TEST(AutomationLineTest, RefusesBadLinesWithAReason) {
       {"text", "error: text: expected NAME TEXT"},
       {"dump", "error: dump: expected PATH"},
       {"dump   ", "error: dump: expected PATH"},
+      {"snapshot", "error: snapshot: expected WINDOW PATH"},
+      {"snapshot MainForm  ", "error: snapshot: expected WINDOW PATH"},
   };
   for (const auto& [line, expected] : cases)
     EXPECT_EQ(Describe(ParseAutomationLine(line)), expected);

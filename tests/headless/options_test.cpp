@@ -14,14 +14,15 @@ struct OptionsCase {
   int width = 1280;
   int height = 1024;
   bool help = false;
+  bool headless = false;
 };
 
 TEST(OptionsTest, ReadsOptionsAndTheLobbyCommandLine) {
   const OptionsCase cases[] = {
       {{}, ""},
-      {{"--headless", "a$b$"}, "a$b$"},
+      {{"--headless", "a$b$"}, "a$b$", 1280, 1024, false, true},
       {{"a$b$"}, "a$b$"},
-      {{"--headless", ""}, ""},
+      {{"--headless", ""}, "", 1280, 1024, false, true},
       {{"--screen", "1024x768", "a$"}, "a$", 1024, 768},
       {{"a$", "--screen=800x600"}, "a$", 800, 600},
       {{"--help"}, "", 1280, 1024, true},
@@ -29,7 +30,7 @@ TEST(OptionsTest, ReadsOptionsAndTheLobbyCommandLine) {
       {{"acct$房间 一$", "0$"}, "acct$房间 一$ 0$"},
       // What is not one of our options is the lobby's, whatever it begins with.
       {{"-ab$secret$"}, "-ab$secret$"},
-      {{"--headless", "-ab$secret$", "--screen=800x600"}, "-ab$secret$", 800, 600},
+      {{"--headless", "-ab$secret$", "--screen=800x600"}, "-ab$secret$", 800, 600, false, true},
       {{"-x"}, "-x"},
       {{"-"}, "-"},
       {{"--frobnicate", "a$"}, "--frobnicate a$"},
@@ -44,6 +45,7 @@ TEST(OptionsTest, ReadsOptionsAndTheLobbyCommandLine) {
     EXPECT_EQ(parsed.options.screen_width, c.width);
     EXPECT_EQ(parsed.options.screen_height, c.height);
     EXPECT_EQ(parsed.help, c.help);
+    EXPECT_EQ(parsed.options.headless, c.headless);
   }
 }
 
