@@ -1,20 +1,16 @@
 #include "desktop/element_layout.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 #include <utility>
 
+#include "core/view/layout.h"
 #include "desktop/element_style.h"
 
 namespace tlj::desktop {
 namespace {
 
 using platform::Element;
-
-int Pixels(double value) {
-  return static_cast<int>(std::lround(value));
-}
 
 // An element array named as a container means its first member.
 const Element* Container(const platform::Window& window, const std::string& name) {
@@ -37,7 +33,7 @@ class Placer {
   }
 
   std::vector<PlacedElement> Place(const platform::Window& window) {
-    Add(nullptr, QPoint(0, 0), QRect(0, 0, Pixels(window.width), Pixels(window.height)), true);
+    Add(nullptr, QPoint(0, 0), QRect(0, 0, view::Px(window.width), view::Px(window.height)), true);
     return std::move(placed_);
   }
 
@@ -47,8 +43,8 @@ class Placer {
     if (held == held_.end()) return;
     for (const Element* e : held->second) {
       if (!e->visible) continue;
-      const QRect rect(origin.x() + Pixels(e->left), origin.y() + Pixels(e->top), Pixels(e->width),
-                       Pixels(e->height));
+      const QRect rect(origin.x() + view::Px(e->left), origin.y() + view::Px(e->top),
+                       view::Px(e->width), view::Px(e->height));
       placed_.push_back({e, rect, clip & rect, enabled && e->enabled});
       if (e->kind == platform::ElementKind::PictureBox)
         Add(e, rect.topLeft(), clip & rect, enabled && e->enabled);

@@ -1,7 +1,6 @@
 #include "desktop/window_view.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include <QCloseEvent>
@@ -10,6 +9,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "core/view/layout.h"
 #include "desktop/element_layout.h"
 #include "desktop/element_painter.h"
 #include "desktop/key_codes.h"
@@ -21,10 +21,6 @@ namespace {
 
 using platform::ElementEvent;
 using platform::EventKind;
-
-int Pixels(double value) {
-  return static_cast<int>(std::lround(value));
-}
 
 ElementKey KeyOf(const platform::Element& element) {
   return {element.name, element.index};
@@ -65,7 +61,11 @@ WindowView::~WindowView() = default;
 
 void WindowView::Sync(const platform::Window& window, bool now) {
   SyncFrame(window);
-  SyncTextBoxes(window);
+  // The text boxes follow their elements, which change only with the window's revision.
+  if (window.revision != synced_revision_) {
+    SyncTextBoxes(window);
+    synced_revision_ = window.revision;
+  }
   // A window out of sight is drawn when it shows again.
   if (window.revision == painted_revision_ || !isVisible() || isMinimized()) return;
   painted_revision_ = window.revision;
@@ -89,8 +89,8 @@ void WindowView::SyncFrame(const platform::Window& window) {
     setWindowTitle(caption);
     caption_ = caption;
   }
-  const QRect geometry(Pixels(window.left), Pixels(window.top), std::max(Pixels(window.width), 1),
-                       std::max(Pixels(window.height), 1));
+  const QRect geometry(view::Px(window.left), view::Px(window.top),
+                       std::max(view::Px(window.width), 1), std::max(view::Px(window.height), 1));
   if (geometry != geometry_) {
     setFixedSize(geometry.size());
     move(geometry.topLeft());
@@ -225,6 +225,15 @@ void WindowView::Focused(const ElementKey& element) {
 
 // ---- Mouse
 
+std::optional<PlacedElement> WindowView::ElementUnder(QPoint point) const {
+  const platform::Window* window = tree_.FindWin(window_);
+  if (window == nullptr) return std::nullopt;
+  const std::vector<PlacedElement> placed = PlaceElements(*window);
+  const PlacedElement* target = ElementAt(placed, point);
+  if (target == nullptr) return std::nullopt;
+  return *target;
+}
+
 void WindowView::PostMouse(const ElementKey& element, QPoint origin, EventKind kind, int button,
                            QPoint point) {
   ElementEvent event = EventOn(element, kind);
@@ -236,13 +245,11 @@ void WindowView::PostMouse(const ElementKey& element, QPoint origin, EventKind k
 
 void WindowView::mousePressEvent(QMouseEvent* event) {
   const int button = ButtonCode(event->button());
-  const platform::Window* window = tree_.FindWin(window_);
-  if (button == 0 || window == nullptr) return;
+  if (button == 0) return;
   const QPoint point = event->position().toPoint();
   if (!capture_) {
-    const std::vector<PlacedElement> placed = PlaceElements(*window);
-    const PlacedElement* target = ElementAt(placed, point);
-    if (target == nullptr) return;
+    const auto target = ElementUnder(point);
+    if (!target) return;
     capture_ = Capture{KeyOf(*target->element), target->rect.topLeft()};
   }
   PostMouse(capture_->element, capture_->origin, EventKind::MouseDown, button, point);
@@ -257,11 +264,9 @@ void WindowView::mouseReleaseEvent(QMouseEvent* event) {
   PostMouse(capture_->element, capture_->origin, EventKind::MouseUp, button, point);
   if (event->buttons() != Qt::NoButton) return;
   const Capture capture = *std::exchange(capture_, std::nullopt);
-  const platform::Window* window = tree_.FindWin(window_);
-  if (button != 1 || capture.double_click || window == nullptr) return;
-  const std::vector<PlacedElement> placed = PlaceElements(*window);
-  const PlacedElement* target = ElementAt(placed, point);
-  if (target == nullptr || KeyOf(*target->element) != capture.element) return;
+  if (button != 1 || capture.double_click) return;
+  const auto target = ElementUnder(point);
+  if (!target || KeyOf(*target->element) != capture.element) return;
   ElementEvent click = EventOn(capture.element, EventKind::Click);
   if (target->element->kind == platform::ElementKind::List)
     click.line = ListLineAt(*target->element, point.y() - target->rect.top());
@@ -271,15 +276,13 @@ void WindowView::mouseReleaseEvent(QMouseEvent* event) {
 // Qt's second press of a double click: the element under it gets the double click (on a list,
 // with the line under the pointer) and the release that follows.
 void WindowView::mouseDoubleClickEvent(QMouseEvent* event) {
-  const platform::Window* window = tree_.FindWin(window_);
-  if (event->button() != Qt::LeftButton || capture_ || window == nullptr) {
+  if (event->button() != Qt::LeftButton || capture_) {
     mousePressEvent(event);
     return;
   }
   const QPoint point = event->position().toPoint();
-  const std::vector<PlacedElement> placed = PlaceElements(*window);
-  const PlacedElement* target = ElementAt(placed, point);
-  if (target == nullptr) return;
+  const auto target = ElementUnder(point);
+  if (!target) return;
   capture_ = Capture{KeyOf(*target->element), target->rect.topLeft(), true};
   ElementEvent double_click = EventOn(capture_->element, EventKind::DblClick);
   if (target->element->kind == platform::ElementKind::List)
@@ -288,14 +291,11 @@ void WindowView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void WindowView::mouseMoveEvent(QMouseEvent* event) {
-  const platform::Window* window = tree_.FindWin(window_);
-  if (window == nullptr) return;
   const QPoint point = event->position().toPoint();
   if (!capture_) {
-    const std::vector<PlacedElement> placed = PlaceElements(*window);
-    const PlacedElement* target = ElementAt(placed, point);
-    setCursor(target != nullptr ? PointerShape(target->element->pointer) : Qt::ArrowCursor);
-    if (target != nullptr) {
+    const auto target = ElementUnder(point);
+    setCursor(target ? PointerShape(target->element->pointer) : Qt::ArrowCursor);
+    if (target) {
       PostMouse(KeyOf(*target->element), target->rect.topLeft(), EventKind::MouseMove, 0, point);
     }
     return;
@@ -338,11 +338,8 @@ bool WindowView::event(QEvent* event) {
 }
 
 void WindowView::ShowTooltip(const QHelpEvent& help) {
-  const platform::Window* window = tree_.FindWin(window_);
-  if (window == nullptr) return;
-  const std::vector<PlacedElement> placed = PlaceElements(*window);
-  const PlacedElement* target = ElementAt(placed, help.pos());
-  if (target == nullptr || target->element->tooltip.empty()) {
+  const auto target = ElementUnder(help.pos());
+  if (!target || target->element->tooltip.empty()) {
     QToolTip::hideText();
     return;
   }

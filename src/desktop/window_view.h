@@ -13,6 +13,7 @@
 
 #include "core/platform/element_tree.h"
 #include "core/platform/event_loop.h"
+#include "desktop/element_layout.h"
 
 class QHelpEvent;
 
@@ -81,6 +82,8 @@ class WindowView : public QWidget {
   void PostMouse(const ElementKey& element, QPoint origin, platform::EventKind kind, int button,
                  QPoint point);
   std::optional<ElementKey> KeyTarget() const;
+  // The frontmost element at `point` that takes the mouse.
+  std::optional<PlacedElement> ElementUnder(QPoint point) const;
   void ShowTooltip(const QHelpEvent& help);
 
   platform::ElementTree& tree_;
@@ -90,6 +93,7 @@ class WindowView : public QWidget {
   std::vector<std::unique_ptr<TextBox>> text_boxes_;
   // What was last taken from the model, so that only its changes are applied.
   std::uint64_t painted_revision_ = 0;
+  std::uint64_t synced_revision_ = 0;
   Qt::WindowFlags flags_ = Qt::Window;
   QString caption_;
   QRect geometry_;

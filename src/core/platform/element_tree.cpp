@@ -259,7 +259,7 @@ bool ElementTree::Fire(ElementEvent event) {
   } else if (!IsWindowEvent(event.kind)) {
     return false;
   }
-  if (element != nullptr || IsWindowEvent(event.kind)) ApplyInput(event, element, *window);
+  ApplyInput(event, element, *window);
   if (element != nullptr && event.kind == EventKind::KeyPress) {
     Run(event);
     if (event.cancel || element->kind != ElementKind::TextBox) return true;
