@@ -6,9 +6,13 @@
 #include <iostream>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "core/platform/element_tree.h"
 #include "core/platform/event_loop.h"
+#include "desktop/desktop_sound_device.h"
+#include "desktop/display_probe.h"
 #include "desktop/qt_loop_backend.h"
 #include "desktop/qt_message_boxes.h"
 #include "desktop/renderer.h"
@@ -18,11 +22,29 @@
 namespace tlj::desktop {
 
 bool DisplayAvailable() {
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+  if (DisplayAnswers()) return true;
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
     const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return true;
+    if (value != nullptr && *value != '\0') {
+      std::cerr << "tlj: the display " << name << "=" << value
+                << " does not answer; playing without windows\n";
+      break;
+    }
   }
   return false;
+}
+
+// The screen the table is laid out for: the one given on the command line, else the free area
+// of the primary screen in the pixels widgets count in, so that on a screen that scales
+// (a device pixel ratio above 1) the table scales as a whole and still fits.
+headless::Options WithScreen(headless::Options options) {
+  if (options.screen_given) return options;
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize free = screen->availableGeometry().size();
+    options.screen_width = free.width();
+    options.screen_height = free.height();
+  }
+  return options;
 }
 
 int RunClient(const headless::Options& options) {
@@ -36,6 +58,7 @@ int RunClient(const headless::Options& options) {
   platform::EventLoop loop(backend);
   platform::ElementTree tree;
   QtMessageBoxes boxes;
+  DesktopSoundDevice sound;
   Renderer renderer(tree, loop);
   backend.SetBeforeWait([&renderer] { renderer.Sync(); });
   loop.SetRenderHook([&renderer] { renderer.Render(); });
@@ -44,7 +67,7 @@ int RunClient(const headless::Options& options) {
       [&renderer](const std::string& window, const std::string& path) {
         return renderer.Snapshot(window, path);
       });
-  return headless::RunTable(loop, backend, tree, boxes, options);
+  return headless::RunTable(loop, backend, tree, boxes, sound, WithScreen(options));
 }
 
 }  // namespace tlj::desktop

@@ -5,8 +5,9 @@
 
 namespace tlj::desktop {
 
-// Whether a window system is there to show windows on: DISPLAY, WAYLAND_DISPLAY or
-// QT_QPA_PLATFORM is set.
+// Whether a window system is there to show windows on: QT_QPA_PLATFORM names a platform, or
+// the display DISPLAY or WAYLAND_DISPLAY names answers. A named display that does not answer is
+// reported on standard error.
 bool DisplayAvailable();
 
 // Runs the client in windows; returns the process exit code. The automation channel reads

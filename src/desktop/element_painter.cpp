@@ -125,6 +125,13 @@ void PaintWindow(QPainter& painter, const platform::Window& window,
                  const std::vector<PlacedElement>& placed, const QColor& background) {
   painter.fillRect(painter.window(), background);
   if (window.image) painter.drawImage(QPoint(0, 0), View(*window.image));
+  for (const platform::PaintedPiece& piece : window.painting) {
+    if (!piece.image) continue;
+    const auto& s = piece.source;
+    const auto& t = piece.target;
+    painter.drawImage(QRect(t.left, t.top, t.width, t.height), View(*piece.image),
+                      QRect(s.left, s.top, s.width, s.height));
+  }
   // What shows behind an opaque label: the table's ground inside a picture box, else the
   // window's.
   for (const PlacedElement& p : placed) {

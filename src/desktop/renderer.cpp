@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 
+#include "desktop/paint_log.h"
 #include "headless/atomic_file.h"
 
 namespace tlj::desktop {
@@ -23,6 +24,7 @@ void Renderer::Sync() {
 }
 
 void Renderer::Render() {
+  LogRenderPoint();
   CatchUp(true);
   // Windows shown just now are drawn once the window system has exposed them; the user's input
   // and the watched descriptors wait for the loop.

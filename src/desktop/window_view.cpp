@@ -4,15 +4,21 @@
 #include <utility>
 
 #include <QCloseEvent>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWindow>
 
 #include "core/view/layout.h"
+#include "desktop/drawn_state.h"
 #include "desktop/element_layout.h"
 #include "desktop/element_painter.h"
 #include "desktop/key_codes.h"
+#include "desktop/paint_log.h"
 #include "desktop/post_input.h"
 #include "desktop/text_box.h"
 
@@ -61,14 +67,18 @@ WindowView::~WindowView() = default;
 
 void WindowView::Sync(const platform::Window& window, bool now) {
   SyncFrame(window);
-  // The text boxes follow their elements, which change only with the window's revision.
+  // Only a moved revision can have changed what shows, and most moves change nothing.
   if (window.revision != synced_revision_) {
-    SyncTextBoxes(window);
     synced_revision_ = window.revision;
+    const std::uint64_t state = DrawnState(window);
+    if (state != synced_state_) {
+      SyncTextBoxes(window);
+      synced_state_ = state;
+    }
   }
   // A window out of sight is drawn when it shows again.
-  if (window.revision == painted_revision_ || !isVisible() || isMinimized()) return;
-  painted_revision_ = window.revision;
+  if (synced_state_ == painted_state_ || !isVisible() || isMinimized()) return;
+  painted_state_ = synced_state_;
   if (now) {
     repaint();
   } else {
@@ -109,6 +119,10 @@ void WindowView::SyncFrame(const platform::Window& window) {
   if (window.opacity != opacity_) {
     setWindowOpacity(std::clamp(window.opacity, 0, 255) / 255.0);
     opacity_ = window.opacity;
+  }
+  if (window.moveRequests != move_requests_) {
+    if (window.moveRequests > move_requests_) BeginUserMove();
+    move_requests_ = window.moveRequests;
   }
   const bool shown = window.loaded && window.visible;
   if (shown != shown_ || window.minimized != minimized_) {
@@ -248,9 +262,9 @@ void WindowView::mousePressEvent(QMouseEvent* event) {
   if (button == 0) return;
   const QPoint point = event->position().toPoint();
   if (!capture_) {
+    // Where no element stands the press belongs to the window itself.
     const auto target = ElementUnder(point);
-    if (!target) return;
-    capture_ = Capture{KeyOf(*target->element), target->rect.topLeft()};
+    capture_ = target ? Capture{KeyOf(*target->element), target->rect.topLeft()} : Capture{};
   }
   PostMouse(capture_->element, capture_->origin, EventKind::MouseDown, button, point);
 }
@@ -258,6 +272,7 @@ void WindowView::mousePressEvent(QMouseEvent* event) {
 // A click is a press and a release of the left button on the same element; the release that
 // ends a double click makes none.
 void WindowView::mouseReleaseEvent(QMouseEvent* event) {
+  if (drag_ && event->buttons() == Qt::NoButton) drag_.reset();
   const int button = ButtonCode(event->button());
   if (button == 0 || !capture_) return;
   const QPoint point = event->position().toPoint();
@@ -292,11 +307,17 @@ void WindowView::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void WindowView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint point = event->position().toPoint();
+  if (drag_) {
+    move(event->globalPosition().toPoint() - *drag_);
+    return;
+  }
   if (!capture_) {
     const auto target = ElementUnder(point);
     setCursor(target ? PointerShape(target->element->pointer) : Qt::ArrowCursor);
     if (target) {
       PostMouse(KeyOf(*target->element), target->rect.topLeft(), EventKind::MouseMove, 0, point);
+    } else {
+      PostMouse({}, {}, EventKind::MouseMove, 0, point);
     }
     return;
   }
@@ -356,6 +377,30 @@ void WindowView::changeEvent(QEvent* event) {
   Post(EventOn({}, isMinimized() ? EventKind::Minimize : EventKind::Restore));
 }
 
+// The window system moves the window while the button that asked stays down; where it cannot
+// (no window manager), the window follows the pointer itself until the button goes up. Either
+// way the press no longer belongs to an element.
+void WindowView::BeginUserMove() {
+  if (QGuiApplication::mouseButtons() == Qt::NoButton) return;
+  capture_.reset();
+  if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
+  drag_ = QCursor::pos() - pos();
+}
+
+// Where the user or the window system put the window, the model learns; the moves the model
+// asked for itself it knows already.
+void WindowView::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  const platform::Window* window = tree_.FindWin(window_);
+  if (window == nullptr || !isVisible()) return;
+  const QPoint model(view::Px(window->left), view::Px(window->top));
+  if (event->pos() == model) return;
+  ElementEvent moved = EventOn({}, EventKind::Move);
+  moved.x = event->pos().x();
+  moved.y = event->pos().y();
+  Post(std::move(moved));
+}
+
 // The close button asks; the model decides whether the window goes.
 void WindowView::closeEvent(QCloseEvent* event) {
   event->ignore();
@@ -371,6 +416,7 @@ void WindowView::paintEvent(QPaintEvent*) {
     return;
   }
   PaintWindow(painter, *window, PlaceElements(*window), background);
+  LogPaint(window_);
 }
 
 }  // namespace tlj::desktop

@@ -66,6 +66,7 @@ class WindowView : public QWidget {
   void keyReleaseEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   // The element a pressed button belongs to until every button is up.
@@ -76,6 +77,7 @@ class WindowView : public QWidget {
   };
 
   void SyncFrame(const platform::Window& window);
+  void BeginUserMove();
   void SyncTextBoxes(const platform::Window& window);
   void Post(platform::ElementEvent event);
   platform::ElementEvent EventOn(const ElementKey& element, platform::EventKind kind) const;
@@ -90,10 +92,13 @@ class WindowView : public QWidget {
   platform::EventLoop& loop_;
   const std::string window_;
   std::optional<Capture> capture_;
+  // A drag of the window done by the view itself: the pointer's offset from the window corner.
+  std::optional<QPoint> drag_;
   std::vector<std::unique_ptr<TextBox>> text_boxes_;
   // What was last taken from the model, so that only its changes are applied.
-  std::uint64_t painted_revision_ = 0;
   std::uint64_t synced_revision_ = 0;
+  std::uint64_t synced_state_ = 0;  // DrawnState at the last catching up
+  std::uint64_t painted_state_ = 0;
   Qt::WindowFlags flags_ = Qt::Window;
   QString caption_;
   QRect geometry_;
@@ -101,6 +106,7 @@ class WindowView : public QWidget {
   int opacity_ = 255;
   bool shown_ = false;
   bool minimized_ = false;
+  std::uint64_t move_requests_ = 0;
 };
 
 }  // namespace tlj::desktop

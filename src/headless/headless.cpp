@@ -9,6 +9,7 @@
 
 #include "core/platform/element_tree.h"
 #include "core/platform/event_loop.h"
+#include "core/platform/silent_sound_device.h"
 #include "headless/automation_channel.h"
 #include "headless/run_table.h"
 #include "headless/stderr_message_boxes.h"
@@ -33,8 +34,9 @@ int RunClient(const Options& options) {
   platform::EventLoop loop(poll);
   platform::ElementTree tree;
   StderrMessageBoxes boxes;
+  platform::SilentSoundDevice sound;
   AutomationChannel automation(loop, poll, tree, boxes.Shown(), STDIN_FILENO, std::cerr);
-  return RunTable(loop, poll, tree, boxes, options);
+  return RunTable(loop, poll, tree, boxes, sound, options);
 }
 
 int Run(int argc, char** argv, const std::function<int(const Options&)>& front_end) {

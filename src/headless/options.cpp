@@ -50,6 +50,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
         parsed.error = "--screen needs a size such as 1024x768, not '" + value + "'";
         return parsed;
       }
+      parsed.options.screen_given = true;
     } else {
       // The lobby hands its line over alone, and an account name may begin with "-": what is
       // not ours is the lobby's, and start-up judges it.

@@ -10,8 +10,11 @@ namespace tlj::headless {
 
 struct Options {
   bool headless = false;  // no window even where one could be shown
+  // The screen the table is laid out for: given by --screen, else the desktop's own screen,
+  // else (headless) this size.
   int screen_width = 1280;
   int screen_height = 1024;
+  bool screen_given = false;
   std::string command_line;  // the lobby's fields, as one text
 };
 

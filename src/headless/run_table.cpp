@@ -5,7 +5,6 @@
 #include <random>
 
 #include "core/platform/services.h"
-#include "core/platform/silent_sound_device.h"
 #include "core/table/installed_services.h"
 #include "core/table/startup.h"
 #include "headless/stderr_shell.h"
@@ -28,11 +27,11 @@ std::filesystem::path ProgramFolder() {
 }  // namespace
 
 int RunTable(platform::EventLoop& loop, posix::DescriptorWatcher& watcher,
-             platform::ElementTree& tree, platform::MessageBoxes& boxes, const Options& options) {
+             platform::ElementTree& tree, platform::MessageBoxes& boxes,
+             platform::SoundDevice& sound, const Options& options) {
   posix::PosixSocket socket(loop, watcher);
   posix::WindowLink lobby(loop, watcher,
                           posix::WindowDirectory(posix::WindowDirectoryFromEnvironment()));
-  platform::SilentSoundDevice sound;
   posix::HttpDownloader downloader(loop, watcher);
   StderrShell shell;
 

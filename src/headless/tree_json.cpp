@@ -113,6 +113,13 @@ nlohmann::json ElementToJson(const platform::Element& element) {
 nlohmann::json WindowToJson(const platform::Window& window, bool active) {
   nlohmann::json shape = nlohmann::json::array();
   for (const platform::Rect& r : window.shape) shape.push_back({r.left, r.top, r.width, r.height});
+  nlohmann::json painting = nlohmann::json::array();
+  for (const platform::PaintedPiece& piece : window.painting) {
+    const platform::Rect& s = piece.source;
+    const platform::Rect& t = piece.target;
+    painting.push_back({{"source", {s.left, s.top, s.width, s.height}},
+                        {"target", {t.left, t.top, t.width, t.height}}});
+  }
   nlohmann::json json = {
       {"name", window.name},
       {"design", window.design},
@@ -133,6 +140,8 @@ nlohmann::json WindowToJson(const platform::Window& window, bool active) {
       {"topmost", window.topmost},
       {"opacity", window.opacity},
       {"shape", shape},
+      {"painting", painting},
+      {"moveRequests", window.moveRequests},
       {"elements", nlohmann::json::array()},
   };
   for (const auto& element : window.elements) json["elements"].push_back(ElementToJson(*element));

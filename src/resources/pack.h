@@ -3,7 +3,9 @@
 //
 //   "TLJPACK1", u32 count, count × (i32 id, u32 offset, u32 size), the bytes
 //
-// Numbers are little-endian, ids ascend, offsets count from the start of the pack.
+// Numbers are little-endian, ids ascend, offsets count from the start of the pack. The numbered
+// picture resources (type "GIF") keep their own ids; the window designs' pictures (type
+// "DESIGN") are filed at kDesignEntryBase + their number.
 
 #include <cstdint>
 #include <span>
@@ -11,6 +13,8 @@
 #include <vector>
 
 namespace tlj::resources {
+
+inline constexpr int kDesignEntryBase = 10000;
 
 struct PackEntry {
   int id;

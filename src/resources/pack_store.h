@@ -1,5 +1,6 @@
 #pragma once
-// A resource store over a pack in memory: every entry has the type "GIF".
+// A resource store over a pack in memory: the picture resources (type "GIF") and the window
+// designs' pictures (type "DESIGN").
 
 #include <cstdint>
 #include <optional>

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -64,11 +65,12 @@ class ClientTest : public ::testing::Test {
   }
 
   void Start(const std::string& command_line) { StartWith({"--headless", command_line}); }
-  void StartWith(std::vector<std::string> args) {
+  void StartWith(std::vector<std::string> args, std::map<std::string, std::string> env = {}) {
     posix::ChildProcess::Options options;
     options.args = std::move(args);
-    options.env = {{"TLJ_RUNTIME_DIR", runtime.path().string()},
-                   {"TLJ_APP_DIR", app.path().string()}};
+    options.env = std::move(env);
+    options.env["TLJ_RUNTIME_DIR"] = runtime.path().string();
+    options.env["TLJ_APP_DIR"] = app.path().string();
     client = std::make_unique<posix::ChildProcess>(loop, poll, ClientProgram(), options);
   }
 
@@ -188,6 +190,77 @@ TEST_F(ClientTest, AnUnusableOptionIsAUsageError) {
   EXPECT_EQ(*client->ExitCode(), 2);
   EXPECT_NE(client->Stderr().find("--screen needs a size"), std::string::npos);
 }
+
+// A display that is named but does not answer: the client plays without windows rather than
+// letting the toolkit end it.
+TEST_F(ClientTest, ADisplayThatDoesNotAnswerLeavesTheClientHeadless) {
+  FixtureServer server(poll);
+  StartWith({"acct$pw$127.0.0.1$" + std::to_string(server.Port()) + "$房间一$0$$$$$0$$$"},
+            {{"DISPLAY", ":97531"}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}});
+  ASSERT_TRUE(RunUntil([&] { return LobbyReceived({platform::kLoggedIn, 0, 0}) || Exited(); }));
+  EXPECT_FALSE(Exited());
+  EXPECT_NE(client->Stderr().find("does not answer; playing without windows"), std::string::npos)
+      << client->Stderr();
+}
+
+struct ScreenCase {
+  const char* name;
+  int width, height;  // the screen in scaled pixels, as the window system gives it
+  double ratio;       // its device pixel ratio: the screen's own pixels per scaled pixel
+  int window_width, window_height;  // the table window, in scaled pixels
+  friend void PrintTo(const ScreenCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ClientScreenTest : public ClientTest, public ::testing::WithParamInterface<ScreenCase> {};
+
+// The PNG's size from its header.
+std::pair<int, int> PngSize(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  unsigned char header[24] = {};
+  in.read(reinterpret_cast<char*>(header), sizeof(header));
+  const auto word = [&](int at) {
+    return (header[at] << 24) | (header[at + 1] << 16) | (header[at + 2] << 8) | header[at + 3];
+  };
+  return {word(16), word(20)};
+}
+
+// On a screen that scales, the table is laid out for the screen's scaled size, so it fits, and
+// drawn at the screen's own resolution.
+TEST_P(ClientScreenTest, TheTableFitsTheScreenAndScalesAsAWhole) {
+  const ScreenCase& c = GetParam();
+  const auto config = app.path() / "screen.json";
+  std::ofstream(config) << R"({"screens": [{"name": "s", "x": 0, "y": 0, "width": )" << c.width
+                        << R"(, "height": )" << c.height << R"(, "dpr": )" << c.ratio << "}]}";
+  FixtureServer server(poll);
+  StartWith({"acct$pw$127.0.0.1$" + std::to_string(server.Port()) + "$房间一$0$$$$$0$$$"},
+            {{"QT_QPA_PLATFORM", "offscreen:configfile=" + config.string()}});
+  ASSERT_TRUE(RunUntil([&] { return LobbyReceived({platform::kLoggedIn, 0, 0}) || Exited(); }));
+  ASSERT_FALSE(Exited());
+
+  EXPECT_TRUE(DumpUntil([&](const nlohmann::json& dump) {
+    for (const auto& window : dump["windows"]) {
+      if (window["name"] == "MainForm")
+        return window["visible"] == true && window["width"] == c.window_width &&
+               window["height"] == c.window_height;
+    }
+    return false;
+  }));
+  const auto shot = app.path() / "table.png";
+  client->WriteLine("snapshot MainForm " + shot.string());
+  ASSERT_TRUE(RunUntil([&] { return std::filesystem::exists(shot) || Exited(); }));
+  const auto [width, height] = PngSize(shot);
+  EXPECT_EQ(width, static_cast<int>(c.window_width * c.ratio));
+  EXPECT_EQ(height, static_cast<int>(c.window_height * c.ratio));
+  EXPECT_LE(c.window_width, c.width);
+  EXPECT_LE(c.window_height, c.height);
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, ClientScreenTest,
+                         ::testing::Values(ScreenCase{"Plain", 1280, 1024, 1, 1040, 796},
+                                           ScreenCase{"DoubleWithRoom", 1280, 800, 2, 1040, 796},
+                                           ScreenCase{"DoubleSmall", 960, 600, 2, 960, 600},
+                                           ScreenCase{"OneAndAHalf", 1280, 720, 1.5, 1040, 720}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace tlj::e2e

@@ -13,9 +13,10 @@
 
 #include "core/game/cards.h"
 #include "core/view/animations.h"
+#include "core/view/layout.h"
 #include "desktop/element_style.h"
 #include "desktop/renderer.h"
-#include "tests/desktop/test_application.h"
+#include "tests/desktop/table_window_fixture.h"
 #include "tests/support/table_fixture.h"
 
 namespace tlj::desktop {
@@ -24,72 +25,59 @@ namespace {
 using platform::ElementEvent;
 using platform::EventKind;
 
-constexpr platform::TimeMs kDealTime = 1000;  // the gate cards' slides
-const std::filesystem::path kShots = "/tmp/tlj-shots";
+using TableWindowTest = testing::TableWindowFixture;
+using testing::kShots;
+using testing::PictureHas;
 
-// Whether `drawn` is the colour of the picture's pixel that lands at `at` when the picture is
-// stretched to `size`, or of one next to it (the scaling rounds either way); none when the
-// picture is not opaque there.
-std::optional<bool> PictureHas(const platform::Image& picture, QSize size, QPoint at,
-                               const QColor& drawn) {
-  const int sx = (2 * at.x() + 1) * picture.width / (2 * size.width());
-  const int sy = (2 * at.y() + 1) * picture.height / (2 * size.height());
-  bool same = false;
-  for (int y = sy - 1; y <= sy + 1; ++y) {
-    for (int x = sx - 1; x <= sx + 1; ++x) {
-      if (x < 0 || y < 0 || x >= picture.width || y >= picture.height) return std::nullopt;
-      const std::uint8_t* p = picture.Pixel(x, y);
-      if (p[3] != 255) return std::nullopt;
-      same = same || drawn == QColor(p[0], p[1], p[2]);
-    }
-  }
-  return same;
-}
-
-// The whole client on the simulated table, its windows drawn by the desktop front end.
-class TableWindowTest : public ::tlj::testing::LoggedInFixture {
- protected:
-  void SetUp() override {
-    testing::TestApplication();
-    LoggedInFixture::SetUp();
-    SeatEveryone();
-    renderer = std::make_unique<Renderer>(h.tree, h.loop);
-    renderer->Sync();
-  }
-  void TearDown() override { renderer.reset(); }
-
-  QImage Table() { return renderer->Grab("MainForm").convertToFormat(QImage::Format_RGB32); }
-  // Where the layout puts an element of the table surface, in window pixels.
-  QRect OnWindow(const platform::Element& e) {
-    const platform::Element& surface = h.El("Pic1");
-    return QRect(static_cast<int>(surface.left + e.left), static_cast<int>(surface.top + e.top),
-                 static_cast<int>(e.width), static_cast<int>(e.height));
-  }
-  void Deal() {
-    Send(::tlj::testing::NewHandFrame(100));
-    Send(::tlj::testing::TurnFrame({.seat = 1, .rank0 = 5, .rank1 = 11}), kDealTime);
-  }
-  // Records what reaches the model on the table window's element `name`.
-  void Record(const std::string& name, std::initializer_list<EventKind> kinds) {
-    for (EventKind kind : kinds)
-      h.tree.On("MainForm", name, kind, [this](const ElementEvent& e) { reached.push_back(e); });
-  }
-
-  std::unique_ptr<Renderer> renderer;
-  std::vector<ElementEvent> reached;
-};
-
-TEST_F(TableWindowTest, TheWindowHasTheModelsSizeAndTheSurfaceItsGround) {
+TEST_F(TableWindowTest, TheBorderComesFromTheSkinAndTheSurfaceFromItsPicture) {
   const QImage table = Table();
   ASSERT_EQ(table.size(), QSize(1040, 796));
-  const QColor background = renderer->View("MainForm")->palette().color(QPalette::Window);
-  // The frame around the surface: 8 pixels at the left, 20 at the top.
-  EXPECT_EQ(table.pixelColor(3, 400), background);
-  EXPECT_EQ(table.pixelColor(520, 10), background);
-  // An empty spot of the surface, between the seats and the pot.
-  const QColor ground = table.pixelColor(8 + 320, 20 + 420);
-  EXPECT_NE(ground, background);
-  EXPECT_EQ(ground, ModelColor(kTableGround));
+  const platform::Image& skin = *h.El("Skin").image;
+  const auto skin_at = [&skin](int x, int y) {
+    const std::uint8_t* p = skin.Pixel(x, y);
+    return QColor(p[0], p[1], p[2]);
+  };
+  // The border: 8 pixels at the left, right and bottom, the caption strip 20 high. The strips
+  // are stretched along their length only, so each window pixel is its skin pixel across.
+  struct Spot {
+    QPoint window;
+    QPoint skin;
+  };
+  const Spot spots[] = {
+      {{3, 400}, {3, 100}},      // left edge
+      {{1036, 400}, {42, 100}},  // right edge
+      {{520, 10}, {12, 10}},     // top edge
+      {{520, 792}, {12, 216}},   // bottom edge
+  };
+  for (const Spot& s : spots) {
+    SCOPED_TRACE(std::to_string(s.window.x()) + "," + std::to_string(s.window.y()));
+    EXPECT_EQ(table.pixelColor(s.window), skin_at(s.skin.x(), s.skin.y()));
+  }
+  // An empty spot of the surface, between the seats and the pot, shows its picture, not the
+  // plain ground kept for a surface without one.
+  const QPoint spot(320, 420);
+  const QColor ground = table.pixelColor(spot + QPoint(8, 20));
+  EXPECT_NE(ground, ModelColor(kTableGround));
+  const platform::Image& felt = *h.El("Pic1").image;
+  const std::uint8_t* p = felt.Pixel(spot.x(), spot.y());
+  EXPECT_EQ(ground, QColor(p[0], p[1], p[2]));
+}
+
+TEST_F(TableWindowTest, TheCaptionButtonsShowTheirPicturesAtTheRightOfTheStrip) {
+  const QImage table = Table();
+  for (const char* name : {"ImgClose", "imgMin"}) {
+    SCOPED_TRACE(name);
+    const platform::Element& button = h.El(name, 0);
+    const QRect at(view::Px(button.left), view::Px(button.top), view::Px(button.width),
+                   view::Px(button.height));
+    EXPECT_GT(at.left(), 900);
+    EXPECT_LE(at.bottom(), 20);
+    const QPoint middle = at.center();
+    const std::uint8_t* p = button.image->Pixel(middle.x() - at.left(), middle.y() - at.top());
+    if (p[3] == 255) {
+      EXPECT_EQ(table.pixelColor(middle), QColor(p[0], p[1], p[2]));
+    }
+  }
 }
 
 TEST_F(TableWindowTest, ADealtCardShowsItsPictureAtItsPlace) {

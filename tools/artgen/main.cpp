@@ -1,6 +1,7 @@
 // tlj-artgen OUTDIR [--png]: draws every picture of the client into OUTDIR as <id>.gif or
-// <id>.jpg and packs them all into OUTDIR/resources.pack. --png adds a PNG copy of what each
-// file shows (<id>.png; the animation's frames as 876-1.png ..), for people to look at.
+// <id>.jpg, the window designs' pictures as design-<number>.gif or .jpg, and packs them all
+// into OUTDIR/resources.pack. --png adds a PNG copy of what each file shows (<id>.png,
+// design-<number>.png; the animation's frames as 876-1.png ..), for people to look at.
 
 #include <algorithm>
 #include <cstdint>
@@ -41,14 +42,14 @@ void WriteFile(const fs::path& file, const Bytes& bytes) {
   fs::rename(partial, file);
 }
 
-Bytes DrawOne(const art::Entry& entry, const fs::path& dir, bool png) {
+// Draws the entry into the files `base`.gif or .jpg (and .png), and answers the file's bytes.
+Bytes DrawOne(const art::Entry& entry, const fs::path& base, bool png) {
   const draw::Canvas canvas = entry.draw();
   if (canvas.Width() != entry.width || canvas.Height() != entry.height)
-    throw std::runtime_error("picture " + std::to_string(entry.id) + " came out " +
+    throw std::runtime_error("picture " + base.filename().string() + " came out " +
                              std::to_string(canvas.Width()) + "x" +
                              std::to_string(canvas.Height()));
   const auto rgba = canvas.Pixels();
-  const fs::path base = dir / std::to_string(entry.id);
   if (entry.format == art::Format::kJpeg) {
     Bytes bytes = encode::EncodeJpeg(rgba, entry.width, entry.height);
     WriteFile(base.string() + ".jpg", bytes);
@@ -89,7 +90,10 @@ int Run(const fs::path& dir, bool png) {
   fs::create_directories(dir);
   std::vector<std::pair<int, Bytes>> pack;
   for (const art::Entry& entry : art::Catalogue())
-    pack.emplace_back(entry.id, DrawOne(entry, dir, png));
+    pack.emplace_back(entry.id, DrawOne(entry, dir / std::to_string(entry.id), png));
+  for (const art::Entry& entry : art::DesignCatalogue())
+    pack.emplace_back(tlj::resources::kDesignEntryBase + entry.id,
+                      DrawOne(entry, dir / ("design-" + std::to_string(entry.id)), png));
   const encode::GifAnimation hot_pot = art::HotPot();
   Bytes animation = encode::EncodeGifAnimation(hot_pot);
   WriteFile(dir / (std::to_string(art::kHotPotId) + ".gif"), animation);

@@ -102,11 +102,12 @@ void Demo::StartClient() {
   const SeatCommandLine seat = DemoSeat(server_->Address()->port);
   try {
     client_ = std::make_unique<TableClient>(loop_, poll_, settings_.client_program, seat, folders_,
-                                            PassThrough("client"));
+                                            settings_.headless, PassThrough("client"));
   } catch (const std::runtime_error& error) {
     throw DemoFailure(std::string("the client did not start: ") + error.what());
   }
-  transcript_.Line("client started: tlj --headless '" + seat.MaskedText() + "'");
+  transcript_.Line(std::string("client started: tlj ") + (settings_.headless ? "--headless " : "") +
+                   "'" + seat.MaskedText() + "'");
 }
 
 void Demo::WaitForLogin() {

@@ -32,6 +32,7 @@ struct DemoSettings {
   int games = 1;
   std::string seed;  // the server's; empty: its own
   bool verbose = false;
+  bool headless = false;  // the client runs without a window; else it decides by the display
 };
 
 // What went wrong, as one readable sentence (with the child's diagnostics after it, if any).

@@ -24,6 +24,7 @@ int RunDemo(const Options& options) {
   settings.games = options.games;
   settings.seed = options.seed;
   settings.verbose = options.verbose;
+  settings.headless = options.headless;
   Demo demo(settings, std::cout);
   demo.Run();
   return 0;

@@ -38,6 +38,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       o.demo = true;
     } else if (arg == "--verbose") {
       o.verbose = true;
+    } else if (arg == "--headless") {
+      o.headless = true;
     } else if (arg == "--help" || arg == "-h") {
       parsed.help = true;
     } else {
@@ -50,7 +52,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 
 const char* Usage() {
   return "Usage: tlj-lobby --demo [--games N] [--seed N] [--client PATH] [--server PATH]\n"
-         "                  [--verbose]\n"
+         "                  [--verbose] [--headless]\n"
          "Plays the lobby's part for one client at a table with three bots, plays the user's\n"
          "turns with a simple policy and prints what happens at the table.\n"
          "\n"
@@ -60,6 +62,7 @@ const char* Usage() {
          "  --client PATH    the client program (default: tlj beside tlj-lobby)\n"
          "  --server PATH    the server program (default: tlj-server beside tlj-lobby)\n"
          "  --verbose        pass the server's and the client's diagnostics through\n"
+         "  --headless       the client without its window, even where a display is\n"
          "\n"
          "Exits with 0 when everything went as expected, 1 when something did not.\n";
 }

@@ -15,6 +15,7 @@ struct Options {
   std::string client;  // empty: tlj beside this program
   std::string server;  // empty: tlj-server beside this program
   bool verbose = false;
+  bool headless = false;  // the client without a window even where a display is
 };
 
 using ParsedOptions = posix::ParsedArguments<Options>;

@@ -4,9 +4,10 @@ namespace tlj::lobby_tool {
 
 TableClient::TableClient(platform::EventLoop& loop, posix::PollBackend& poll,
                          const std::string& program, const SeatCommandLine& line,
-                         const PrivateFolders& folders, LineHandler on_stderr_line) {
+                         const PrivateFolders& folders, bool headless, LineHandler on_stderr_line) {
   posix::ChildProcess::Options options;
-  options.args = {"--headless", line.Text()};
+  if (headless) options.args.push_back("--headless");
+  options.args.push_back(line.Text());
   options.env = {{"TLJ_RUNTIME_DIR", folders.Windows().string()},
                  {"TLJ_APP_DIR", folders.Program().string()}};
   options.on_stderr_line = std::move(on_stderr_line);

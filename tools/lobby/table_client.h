@@ -1,6 +1,6 @@
 #pragma once
-// The table client run as a child without a window, in the run's private folders, driven
-// through its automation channel on standard input.
+// The table client run as a child in the run's private folders, driven through its automation
+// channel on standard input; in its window where a display is, unless told to run headless.
 
 #include <filesystem>
 #include <memory>
@@ -20,7 +20,7 @@ class TableClient {
 
   // Throws std::runtime_error when `program` cannot be started.
   TableClient(platform::EventLoop& loop, posix::PollBackend& poll, const std::string& program,
-              const SeatCommandLine& line, const PrivateFolders& folders,
+              const SeatCommandLine& line, const PrivateFolders& folders, bool headless,
               LineHandler on_stderr_line);
 
   posix::ChildProcess& Process() { return *process_; }

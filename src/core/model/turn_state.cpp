@@ -17,6 +17,7 @@ void SetTurnStartValues() {
   g_bNumHover = {};
   g_bOpHover = {};
   g_bBtnHover = {};
+  TitleButtonsNormal = true;
 }
 
 void SetIdleTurnValues() {

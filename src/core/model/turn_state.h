@@ -28,6 +28,8 @@ inline bool g_bReturnToLobby = false;  // the next click on the ready button goe
 inline std::array<bool, 15> g_bNumHover{};
 inline std::array<bool, 4> g_bOpHover{};
 inline std::array<bool, kTableButtons> g_bBtnHover{};
+// The title bar's close and minimise buttons show their normal pictures.
+inline bool TitleButtonsNormal = true;
 
 // Sets every value above to its value when the window opens.
 void SetTurnStartValues();

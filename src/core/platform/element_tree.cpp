@@ -23,6 +23,10 @@ bool IsWindowEvent(EventKind kind) {
     case EventKind::Restore:
     case EventKind::Move:
     case EventKind::CloseRequest:
+    // The mouse over the window's own background, where no element stands.
+    case EventKind::MouseMove:
+    case EventKind::MouseDown:
+    case EventKind::MouseUp:
       return true;
     default:
       return false;

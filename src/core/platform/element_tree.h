@@ -85,6 +85,14 @@ struct Rect {
   int height = 0;
 };
 
+// A piece of a picture painted onto a window's background, stretched from `source` (pixels of
+// the picture) to `target` (pixels of the window).
+struct PaintedPiece {
+  std::shared_ptr<const Image> image;
+  Rect source;
+  Rect target;
+};
+
 struct Window {
   std::string name;
   std::string design;  // the design it was built from; the name for one-of-a-kind windows
@@ -105,6 +113,11 @@ struct Window {
   bool topmost = false;
   int opacity = 255;        // whole-window opacity 0..255
   std::vector<Rect> shape;  // the window's region as rectangles; empty for the whole window
+  // What was painted onto the background, in painting order; elements stand in front of it.
+  std::vector<PaintedPiece> painting;
+  // Moves on each time the logic asks the window system to let the user drag the window (a
+  // press on a title bar of the window's own): a front end starts the drag when it changes.
+  std::uint64_t moveRequests = 0;
   std::vector<std::unique_ptr<Element>> elements;  // in creation order
   int top_z = 0;
   // Moves on with every change of the window or its elements, so front ends repaint only what

@@ -7,6 +7,7 @@
 #include "core/actions/leave_dialogs.h"
 #include "core/actions/table_buttons.h"
 #include "core/actions/third_card.h"
+#include "core/actions/title_bar.h"
 #include "core/game/score_sheet.h"
 #include "core/model/elements.h"
 #include "core/platform/services.h"
@@ -39,6 +40,36 @@ void OnMove(std::string_view name, void (*action)()) {
                          });
 }
 
+// The title bar's buttons are member 0 of their arrays; the others only hold pictures.
+void OnTitleButton(const char* name, void (*click)()) {
+  auto& ui = *platform::Sys().ui;
+  const auto member0 = [](const ElementEvent& e) { return e.index == 0 && Reachable(e); };
+  ui.On(model::kMainForm, name, EventKind::MouseDown, [name, member0](const ElementEvent& e) {
+    if (member0(e)) actions::TitleButton_MouseDown(name);
+  });
+  ui.On(model::kMainForm, name, EventKind::MouseUp, [name, member0](const ElementEvent& e) {
+    if (member0(e)) actions::TitleButton_MouseUp(name);
+  });
+  ui.On(model::kMainForm, name, EventKind::MouseMove, [name, member0](const ElementEvent& e) {
+    if (member0(e)) actions::TitleButton_MouseMove(name);
+  });
+  ui.On(model::kMainForm, name, EventKind::Click, [click, member0](const ElementEvent& e) {
+    if (member0(e)) click();
+  });
+}
+
+void HookTitleBar() {
+  auto& ui = *platform::Sys().ui;
+  ui.On(model::kMainForm, "LbMove", EventKind::MouseDown, [](const ElementEvent& e) {
+    if (Reachable(e)) actions::LbMove_MouseDown(e.button);
+  });
+  OnMove("LbMove", actions::LbMove_MouseMove);
+  ui.On(model::kMainForm, "", EventKind::MouseMove,
+        [](const ElementEvent&) { actions::LbMove_MouseMove(); });
+  OnTitleButton("ImgClose", actions::ImgClose_Click);
+  OnTitleButton("imgMin", actions::imgMin_Click);
+}
+
 // A button of a small window.
 void OnClick(const char* window, const char* name, void (*handler)()) {
   platform::Sys().ui->On(window, name, EventKind::Click,
@@ -64,6 +95,7 @@ void HookElementEvents() {
   OnMove("Pic1", actions::Pic1_MouseMove);
   OnMove("imgDilan", actions::imgDilan_MouseMove);
   OnMove("imgDinglan", actions::imgDinglan_MouseMove);
+  HookTitleBar();
 
   OnClick("frmExit", "pbCloseMe", actions::pbCloseMe_Click);
   OnClick("frmExit", "pbCancel", actions::pbCancel_Click);

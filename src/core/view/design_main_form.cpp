@@ -1,5 +1,6 @@
 #include <string_view>
 
+#include "core/view/design_pictures.h"
 #include "core/view/window_designs.h"
 
 namespace tlj::view::design {
@@ -127,6 +128,25 @@ void AddFrameElements(platform::ElementTree& ui, platform::Window& w) {
   }
 }
 
+// The surface's captions stand on its pictures and on the felt: no ground of their own, in
+// light colours (0xBBGGRR) that read on the dark bars. The chat history toggle keeps its ground,
+// so that it shows where to click.
+void SetLabelLooks(platform::ElementTree& ui, platform::Window& w) {
+  constexpr int kWhite = 0xFFFFFF;
+  constexpr int kLightGold = 0xB3ECFF;
+  for (const auto& e : w.elements)
+    if (e->kind == ElementKind::Label && e->parent == "Pic1" && e->name != "Lbchat")
+      e->transparent = true;
+  for (int pos = 0; pos <= 3; ++pos) {
+    ui.Find(w.name, "Nid", pos)->color = kWhite;
+    ui.Find(w.name, "Cash", pos)->color = kLightGold;
+    ui.Find(w.name, "Level", pos)->color = kLightGold;
+  }
+  for (const char* label : {"lblChuShiGuoDi", "lblYuLiuGuoDi", "lblCaiChi", "lblMax", "lblReGuoZhu",
+                            "lblMin", "lblYaZhu"})
+    ui.Find(w.name, label)->color = kLightGold;
+}
+
 // Element arrays of the surface loaded at run time only: the coins the animations lay on the
 // table copy the hidden element 0.
 void AddRunTimeTemplates(platform::ElementTree& ui, platform::Window& w) {
@@ -158,10 +178,10 @@ void MainForm(platform::ElementTree& ui, platform::Window& w) {
   for (int k = 0; k <= 2; ++k) ui.Find(w.name, "Operation", k)->enabled = false;
   auto& chat = *ui.Find(w.name, "Chat");
   chat.maxLength = 100;
-  for (const char* label : {"Nid", "Cash", "Level"})
-    for (int pos = 0; pos <= 3; ++pos) ui.Find(w.name, label, pos)->transparent = true;
+  SetLabelLooks(ui, w);
   AddRunTimeTemplates(ui, w);
   AddFrameElements(ui, w);
+  GiveDesignPictures(w);
 }
 
 }  // namespace tlj::view::design

@@ -4,6 +4,7 @@
 #include "core/model/table_state.h"
 #include "core/view/image_tables.h"
 #include "core/view/layout_place.h"
+#include "core/view/window_frame.h"
 
 namespace tlj::view {
 namespace {
@@ -138,29 +139,32 @@ void LayoutVideo() {
 void ChooseLayout(int screen_width, int screen_height) {
   LayoutScale = (screen_width < 1024 || screen_height < 768) ? kReducedScale : 1.0;
 
-  // Window sizes are in pixels. A frame of 8 pixels (20 for the caption strip) is drawn only
-  // where the screen has room for it; otherwise the surface fills the window.
+  // Window sizes are in pixels. A frame of 8 pixels (20 for the caption strip) is painted only
+  // where the screen has room for it; otherwise the surface fills the window. Each fixed side
+  // paints the frame at the window's size of that moment.
   auto& window = model::Win();
   auto& surface = model::El("Pic1");
   window.left = 0;
   window.top = 0;
-  if (screen_width >= 1025) {
-    window.width = 1040;
-    surface.left = 8;
-    surface.width = window.width - 16;
-  } else {
-    window.width = screen_width;
-    surface.left = 0;
-    surface.width = window.width;
-  }
   if (screen_height >= 769) {
     window.height = 796;
     surface.top = 20;
     surface.height = window.height - 28;
+    PaintFrame();
   } else {
     window.height = screen_height;
     surface.top = 0;
     surface.height = window.height;
+  }
+  if (screen_width >= 1025) {
+    window.width = 1040;
+    surface.left = 8;
+    surface.width = window.width - 16;
+    PaintFrame();
+  } else {
+    window.width = screen_width;
+    surface.left = 0;
+    surface.width = window.width;
   }
 }
 

@@ -29,7 +29,8 @@ struct CardPlace {
 };
 inline std::array<CardPlace, 4> CardAnchor{};  // by screen position
 
-// Decides LayoutScale from the screen and sizes MainForm and Pic1.
+// Decides LayoutScale from the screen, sizes MainForm and Pic1 and paints the frame where the
+// screen has room for it.
 void ChooseLayout(int screen_width, int screen_height);
 // The two halves of the layout pass (before and after the window is shown).
 void LayoutTableFirstHalf();

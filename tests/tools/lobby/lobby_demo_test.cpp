@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -15,11 +16,22 @@ namespace {
 constexpr platform::TimeMs kDemoDeadline = 110'000;
 constexpr platform::TimeMs kFailureDeadline = 20'000;
 
-class LobbyDemoTest : public ProgramTest {};
+// The client headless, or in its window on Qt's offscreen screen.
+struct DemoCase {
+  const char* name;
+  std::vector<std::string> args;
+  std::map<std::string, std::string> env;
+  const char* client_started;
+  friend void PrintTo(const DemoCase& c, std::ostream* out) { *out << c.name; }
+};
 
-TEST_F(LobbyDemoTest, LogsInPlaysAWholeGameLeavesGoesIdleAndStopsEverything) {
+class LobbyDemoTest : public ProgramTest, public ::testing::WithParamInterface<DemoCase> {};
+
+TEST_P(LobbyDemoTest, LogsInPlaysAWholeGameLeavesGoesIdleAndStopsEverything) {
   posix::ChildProcess::Options options;
   options.args = {"--demo", "--seed", "3", "--verbose"};
+  options.args.insert(options.args.end(), GetParam().args.begin(), GetParam().args.end());
+  options.env = GetParam().env;
   auto lobby = Start("tlj-lobby", options);
   ASSERT_EQ(WaitForExit(*lobby, kDemoDeadline), 0) << lobby->Stdout() << lobby->Stderr();
 
@@ -27,7 +39,7 @@ TEST_F(LobbyDemoTest, LogsInPlaysAWholeGameLeavesGoesIdleAndStopsEverything) {
   const std::vector<std::string> expected = {
       "server listening on 127.0.0.1:",
       "lobby window \"星湖山庄\" open",
-      "client started: tlj --headless 'demo$***$127.0.0.1$",
+      GetParam().client_started,
       "lobby <- 22 0 0: client connecting",
       "lobby <- 771 0 0: login sent",
       "server: recv conn=1 seat=- type=18 login account=demo password=***",
@@ -68,6 +80,18 @@ TEST_F(LobbyDemoTest, LogsInPlaysAWholeGameLeavesGoesIdleAndStopsEverything) {
   EXPECT_EQ(transcript.find("demo$demo$"), std::string::npos) << "the password shows";
   EXPECT_EQ(lobby->Stderr(), "");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Clients, LobbyDemoTest,
+    ::testing::Values(DemoCase{"Headless",
+                               {"--headless"},
+                               {{"QT_QPA_PLATFORM", "offscreen"}},
+                               "client started: tlj --headless 'demo$***$127.0.0.1$"},
+                      DemoCase{"InItsWindow",
+                               {},
+                               {{"QT_QPA_PLATFORM", "offscreen"}},
+                               "client started: tlj 'demo$***$127.0.0.1$"}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 struct FailureCase {
   const char* name;

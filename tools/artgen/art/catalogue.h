@@ -26,6 +26,10 @@ using Entries = std::vector<Entry>;
 // The single pictures (all but the animated hot pot), by ascending id.
 Entries Catalogue();
 
+// The window designs' pictures, one for each entry of view::kDesignPictures, by ascending
+// number; here an entry's id is its number in that list.
+Entries DesignCatalogue();
+
 inline constexpr int kHotPotId = 876;
 // The animated hot pot: three frames, each with its own 256-colour palette.
 encode::GifAnimation HotPot();

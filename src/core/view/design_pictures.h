@@ -1,0 +1,58 @@
+#pragma once
+// The pictures that belong to the window designs: backgrounds, bars, fixed decorations, the
+// border artwork and the caption buttons. They never change at run time. The resource store
+// keeps them under the type "DESIGN", numbered as below; the designs give each to its element.
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+#include "core/platform/element_tree.h"
+
+namespace tlj::view {
+
+struct DesignPicture {
+  int number;  // its entry under "DESIGN"
+  std::string_view window;
+  std::string_view element;
+  std::optional<int> index;
+  int width;  // the picture's own size, pixels
+  int height;
+  std::string_view shows;  // what the artwork shows, for the people who draw it
+};
+
+inline constexpr std::array kDesignPictures = {
+    DesignPicture{1, "MainForm", "Skin", {}, 46, 220, "the border pieces, cut by PaintFrame"},
+    DesignPicture{2, "MainForm", "imgIcon", {}, 16, 16, "the window icon"},
+    DesignPicture{3, "MainForm", "imgMin", 1, 18, 16, "minimise button, normal"},
+    DesignPicture{4, "MainForm", "imgMin", 2, 18, 16, "minimise button, hover"},
+    DesignPicture{5, "MainForm", "imgMin", 3, 18, 16, "minimise button, pressed"},
+    DesignPicture{6, "MainForm", "ImgClose", 1, 18, 16, "close button, normal"},
+    DesignPicture{7, "MainForm", "ImgClose", 2, 18, 16, "close button, hover"},
+    DesignPicture{8, "MainForm", "ImgClose", 3, 18, 16, "close button, pressed"},
+    DesignPicture{9, "MainForm", "imgDinglan", {}, 1024, 96, "the top bar behind the players"},
+    DesignPicture{10, "MainForm", "imgDilan", {}, 1024, 117, "the bottom bar behind the user"},
+    DesignPicture{11, "MainForm", "imgcaichi", {}, 105, 30, "pot icon, caption 彩池"},
+    DesignPicture{12, "MainForm", "imgYuLiuGuoDi", {}, 105, 30, "icon, caption 预留锅底"},
+    DesignPicture{13, "MainForm", "imgChuShiGuoDi", {}, 105, 30, "icon, caption 初始锅底"},
+    DesignPicture{14, "MainForm", "imgmax", {}, 105, 30, "icon, caption 最大注"},
+    DesignPicture{15, "MainForm", "imgReGuoZhu", {}, 105, 30, "icon, caption 热锅注"},
+    DesignPicture{16, "MainForm", "imgMinZhu", {}, 105, 30, "icon, caption 最小注"},
+    DesignPicture{17, "MainForm", "imgyazhu", {}, 105, 30, "icon, caption 已押注"},
+    DesignPicture{18, "MainForm", "imgLunShu", {}, 105, 30, "icon, caption 轮数"},
+    DesignPicture{19, "MainForm", "imgXuanZe", {}, 105, 30, "field behind the amount typed"},
+    DesignPicture{20, "MainForm", "imgLocation", {}, 394, 39, "strip behind the room name"},
+    DesignPicture{21, "MainForm", "Time_Img", {}, 81, 38, "turn timer, a clock face left"},
+    DesignPicture{22, "MainForm", "imgMingxi", {}, 48, 30, "details button, caption 明细"},
+    DesignPicture{23, "MainForm", "Bird", {}, 82, 80, "frame behind the advertisement"},
+    DesignPicture{24, "MainForm", "imghorn", {}, 163, 163, "a horn: the last round"},
+    DesignPicture{25, "MainForm", "imgBuGuo", {}, 163, 163, "mend-the-pot sign, 补锅"},
+    DesignPicture{26, "MainForm", "ImgShuffle", {}, 185, 35, "banner behind the seat notice"},
+    DesignPicture{27, "MainForm", "Pic1", {}, 1024, 768, "the table surface, green felt"},
+};
+
+// Gives the window's elements their design pictures from the resource store; without a store,
+// or where an entry is missing or does not decode, the element stays without a picture.
+void GiveDesignPictures(platform::Window& window);
+
+}  // namespace tlj::view
