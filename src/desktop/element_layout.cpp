@@ -4,6 +4,9 @@
 #include <map>
 #include <utility>
 
+#include <QFontMetrics>
+#include <QString>
+
 #include "core/view/layout.h"
 #include "desktop/element_style.h"
 
@@ -43,8 +46,8 @@ class Placer {
     if (held == held_.end()) return;
     for (const Element* e : held->second) {
       if (!e->visible) continue;
-      const QRect rect(origin.x() + view::Px(e->left), origin.y() + view::Px(e->top),
-                       view::Px(e->width), view::Px(e->height));
+      const QRect rect(QPoint(origin.x() + view::Px(e->left), origin.y() + view::Px(e->top)),
+                       Size(*e));
       placed_.push_back({e, rect, clip & rect, enabled && e->enabled});
       if (e->kind == platform::ElementKind::PictureBox)
         Add(e, rect.topLeft(), clip & rect, enabled && e->enabled);
@@ -56,6 +59,14 @@ class Placer {
 };
 
 }  // namespace
+
+QSize Size(const platform::Element& e) {
+  if (e.autoSize && e.kind == platform::ElementKind::Label) {
+    const QFontMetrics metrics(ElementFont(e));
+    return {metrics.horizontalAdvance(QString::fromStdString(e.caption)), metrics.height()};
+  }
+  return {view::Px(e.width), view::Px(e.height)};
+}
 
 std::vector<PlacedElement> PlaceElements(const platform::Window& window) {
   return Placer(window).Place(window);

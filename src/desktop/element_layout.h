@@ -19,6 +19,10 @@ struct PlacedElement {
   bool enabled = false;  // it and its containers are enabled
 };
 
+// The element's size on the screen: its own, or for a label sized to its caption, the
+// caption's in the element's font.
+QSize Size(const platform::Element& e);
+
 // The shown elements of `window` back to front: the window's own elements in stacking order,
 // each picture box followed at once by what it holds (in their stacking order), since a box
 // and its contents stand together in front of what is behind the box.

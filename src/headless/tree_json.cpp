@@ -106,6 +106,7 @@ nlohmann::json ElementToJson(const platform::Element& element) {
       {"topLine", element.topLine},
       {"maxLength", element.maxLength},
       {"caret", element.caret},
+      {"autoSize", element.autoSize},
       {"url", element.url},
   };
 }

@@ -127,5 +127,40 @@ TEST_F(TableButtonsTest, TheReadyButtonHoversAsStartOrContinue) {
   EXPECT_EQ(h.El("AnNiu", model::kScoreButton).picture, 160);
 }
 
+TEST_F(TableButtonsTest, SettingsOpenAboveTheTablesLowerRightAndCloseAgain) {
+  Click("AnNiu", model::kSettingsButton);
+  const auto& table = h.tree.Win("MainForm");
+  const auto& settings = h.tree.Win("VosSet");
+  ASSERT_TRUE(settings.visible);
+  EXPECT_DOUBLE_EQ(settings.top, table.height - 1.35 * settings.height);
+  EXPECT_DOUBLE_EQ(settings.left, table.width - 1.1 * settings.width);
+  Click("AnNiu", model::kSettingsButton);
+  EXPECT_FALSE(settings.visible);
+}
+
+// The score button shows the sheet of the last game from the record file, whatever the sheet
+// held meanwhile.
+TEST_F(TableButtonsTest, TheScoreButtonShowsTheLastGamesSheetFromTheRecord) {
+  Send(GameOverFrame({}));
+  auto& lines = h.tree.El("Score", "State", 1).lines;
+  const auto last_game = lines;
+  ASSERT_FALSE(last_game.empty());
+  lines = {"something else"};
+  h.tree.Win("Score").visible = false;
+  Click("AnNiu", model::kScoreButton);
+  EXPECT_TRUE(h.tree.Win("Score").visible);
+  // The record keeps each line without its leading and trailing blanks.
+  ASSERT_EQ(lines.size(), last_game.size());
+  EXPECT_EQ(lines[1], last_game[1]);
+  Click("AnNiu", model::kScoreButton);
+  EXPECT_FALSE(h.tree.Win("Score").visible);
+}
+
+TEST_F(TableButtonsTest, TheRulesButtonOpensTheRulesPageInTheBrowser) {
+  Click("AnNiu", model::kRulesButton);
+  ASSERT_EQ(h.shell.opened.size(), 1u);
+  EXPECT_EQ(h.shell.opened[0], "http://www.xinghu.example/gameinfo/tlj/index.php");
+}
+
 }  // namespace
 }  // namespace tlj::testing

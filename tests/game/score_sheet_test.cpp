@@ -381,16 +381,32 @@ TEST_F(ScoreSheetTest, DoubleClickOnARankingRowShowsThatGame) {
   platform::ElementEvent click;
   click.window = "Hero";
   click.name = "Grade";
-  click.index = 2;
+  click.index = 1;
   click.kind = platform::EventKind::DblClick;
   click.line = 0;
   EXPECT_TRUE(h.tree.Fire(click));
   EXPECT_EQ(State(1).size(), 10u);
+  EXPECT_TRUE(h.tree.Win("Score").visible);
   click.name = "Num";
   click.index.reset();
   click.line = 1;
   EXPECT_TRUE(h.tree.Fire(click));
   EXPECT_EQ(State(1).size(), 5u);
+}
+
+TEST_F(ScoreSheetTest, DoubleClickWithNoLineSelectedShowsTheSheetAsItIs) {
+  GameOver({});
+  h.tree.Win("Score").visible = false;
+  const auto before = State(1);
+  platform::ElementEvent click;
+  click.window = "Hero";
+  click.name = "Grade";
+  click.index = 2;  // an empty list: no line to select
+  click.kind = platform::EventKind::DblClick;
+  click.line = 0;
+  EXPECT_TRUE(h.tree.Fire(click));
+  EXPECT_EQ(State(1), before);
+  EXPECT_TRUE(h.tree.Win("Score").visible);
 }
 
 TEST_F(ScoreSheetTest, IdleResetForgetsTheGames) {

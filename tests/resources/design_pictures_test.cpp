@@ -96,11 +96,11 @@ TEST(DesignPicturesTest, OnlyTheDesignTypeAnswersThem) {
     EXPECT_FALSE(store.Get("DESIGN", absent)) << absent;
 }
 
-TEST(DesignPicturesTest, TheSurfaceIsASmallJpegAndTheRestGifs) {
+TEST(DesignPicturesTest, TheTableGroundsAreSmallJpegsAndTheRestGifs) {
   for (const view::DesignPicture& picture : kDesignPictures) {
     const auto bytes = EmbeddedStore().Get("DESIGN", picture.number);
     ASSERT_TRUE(bytes && bytes->size() > 6) << picture.number;
-    if (picture.element == "Pic1") {
+    if (picture.element == "Pic1" || picture.element == "pic3" || picture.element == "pic4") {
       EXPECT_EQ((*bytes)[0], 0xFF);
       EXPECT_EQ((*bytes)[1], 0xD8);
       EXPECT_LT(bytes->size(), 150u * 1024);
@@ -133,14 +133,41 @@ TEST(DesignPicturesTest, TheBarsMeetTheFeltWithAStraightEdge) {
   EXPECT_TRUE(UniformAlong(*bottom, 0, 0, bottom->width, 10, true));
 }
 
-TEST(DesignPicturesTest, PicturesOnTheTableAreTransparentAroundTheirShape) {
-  for (const int number : {2, 3, 6, 11, 18, 19, 21, 24, 25, 26}) {
+// On the table, and the small windows' buttons and row names.
+TEST(DesignPicturesTest, PicturesWithAShapeAreTransparentAroundIt) {
+  for (const int number :
+       {2, 3, 6, 11, 18, 19, 21, 24, 25, 26, 29, 30, 32, 33, 37, 41, 42, 43, 44}) {
     const auto image = Decoded(number);
     ASSERT_TRUE(image) << number;
     const int right = image->width - 1, bottom = image->height - 1;
     for (const auto& [x, y] : Points{{0, 0}, {right, 0}, {0, bottom}, {right, bottom}})
       EXPECT_EQ(At(*image, x, y).a, 0) << number << " at " << x << "," << y;
     EXPECT_EQ(At(*image, image->width / 2, image->height / 2).a, 255) << number;
+  }
+}
+
+TEST(DesignPicturesTest, PicturesOnTheFeltCarryNoFeltInTheirEdges) {
+  // The felt is green or blue, so what stands on it keeps its own gold and brown rim.
+  for (const int number : {11, 12, 13, 14, 15, 16, 17, 18, 19, 21, 24, 25, 26}) {
+    const auto image = Decoded(number);
+    ASSERT_TRUE(image) << number;
+    const auto transparent = [&](int x, int y) {
+      return x < 0 || y < 0 || x >= image->width || y >= image->height || At(*image, x, y).a == 0;
+    };
+    double red = 0, green = 0, blue = 0;
+    for (int y = 0; y < image->height; ++y)
+      for (int x = 0; x < image->width; ++x) {
+        if (transparent(x, y)) continue;
+        if (!transparent(x - 1, y) && !transparent(x + 1, y) && !transparent(x, y - 1) &&
+            !transparent(x, y + 1))
+          continue;
+        const Rgba edge = At(*image, x, y);
+        red += edge.r;
+        green += edge.g;
+        blue += edge.b;
+      }
+    EXPECT_GT(red, green) << number;
+    EXPECT_GT(red, blue) << number;
   }
 }
 
@@ -163,6 +190,55 @@ TEST(DesignPicturesTest, TheTimerLeavesItsSecondsPlain) {
     for (int x = 48; x < 73; ++x) ASSERT_EQ(At(*timer, x, y), ground) << x << "," << y;
   // Dark, so that the green and red seconds stand out.
   EXPECT_LT(ground.r + ground.g + ground.b, 120);
+}
+
+TEST(DesignPicturesTest, WindowGroundsCoverTheirWholeWindow) {
+  for (const view::DesignPicture& picture : kDesignPictures) {
+    if (!picture.element.empty()) continue;
+    SCOPED_TRACE(std::string(picture.window));
+    const auto ground = Decoded(picture.number);
+    ASSERT_TRUE(ground);
+    for (int y = 0; y < ground->height; ++y)
+      for (int x = 0; x < ground->width; ++x) ASSERT_EQ(At(*ground, x, y).a, 255) << x << "," << y;
+  }
+}
+
+struct TextArea {
+  int number, left, top, width, height;
+};
+
+// Where the windows write black text over their grounds.
+constexpr TextArea kBlackTextAreas[] = {
+    {28, 56, 40, 97, 17},    {28, 216, 40, 97, 17},  {28, 376, 40, 97, 17}, {28, 536, 40, 97, 17},
+    {31, 48, 32, 60, 17},    {31, 32, 408, 100, 17}, {31, 176, 32, 80, 17}, {31, 568, 32, 80, 17},
+    {31, 536, 408, 100, 17}, {34, 23, 40, 96, 17},   {34, 128, 40, 85, 17}, {34, 23, 296, 96, 17},
+    {34, 128, 296, 85, 17},  {35, 24, 64, 89, 17},   {35, 160, 64, 97, 17}, {35, 24, 160, 89, 17},
+    {35, 160, 160, 97, 17},  {36, 10, 16, 250, 17},  {38, 20, 24, 260, 20}, {38, 20, 54, 260, 20},
+    {39, 20, 30, 320, 60},
+};
+
+TEST(DesignPicturesTest, TextAreasArePlainAndLight) {
+  for (const TextArea& area : kBlackTextAreas) {
+    SCOPED_TRACE("picture " + std::to_string(area.number) + " at " + std::to_string(area.left) +
+                 "," + std::to_string(area.top));
+    const auto ground = Decoded(area.number);
+    ASSERT_TRUE(ground);
+    const Rgba plain = At(*ground, area.left, area.top);
+    EXPECT_GT(plain.r + plain.g + plain.b, 3 * 200);
+    for (int y = area.top; y < area.top + area.height; ++y)
+      for (int x = area.left; x < area.left + area.width; ++x)
+        ASSERT_EQ(At(*ground, x, y), plain) << x << "," << y;
+  }
+}
+
+TEST(DesignPicturesTest, TheTwoTableGroundsAreGreenAndBlue) {
+  const auto green = Decoded(45), blue = Decoded(46);
+  ASSERT_TRUE(green && blue);
+  const Rgba g = At(*green, 512, 373), b = At(*blue, 512, 373);
+  EXPECT_GT(g.g, g.r + 40);
+  EXPECT_GT(g.g, g.b + 20);
+  EXPECT_GT(b.b, b.r + 40);
+  EXPECT_GT(b.b, b.g + 20);
 }
 
 TEST(DesignPicturesTest, TheFeltIsGreenAndLighterInTheMiddle) {

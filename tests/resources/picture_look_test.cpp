@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resources/embedded_store.h"
@@ -112,6 +114,65 @@ TEST(PictureLookTest, GreyedPicturesLoseTheirColour) {
   for (const auto& [normal, greyed] : pairs)
     EXPECT_LT(Measure(Load(greyed)).saturation, Measure(Load(normal)).saturation / 2)
         << normal << " / " << greyed;
+}
+
+// How many pixels of the rectangle differ clearly between two pictures of one size.
+int PixelsThatDiffer(const Picture& a, const Picture& b, int left, int top, int width, int height) {
+  int differ = 0;
+  for (int y = top; y < top + height; ++y)
+    for (int x = left; x < left + width; ++x) {
+      int distance = 0;
+      for (int c = 0; c < 3; ++c) distance += std::abs(a.At(x, y)[c] - b.At(x, y)[c]);
+      differ += distance > 60 ? 1 : 0;
+    }
+  return differ;
+}
+
+TEST(PictureLookTest, EveryCourtCardShowsAFigureOfItsOwn) {
+  // The figure stands in the upper half of the picture panel, the corner indexes outside it.
+  struct Size {
+    int first_jack, suit_step, left, top, width, height;
+  };
+  for (const Size& size : {Size{11, 16, 22, 19, 48, 39}, Size{311, 13, 17, 15, 38, 30}}) {
+    std::vector<std::pair<int, Picture>> courts;
+    for (int suit = 0; suit < 4; ++suit)
+      for (int rank = 0; rank < 3; ++rank) {
+        const int id = size.first_jack + size.suit_step * suit + rank;
+        courts.emplace_back(id, Load(id));
+      }
+    for (std::size_t i = 0; i < courts.size(); ++i)
+      for (std::size_t j = i + 1; j < courts.size(); ++j) {
+        const int differ = PixelsThatDiffer(courts[i].second, courts[j].second, size.left, size.top,
+                                            size.width, size.height);
+        EXPECT_GT(differ, size.width * size.height / 8)
+            << "court cards " << courts[i].first << " and " << courts[j].first;
+      }
+  }
+}
+
+double Brightness(const std::uint8_t* p) {
+  return (p[0] + p[1] + p[2]) / 3.0;
+}
+
+TEST(PictureLookTest, HoverGlowsFadeIntoTheParchmentWithoutADarkRing) {
+  // The dialog buttons stand on the parchment of the dialogs: going outwards, the glow round a
+  // hovered one may only get lighter, up to the parchment, never darker.
+  constexpr double kParchment = (0xEB + 0xD9 + 0xAE) / 3.0;
+  constexpr int kSteps[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+  for (const int id : {171, 173}) {
+    const Picture p = Load(id);
+    ASSERT_FALSE(p.rgba.empty()) << id;
+    const auto inside = [&](int x, int y) {
+      return x >= 0 && y >= 0 && x < p.width && y < p.height && p.Opaque(x, y);
+    };
+    for (int y = 0; y < p.height; ++y)
+      for (int x = 0; x < p.width; ++x)
+        for (const auto& [dx, dy] : kSteps) {
+          if (!inside(x, y) || inside(x + dx, y + dy) || !inside(x - dx, y - dy)) continue;
+          const double within = std::min(Brightness(p.At(x - dx, y - dy)), kParchment);
+          EXPECT_GE(Brightness(p.At(x, y)), within - 10) << id << " at " << x << "," << y;
+        }
+  }
 }
 
 TEST(PictureLookTest, RoundedPicturesAreTransparentOutsideTheirShape) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "tests/view/gif_builder.h"
@@ -47,6 +48,23 @@ TEST_F(PictureCacheTest, IdsAreKeptApartAndClearingForgetsThem) {
   EXPECT_EQ(CachedPicture(5, bytes), five);
   ClearPictureCache();
   EXPECT_NE(CachedPicture(5, bytes), five);
+}
+
+// A picture still shown, or among the last used, is the same picture; one that nothing holds
+// and that many others have followed is decoded again, its memory given back meanwhile.
+TEST_F(PictureCacheTest, OnlyPicturesInUseOrUsedLatelyStayDecoded) {
+  const auto bytes = Gif(10);
+  auto shown = CachedPicture(5, bytes);
+  std::weak_ptr<const platform::Image> dropped = CachedPicture(6, bytes);
+  const std::vector<std::uint8_t> big =
+      BuildGif(testing::Plan(400, 400, {{1, 2, 3}, {0, 0, 0}}, {Filled(0, 0, 400, 400, 0)}));
+  for (int id = 100; id < 104; ++id) ASSERT_TRUE(CachedPicture(id, big));  // 2.5 MB in all
+  EXPECT_EQ(CachedPicture(5, bytes), shown) << "held by an element";
+  EXPECT_TRUE(dropped.expired()) << "neither shown nor used lately";
+  const auto again = CachedPicture(6, bytes);
+  ASSERT_TRUE(again);
+  EXPECT_EQ(again->rgba, shown->rgba);
+  EXPECT_EQ(CachedPicture(6, bytes), again) << "used just now";
 }
 
 TEST_F(PictureCacheTest, BytesThatDoNotDecodeGiveNothingEachTime) {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace tlj::testing {
 namespace {
 
@@ -14,6 +16,7 @@ struct RestoreCase {
   bool hidden;
   std::int16_t countdown_before;
   std::int16_t countdown_after;
+  friend void PrintTo(const RestoreCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class RestoreMainFormTest : public LoggedInFixture,
@@ -42,6 +45,29 @@ INSTANTIATE_TEST_SUITE_P(States, RestoreMainFormTest,
                          ::testing::Values(RestoreCase{"Hidden", true, 0, 15},
                                            RestoreCase{"Shown", false, 1, 1}),
                          [](const auto& test) { return std::string(test.param.name); });
+
+// Minimising hides the open speech bubbles; restoring leaves each hidden, fully transparent and
+// top-most again, ready for its next phrase. Bubbles never opened stay unloaded.
+TEST_F(LoggedInFixture, BubblesHideWithTheTableAndComeBackResetWithIt) {
+  for (const char* name : {"speak1", "speak2"}) {
+    auto& bubble = h.tree.Win(name);
+    bubble.visible = true;
+    bubble.opacity = 180;
+    bubble.topmost = false;
+  }
+  view::MinimizeMainForm();
+  EXPECT_FALSE(h.tree.FindWin("speak1")->visible);
+  EXPECT_FALSE(h.tree.FindWin("speak2")->visible);
+  h.tree.Win("speak2").visible = true;  // a phrase while the table is away
+  view::RestoreMainForm();
+  for (const char* name : {"speak1", "speak2"}) {
+    const auto& bubble = *h.tree.FindWin(name);
+    EXPECT_FALSE(bubble.visible) << name;
+    EXPECT_EQ(bubble.opacity, 0) << name;
+    EXPECT_TRUE(bubble.topmost) << name;
+  }
+  EXPECT_FALSE(h.tree.FindWin("speak0")->loaded);
+}
 
 }  // namespace
 }  // namespace tlj::testing

@@ -1,7 +1,12 @@
 #pragma once
-// The buttons of the two leave windows: the confirmation frmExit and the notice frmOtherExit.
+// The two leave windows: the confirmation frmExit and the notice frmOtherExit.
 
 namespace tlj::actions {
+
+// frmExit's warning lines at load: "running" during a hand the user plays in, else "about to
+// start" while the seat-change notice shows, else neither; and its buttons' pictures.
+void frmExit_Load();
+void frmOtherExit_Load();  // its buttons' pictures
 
 void pbCloseMe_Click();  // frmExit: leave the table
 void pbCancel_Click();   // frmExit: stay

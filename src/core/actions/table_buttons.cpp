@@ -1,6 +1,8 @@
 #include "core/actions/table_buttons.h"
 
 #include "core/actions/going_idle.h"
+#include "core/game/login_reply.h"
+#include "core/game/score_sheet.h"
 #include "core/game/table_model.h"
 #include "core/model/button_indexes.h"
 #include "core/model/elements.h"
@@ -11,6 +13,7 @@
 #include "core/net/client_frames.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
+#include "core/platform/services.h"
 #include "core/view/layout.h"
 #include "core/view/ready_button.h"
 #include "core/view/shuffle_notice.h"
@@ -71,6 +74,38 @@ void HideTableWindows() {
   for (const char* window : {"Hero", "Score", "Talk", "VosSet", "huifu", "ChuPai"}) Hide(window);
 }
 
+void Unload(std::string_view window) {
+  platform::Sys().ui->UnloadWindow(window);
+}
+
+// Above the table's lower right corner.
+void ToggleSettings() {
+  auto& settings = model::Win("VosSet");
+  if (settings.visible) {
+    settings.visible = false;
+    return;
+  }
+  const auto& table = model::Win();
+  settings.top = table.height - 1.35 * settings.height;
+  settings.left = table.width - 1.1 * settings.width;
+  settings.visible = true;
+}
+
+void ToggleScoreSheet() {
+  auto& sheet = model::Win("Score");
+  if (sheet.visible) {
+    sheet.visible = false;
+    return;
+  }
+  game::ShowStoredSheet(model::juNum);
+  sheet.visible = true;
+}
+
+void OpenRulesPage() {
+  if (platform::Shell* shell = platform::Sys().shell)
+    shell->OpenAddress(std::string("http://") + game::kPlatformWebSite + kRulesPage);
+}
+
 void ToggleLeaveDialog() {
   auto& dialog = model::Win("frmExit");
   if (dialog.visible) {
@@ -89,12 +124,21 @@ void AnNiu_Click(int k) {
     case model::kReadyButton:
       Ready();
       break;
+    case model::kSettingsButton:
+      ToggleSettings();
+      break;
     case model::kHideButton:
       HideTableWindows();
+      break;
+    case model::kScoreButton:
+      ToggleScoreSheet();
       break;
     case model::kRankingButton:
       Hide("Score");
       Toggle("Hero");
+      break;
+    case model::kRulesButton:
+      OpenRulesPage();
       break;
     case model::kLeaveButton:
       ToggleLeaveDialog();
@@ -106,8 +150,13 @@ void AnNiu_Click(int k) {
 
 void HideTable() {
   model::g_bAway = true;
-  for (const char* window : {"Information", "Talk", "huifu", "VosSet", "frmExit", "Hero", "Score"})
-    Hide(window);
+  Unload("Information");
+  Hide("Talk");
+  Hide("huifu");
+  Unload("VosSet");
+  Unload("frmExit");
+  Hide("Hero");
+  Hide("Score");
   model::g_bHiddenTurns = true;
   model::g_bHidden = true;
   model::g_iDefaultCountdown = 0;

@@ -88,10 +88,10 @@ void ReturnToIdle() {
   model::SetIdleTableValues();
   view::ZeroPotPanel();
   view::MinimizeMainForm();
-  model::Win("frmOtherExit").visible = false;
-  model::Win("frmExit").visible = false;
-  view::ShowStartOnReadyButton();
   model::SetIdleTurnValues();
+  sys.ui->UnloadWindow("frmOtherExit");
+  sys.ui->UnloadWindow("frmExit");
+  view::ShowStartOnReadyButton();
 }
 
 }  // namespace tlj::lobby

@@ -18,11 +18,14 @@ void SetTurnStartValues() {
   g_bOpHover = {};
   g_bBtnHover = {};
   TitleButtonsNormal = true;
+  TableKeys = {};
+  HistoryKeys = {};
 }
 
 void SetIdleTurnValues() {
   g_iTimeoutCount = 0;
   g_bAway = false;
+  g_bBtnHover = {};
   g_bFirstStart = true;
 }
 

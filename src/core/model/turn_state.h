@@ -31,10 +31,20 @@ inline std::array<bool, kTableButtons> g_bBtnHover{};
 // The title bar's close and minimise buttons show their normal pictures.
 inline bool TitleButtonsNormal = true;
 
+// The Alt, C key sequence: which of the two keys came since another key broke it. The table
+// surface keeps one, the chat history's text another.
+struct KeySequence {
+  bool alt = false;
+  bool c = false;
+};
+inline KeySequence TableKeys;
+inline KeySequence HistoryKeys;
+
 // Sets every value above to its value when the window opens.
 void SetTurnStartValues();
 
-// The idle reset's part: no time-outs counted, not away, the ready button offers "start".
+// The idle reset's part: no time-outs counted, not away, no table button highlighted, the ready
+// button offers "start".
 void SetIdleTurnValues();
 
 }  // namespace tlj::model

@@ -75,6 +75,7 @@ void ElementTree::Build(Window& w) {
   w.design = name;
   w.revision = revision + 1;
   designs_.at(name)(*this, w);
+  if (after_design_) after_design_(w);
 }
 
 Element& ElementTree::Add(Window& w, std::string_view name, std::optional<int> index,
@@ -304,6 +305,7 @@ void ElementTree::Clear() {
   own_revision_ = Revision() + 1;  // the count never goes back, so no change goes unseen
   windows_.clear();
   designs_.clear();
+  after_design_ = nullptr;
   handlers_.clear();
   active_.clear();
   focus_.reset();

@@ -61,6 +61,7 @@ struct Element {
   double fontSize = 9;
   Alignment alignment = Alignment::Left;
   bool transparent = false;  // no background of its own: what is behind shows through
+  bool autoSize = false;     // a label as wide and high as its caption, from its corner
   int z = 0;                 // stacking order among the window's elements: higher is in front
   std::string tooltip;
   Pointer pointer = Pointer::Default;
@@ -182,6 +183,9 @@ class ElementTree {
   // Creates a window from its design, not loaded and hidden. Its design runs again whenever the
   // window is unloaded, so the next load starts from the design.
   Window& AddWindow(std::string_view name, Design design);
+  // Runs after every design, at start-up and at each unload: what the designs share (their
+  // pictures, say) without each design asking for it. Clear forgets it.
+  void AfterEachDesign(std::function<void(Window&)> finish) { after_design_ = std::move(finish); }
   // Used by designs: a new element of the window, in front of the ones before it.
   Element& Add(Window& window, std::string_view name, std::optional<int> index, ElementKind kind,
                std::string_view parent = {});
@@ -237,6 +241,7 @@ class ElementTree {
 
   std::vector<std::unique_ptr<Window>> windows_;
   std::map<std::string, Design, std::less<>> designs_;
+  std::function<void(Window&)> after_design_;
   std::map<std::tuple<std::string, std::string, EventKind>, Handler> handlers_;
   std::string active_;
   std::optional<FocusTarget> focus_;

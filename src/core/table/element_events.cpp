@@ -4,14 +4,15 @@
 
 #include "core/actions/betting.h"
 #include "core/actions/hover.h"
-#include "core/actions/leave_dialogs.h"
 #include "core/actions/table_buttons.h"
+#include "core/actions/table_keys.h"
+#include "core/actions/table_mouse.h"
 #include "core/actions/third_card.h"
 #include "core/actions/title_bar.h"
-#include "core/game/score_sheet.h"
 #include "core/model/elements.h"
 #include "core/platform/services.h"
 #include "core/table/close_window.h"
+#include "core/table/small_window_events.h"
 #include "core/view/window_state.h"
 
 namespace tlj::table {
@@ -70,15 +71,9 @@ void HookTitleBar() {
   OnTitleButton("imgMin", actions::imgMin_Click);
 }
 
-// A button of a small window.
-void OnClick(const char* window, const char* name, void (*handler)()) {
-  platform::Sys().ui->On(window, name, EventKind::Click,
-                         [handler](const ElementEvent&) { handler(); });
-}
-
-// A double click on a line of the ranking window's lists shows that game's sheet again.
-void OnGradeDoubleClick(const ElementEvent& event) {
-  if (event.line >= 0) game::ShowStoredSheet(event.line + 1);
+void OnKey(std::string_view name, void (*action)(int)) {
+  platform::Sys().ui->On(model::kMainForm, name, EventKind::KeyDown,
+                         [action](const ElementEvent& e) { action(e.key); });
 }
 
 }  // namespace
@@ -97,14 +92,20 @@ void HookElementEvents() {
   OnMove("imgDinglan", actions::imgDinglan_MouseMove);
   HookTitleBar();
 
-  OnClick("frmExit", "pbCloseMe", actions::pbCloseMe_Click);
-  OnClick("frmExit", "pbCancel", actions::pbCancel_Click);
-  OnClick("frmOtherExit", "imgOK", actions::imgOK_Click);
-  OnClick("frmOtherExit", "imgCancel", actions::imgCancel_Click);
-
+  OnIndexed("Tou", EventKind::MouseMove, actions::Tou_MouseMove);
+  OnMove("imgMingxi", actions::imgMingxi_MouseMove);
   auto& ui = *platform::Sys().ui;
-  ui.On("Hero", "Num", EventKind::DblClick, OnGradeDoubleClick);
-  ui.On("Hero", "Grade", EventKind::DblClick, OnGradeDoubleClick);
+  ui.On(model::kMainForm, "Pic1", EventKind::MouseDown, [](const ElementEvent& e) {
+    if (Reachable(e)) actions::Pic1_MouseDown();
+  });
+
+  OnKey("Pic1", actions::Pic1_KeyDown);
+  OnKey("Pic2", actions::Pic2_KeyDown);
+  OnKey("Chat", actions::Chat_KeyDown);
+  ui.On("Talk", "Text1", EventKind::KeyDown,
+        [](const ElementEvent& e) { actions::TalkText1_KeyDown(e.key); });
+
+  HookSmallWindowEvents();
 
   // What the user does to the table window itself.
   ui.On(model::kMainForm, "", EventKind::Minimize,

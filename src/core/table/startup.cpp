@@ -6,6 +6,7 @@
 #include "core/lobby/command_line.h"
 #include "core/model/elements.h"
 #include "core/model/lobby_window.h"
+#include "core/model/sound_settings_state.h"
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/net/client_frames.h"
@@ -53,6 +54,7 @@ void SetStartValues() {
   model::SetTableStartValues();
   model::SetTurnStartValues();
   model::SetLobbyStartValues();
+  model::SetSoundSettingsStartValues();
   net::ResetTransport();
   view::ResetSound();
 }

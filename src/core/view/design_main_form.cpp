@@ -1,6 +1,5 @@
 #include <string_view>
 
-#include "core/view/design_pictures.h"
 #include "core/view/window_designs.h"
 
 namespace tlj::view::design {
@@ -181,7 +180,6 @@ void MainForm(platform::ElementTree& ui, platform::Window& w) {
   SetLabelLooks(ui, w);
   AddRunTimeTemplates(ui, w);
   AddFrameElements(ui, w);
-  GiveDesignPictures(w);
 }
 
 }  // namespace tlj::view::design

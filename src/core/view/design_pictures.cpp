@@ -4,21 +4,47 @@
 #include "core/view/picture_cache.h"
 
 namespace tlj::view {
+namespace {
+
+std::shared_ptr<const platform::Image> Decode(const DesignPicture& entry) {
+  const platform::ResourceStore* store = platform::Sys().store;
+  if (store == nullptr) return nullptr;
+  const auto bytes = store->Get("DESIGN", entry.number);
+  if (!bytes) return nullptr;
+  // Negative cache keys keep the design pictures apart from the numbered resources.
+  return CachedPicture(-entry.number, *bytes);
+}
+
+platform::Element* Member(platform::Window& window, const DesignPicture& entry) {
+  const auto found = window.by_name.find(entry.element);
+  if (found == window.by_name.end()) return nullptr;
+  const auto member = found->second.find(entry.index.value_or(platform::Window::kNoIndex));
+  return member == found->second.end() ? nullptr : member->second;
+}
+
+}  // namespace
 
 void GiveDesignPictures(platform::Window& window) {
-  const platform::ResourceStore* store = platform::Sys().store;
-  if (store == nullptr) return;
   for (const DesignPicture& entry : kDesignPictures) {
-    if (entry.window != window.name) continue;
-    const auto found = window.by_name.find(entry.element);
-    if (found == window.by_name.end()) continue;
-    const auto member = found->second.find(entry.index.value_or(platform::Window::kNoIndex));
-    if (member == found->second.end()) continue;
-    const auto bytes = store->Get("DESIGN", entry.number);
-    if (!bytes) continue;
-    // Negative cache keys keep the design pictures apart from the numbered resources.
-    if (auto image = CachedPicture(-entry.number, *bytes)) member->second->image = std::move(image);
+    if (entry.window != window.design || entry.held) continue;
+    std::shared_ptr<const platform::Image>* slot = &window.image;
+    if (!entry.element.empty()) {
+      platform::Element* element = Member(window, entry);
+      if (element == nullptr) continue;
+      slot = &element->image;
+    }
+    if (auto image = Decode(entry)) *slot = std::move(image);
   }
+}
+
+std::shared_ptr<const platform::Image> HeldPicture(const platform::Element& holder) {
+  if (holder.image || holder.window == nullptr) return holder.image;
+  for (const DesignPicture& entry : kDesignPictures) {
+    if (entry.window == holder.window->design && entry.element == holder.name &&
+        entry.index == holder.index)
+      return Decode(entry);
+  }
+  return nullptr;
 }
 
 }  // namespace tlj::view

@@ -4,6 +4,7 @@
 // keeps them under the type "DESIGN", numbered as below; the designs give each to its element.
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -12,13 +13,16 @@
 namespace tlj::view {
 
 struct DesignPicture {
-  int number;  // its entry under "DESIGN"
-  std::string_view window;
-  std::string_view element;
+  int number;                // its entry under "DESIGN"
+  std::string_view window;   // the design it belongs to
+  std::string_view element;  // empty: the window's own background
   std::optional<int> index;
   int width;  // the picture's own size, pixels
   int height;
   std::string_view shows;  // what the artwork shows, for the people who draw it
+  // A hidden element that only holds the picture for another: decoded when first taken, so a
+  // table background nobody chose costs no memory.
+  bool held = false;
 };
 
 inline constexpr std::array kDesignPictures = {
@@ -49,10 +53,33 @@ inline constexpr std::array kDesignPictures = {
     DesignPicture{25, "MainForm", "imgBuGuo", {}, 163, 163, "mend-the-pot sign, 补锅"},
     DesignPicture{26, "MainForm", "ImgShuffle", {}, 185, 35, "banner behind the seat notice"},
     DesignPicture{27, "MainForm", "Pic1", {}, 1024, 768, "the table surface, green felt"},
+    DesignPicture{28, "Score", "", {}, 639, 480, "score sheet ground, title 战绩板"},
+    DesignPicture{29, "Score", "Image1", 0, 25, 25, "close button at the right"},
+    DesignPicture{30, "Score", "Image1", 1, 25, 25, "close button at the left"},
+    DesignPicture{31, "Hero", "", {}, 655, 454, "ranking ground, title 英雄榜"},
+    DesignPicture{32, "Hero", "Image1", 0, 25, 17, "minimise-looking close button"},
+    DesignPicture{33, "Hero", "Image1", 1, 25, 17, "close button"},
+    DesignPicture{34, "Information", "", {}, 220, 331, "player card ground, nine rows"},
+    DesignPicture{35, "frmMingXi", "", {}, 276, 198, "details ground, title 明细"},
+    DesignPicture{36, "ChuPai", "", {}, 300, 49, "notice strip ground"},
+    DesignPicture{37, "ChuPai", "Label1", {}, 24, 24, "the notice's close button"},
+    DesignPicture{38, "frmExit", "", {}, 300, 150, "leave dialog ground"},
+    DesignPicture{39, "frmOtherExit", "", {}, 360, 170, "notice dialog ground"},
+    DesignPicture{40, "VosSet", "", {}, 221, 331, "settings ground, title 音效设置"},
+    DesignPicture{41, "VosSet", "Image1", 0, 96, 36, "row name 背景音乐"},
+    DesignPicture{42, "VosSet", "Image1", 1, 96, 36, "row name 终局静音"},
+    DesignPicture{43, "VosSet", "Image1", 2, 96, 36, "row name 游戏音效"},
+    DesignPicture{44, "VosSet", "Image1", 3, 96, 36, "row name 桌面背景"},
+    DesignPicture{45, "MainForm", "pic3", {}, 1024, 768, "table ground one: the green felt", true},
+    DesignPicture{46, "MainForm", "pic4", {}, 1024, 768, "table ground two: blue felt", true},
 };
 
 // Gives the window's elements their design pictures from the resource store; without a store,
 // or where an entry is missing or does not decode, the element stays without a picture.
 void GiveDesignPictures(platform::Window& window);
+
+// The picture a holder element holds: its own, or for a holder of the design, its design
+// picture decoded now. Null when there is none.
+std::shared_ptr<const platform::Image> HeldPicture(const platform::Element& holder);
 
 }  // namespace tlj::view

@@ -24,6 +24,7 @@ platform::Element& List(platform::ElementTree& ui, platform::Window& w, std::str
 
 void Score(platform::ElementTree& ui, platform::Window& w) {
   Form(w, "战绩板", 639, 480);
+  w.frameless = true;  // it draws its title, closes by its pictures and drags by its surface
   for (int pos = 0; pos <= 3; ++pos) {
     const double column = 160.0 * pos;
     Put(ui, w, "Tou", pos, ElementKind::Picture, 8 + column, 32, 45, 41).stretch = true;
@@ -59,6 +60,7 @@ void Hero(platform::ElementTree& ui, platform::Window& w) {
 
 void Information(platform::ElementTree& ui, platform::Window& w) {
   Form(w, "Form1", 220, 331);
+  w.frameless = true;  // a pop-up while the mouse rests on an avatar
   constexpr const char* kCaptions[] = {"玩家昵称", "性    别", "所 在 地", "积    分", "信 用 度",
                                        "登录次数", "掉线次数", "胜场次数", "败场次数"};
   for (int k = 0; k <= 8; ++k) {
@@ -73,6 +75,7 @@ void Information(platform::ElementTree& ui, platform::Window& w) {
 
 void Details(platform::ElementTree& ui, platform::Window& w) {
   Form(w, "", 276, 198);
+  w.frameless = true;  // a pop-up while the mouse rests on the details icon
   constexpr double kTops[] = {64, 96, 128, 160};
   for (int i = 0; i <= 3; ++i) {
     Caption(ui, w, "labName", i, "", 24, kTops[i], 89, 17);

@@ -1,53 +1,82 @@
 #include "core/view/picture_cache.h"
 
 #include <algorithm>
+#include <list>
 #include <unordered_map>
-#include <vector>
+#include <utility>
 
 #include "core/view/picture_decoder.h"
 
 namespace tlj::view {
 namespace {
 
-struct CachedEntry {
-  std::vector<std::uint8_t> bytes;  // what the picture was decoded from
-  std::shared_ptr<const platform::Image> image;
+// The bytes a picture was decoded from, as a digest: enough to tell a changed store.
+struct Source {
+  std::size_t size = 0;
+  std::uint64_t digest = 0;
+  bool operator==(const Source&) const = default;
 };
 
-// The whole store decodes to a few megabytes; the bound only stops a store of huge pictures
-// from holding all of them at once.
-constexpr std::size_t kMaxCachedPixelBytes = std::size_t{64} << 20;
+Source SourceOf(std::span<const std::uint8_t> bytes) {
+  std::uint64_t digest = 0xCBF29CE484222325ULL;
+  for (const std::uint8_t b : bytes) digest = (digest ^ b) * 0x100000001B3ULL;
+  return {bytes.size(), digest};
+}
+
+struct CachedEntry {
+  Source source;
+  std::weak_ptr<const platform::Image> image;  // alive while an element shows it, or kept
+};
+
+// The pictures used last stay decoded even when nothing shows them, so the hover swaps and the
+// coin frames decode once; within this many pixel bytes. The rest live as long as an element
+// shows them and are decoded again when wanted again.
+constexpr std::size_t kKeptPixelBytes = std::size_t{1} << 20;
 
 std::unordered_map<int, CachedEntry> cached_pictures;
-std::size_t cached_pixel_bytes = 0;
+// Most recently used first.
+std::list<std::pair<int, std::shared_ptr<const platform::Image>>> kept;
+std::size_t kept_pixel_bytes = 0;
 
-void Forget(int id) {
-  const auto it = cached_pictures.find(id);
-  if (it == cached_pictures.end()) return;
-  cached_pixel_bytes -= it->second.image->rgba.size();
-  cached_pictures.erase(it);
+void Keep(int id, std::shared_ptr<const platform::Image> image) {
+  const auto old = std::ranges::find(kept, id, &decltype(kept)::value_type::first);
+  if (old != kept.end()) {
+    kept_pixel_bytes -= old->second->rgba.size();
+    kept.erase(old);
+  }
+  const std::size_t size = image->rgba.size();
+  if (size > kKeptPixelBytes) return;
+  kept.emplace_front(id, std::move(image));
+  kept_pixel_bytes += size;
+  while (kept_pixel_bytes > kKeptPixelBytes) {
+    kept_pixel_bytes -= kept.back().second->rgba.size();
+    kept.pop_back();
+  }
 }
 
 }  // namespace
 
 std::shared_ptr<const platform::Image> CachedPicture(int id, std::span<const std::uint8_t> bytes) {
-  const auto it = cached_pictures.find(id);
-  if (it != cached_pictures.end() && std::ranges::equal(it->second.bytes, bytes))
-    return it->second.image;
-  Forget(id);
-  auto image = DecodePicture(bytes);
-  if (!image) return nullptr;
-  const std::size_t size = image->rgba.size();
-  if (size > kMaxCachedPixelBytes) return image;
-  if (cached_pixel_bytes + size > kMaxCachedPixelBytes) ClearPictureCache();
-  cached_pictures[id] = {std::vector<std::uint8_t>(bytes.begin(), bytes.end()), image};
-  cached_pixel_bytes += size;
+  const Source source = SourceOf(bytes);
+  auto& entry = cached_pictures[id];
+  std::shared_ptr<const platform::Image> image;
+  if (entry.source == source) image = entry.image.lock();
+  if (!image) {
+    image = DecodePicture(bytes);
+    if (!image) {
+      cached_pictures.erase(id);
+      return nullptr;
+    }
+    entry = {source, image};
+  }
+  Keep(id, image);
   return image;
 }
 
 void ClearPictureCache() {
   cached_pictures.clear();
-  cached_pixel_bytes = 0;
+  kept.clear();
+  kept_pixel_bytes = 0;
 }
 
 }  // namespace tlj::view

@@ -80,6 +80,7 @@ void StartSound() {
   g_bMusic = true;
   g_bCardClick = true;
   g_bSound = true;
+  g_bAltSkin = false;
   BuildSoundTable();
   InitSound();
   StopSound();

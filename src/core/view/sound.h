@@ -9,6 +9,7 @@ namespace tlj::view {
 inline bool g_bSound = true;
 inline bool g_bMusic = true;
 inline bool g_bCardClick = true;
+inline bool g_bAltSkin = false;              // the table shows its second background, pic4
 inline std::string g_sSoundPath;             // the game's event sounds, ends with '/'
 inline std::string g_sVoicePath;             // voice-phrase clips, ends with '/'
 inline std::array<std::string, 7> g_sSound;  // common sounds, entries 1..6
@@ -23,7 +24,8 @@ void PlayEventSoundFile(const std::string& path);
 // The same for a file of the game's sound folder.
 void PlayEventSound(const std::string& name);
 
-// Start-up: switches on, the table, the device, and the background loop at full volume.
+// Start-up: switches on (the second table background off), the table, the device, and the
+// background loop at full volume.
 void StartSound();
 // Shutdown: stops the current sound when sound is on.
 void ShutdownSound();

@@ -1,11 +1,13 @@
 #include "core/view/window_designs.h"
 
 #include "core/model/elements.h"
+#include "core/view/design_pictures.h"
 
 namespace tlj::view {
 
 void DesignWindows(platform::ElementTree& ui) {
   ui.Clear();
+  ui.AfterEachDesign(GiveDesignPictures);
   ui.AddWindow(model::kMainForm, design::MainForm);
   design::AddSmallWindows(ui);
   design::AddLeaveWindows(ui);

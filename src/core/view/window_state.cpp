@@ -5,11 +5,25 @@
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/platform/services.h"
+#include "core/view/window_designs.h"
 
 namespace tlj::view {
+namespace {
+
+// Each open speech bubble: a loaded window captioned as the bubbles are.
+template <typename Action>
+void ForEachBubble(Action action) {
+  auto& ui = *platform::Sys().ui;
+  for (const auto& window : ui.Windows()) {
+    if (window->loaded && window->caption == kBubbleCaption) action(ui.Win(window->name));
+  }
+}
+
+}  // namespace
 
 void MinimizeMainForm() {
   model::Win().minimized = true;
+  ForEachBubble([](platform::Window& bubble) { bubble.visible = false; });
 }
 
 void RestoreMainForm() {
@@ -22,6 +36,11 @@ void RestoreMainForm() {
     model::g_iDefaultCountdown = 15;
   }
   model::g_iTimeoutCount = 0;
+  ForEachBubble([](platform::Window& bubble) {
+    bubble.opacity = 0;
+    bubble.visible = false;
+    bubble.topmost = true;
+  });
 }
 
 void ActivateMainForm() {

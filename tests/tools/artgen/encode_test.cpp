@@ -43,7 +43,7 @@ TEST(QuantizeTest, DropsPixelsBelowTheAlphaThresholdAndBlendsTheRestOverTheMatte
                        255, 255, 255, 192,  // mostly opaque: 3/4 white over the matte
                        0,   0,   0,   0};
   QuantizeOptions options;
-  options.matte = {0, 0, 0};
+  options.matte = Rgb{0, 0, 0};
   const IndexedImage image = Quantize(rgba, 4, 1, options);
   ASSERT_GE(image.transparent, 0);
   EXPECT_NE(image.indexes[0], image.transparent);
@@ -53,6 +53,17 @@ TEST(QuantizeTest, DropsPixelsBelowTheAlphaThresholdAndBlendsTheRestOverTheMatte
   EXPECT_EQ(blended, (Rgb{192, 192, 192}));
   // Two colours and the transparent one fit a palette of four.
   EXPECT_EQ(image.palette.size(), 4u);
+}
+
+TEST(QuantizeTest, WithoutAMatteASoftEdgeKeepsItsOwnColour) {
+  const Pixels rgba = {120, 20,  10,  255,  // the opaque inside
+                       240, 230, 120, 192,  // a light rim, mostly opaque
+                       240, 230, 120, 150,  // and fainter
+                       0,   0,   0,   0};
+  const IndexedImage image = Quantize(rgba, 4, 1);
+  EXPECT_EQ(image.palette[image.indexes[1]], (Rgb{240, 230, 120}));
+  EXPECT_EQ(image.palette[image.indexes[2]], (Rgb{240, 230, 120}));
+  EXPECT_EQ(image.indexes[3], image.transparent);
 }
 
 TEST(QuantizeTest, AFixedTransparentIndexGetsAFullPalette) {

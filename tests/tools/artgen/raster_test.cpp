@@ -129,6 +129,15 @@ TEST(TextTest, CentredTextSitsInTheMiddle) {
   }
 }
 
+// Small text sits on whole pixels: moved by less than half a pixel it comes out the same.
+TEST(TextTest, SmallTextIsDrawnOnWholePixels) {
+  const TextStyle style{Face::kSansBold, 12};
+  const Mask at = Text(40, 20, style, "重置", 4, 14);
+  const Mask nudged = Text(40, 20, style, "重置", 4.3f, 14.3f);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 40; ++x) ASSERT_EQ(at.At(x, y), nudged.At(x, y)) << x << "," << y;
+}
+
 TEST(TextTest, InkGrowsWithTheText) {
   const TextStyle style{Face::kSansBold, 14};
   const InkBox one = MeasureInk(style, "发");

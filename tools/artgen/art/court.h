@@ -1,5 +1,6 @@
 #pragma once
-// The picture panel of the jack, queen and king: a double-ended half figure.
+// The picture panel of the jack, queen and king: a double-ended half figure, a person of its
+// own on each of the twelve cards.
 
 #include "tools/artgen/art/card_face.h"
 

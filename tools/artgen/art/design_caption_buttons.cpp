@@ -3,6 +3,7 @@
 
 #include "tools/artgen/art/design_colours.h"
 #include "tools/artgen/art/design_groups.h"
+#include "tools/artgen/art/mattes.h"
 
 namespace tlj::artgen::art {
 namespace {
@@ -69,7 +70,7 @@ draw::Canvas CaptionButton(int width, int height, Glyph glyph, Press press) {
 }  // namespace
 
 void AddCaptionButtons(Entries& entries) {
-  const encode::QuantizeOptions on_caption{.matte = design::kCaptionMatte};
+  const encode::QuantizeOptions on_caption{.matte = mattes::kCaption};
   const Press presses[] = {Press::kNormal, Press::kHover, Press::kPressed};
   for (int k = 0; k < 3; ++k) {
     const Press press = presses[k];

@@ -49,6 +49,11 @@ Entries DesignCatalogue() {
   AddTurnTimer(entries);
   AddHorn(entries);
   AddMendSign(entries);
+  AddScoreGrounds(entries);
+  AddCloseButtons(entries);
+  AddCardWindows(entries);
+  AddDialogGrounds(entries);
+  AddSoundSettings(entries);
   std::sort(entries.begin(), entries.end(),
             [](const Entry& a, const Entry& b) { return a.id < b.id; });
   CheckEveryListedPictureOnce(entries);

@@ -3,7 +3,6 @@
 // table match one another and the copper buttons.
 
 #include "tools/artgen/draw/colour.h"
-#include "tools/artgen/encode/indexed_image.h"
 
 namespace tlj::artgen::art::design {
 
@@ -26,14 +25,11 @@ inline constexpr draw::Rgba kParchment = Hex(0xEBD9AE);
 
 inline constexpr draw::Rgba kCreamText = Hex(0xFFF1D2);
 
-// The felt of the table.
-inline constexpr draw::Rgba kFeltLight = Hex(0x2F7D55);
-inline constexpr draw::Rgba kFelt = Hex(0x22623F);
-inline constexpr draw::Rgba kFeltDark = Hex(0x123C26);
-
-// What the edges of see-through pictures are blended over: the felt they lie on, and the
-// caption strip the window's buttons sit on.
-inline constexpr encode::Rgb kFeltMatte = {0x22, 0x62, 0x3F};
-inline constexpr encode::Rgb kCaptionMatte = {0x6E, 0x2A, 0x13};
+// The felt of the table: lit in the middle, the body, the shaded edges.
+struct FeltColours {
+  draw::Rgba light, middle, dark;
+};
+inline constexpr FeltColours kGreenFelt{Hex(0x2F7D55), Hex(0x22623F), Hex(0x123C26)};
+inline constexpr FeltColours kBlueFelt{Hex(0x2E5E9C), Hex(0x1F467E), Hex(0x0F2448)};
 
 }  // namespace tlj::artgen::art::design

@@ -5,6 +5,7 @@
 
 #include "tools/artgen/art/design_colours.h"
 #include "tools/artgen/art/design_groups.h"
+#include "tools/artgen/art/mattes.h"
 
 namespace tlj::artgen::art {
 namespace {
@@ -95,7 +96,7 @@ draw::Canvas Icon(int width, int height) {
 }  // namespace
 
 void AddWindowFrame(Entries& entries) {
-  const encode::QuantizeOptions on_caption{.matte = design::kCaptionMatte};
+  const encode::QuantizeOptions on_caption{.matte = mattes::kCaption};
   AddDesign(entries, 1, Format::kGif, Skin, on_caption);
   AddDesign(entries, 2, Format::kGif, Icon, on_caption);
 }

@@ -22,5 +22,10 @@ void AddTablePanels(Entries& entries);
 void AddTurnTimer(Entries& entries);
 void AddHorn(Entries& entries);
 void AddMendSign(Entries& entries);
+void AddScoreGrounds(Entries& entries);
+void AddCloseButtons(Entries& entries);
+void AddCardWindows(Entries& entries);
+void AddDialogGrounds(Entries& entries);
+void AddSoundSettings(Entries& entries);
 
 }  // namespace tlj::artgen::art

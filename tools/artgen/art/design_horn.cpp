@@ -132,7 +132,7 @@ draw::Canvas Horn(int width, int height) {
 }  // namespace
 
 void AddHorn(Entries& entries) {
-  AddDesign(entries, 24, Format::kGif, Horn, {.matte = design::kFeltMatte});
+  AddDesign(entries, 24, Format::kGif, Horn);
 }
 
 }  // namespace tlj::artgen::art

@@ -94,7 +94,7 @@ draw::Canvas MendSign(int width, int height) {
 }  // namespace
 
 void AddMendSign(Entries& entries) {
-  AddDesign(entries, 25, Format::kGif, MendSign, {.matte = design::kFeltMatte});
+  AddDesign(entries, 25, Format::kGif, MendSign);
 }
 
 }  // namespace tlj::artgen::art

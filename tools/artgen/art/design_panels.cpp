@@ -5,6 +5,7 @@
 #include "tools/artgen/art/design_colours.h"
 #include "tools/artgen/art/design_groups.h"
 #include "tools/artgen/art/design_plaques.h"
+#include "tools/artgen/art/mattes.h"
 #include "tools/artgen/art/themes.h"
 #include "tools/artgen/art/widgets.h"
 
@@ -13,9 +14,6 @@ namespace {
 
 using draw::Hex;
 using draw::Path;
-
-// The colour of the bottom bar near its top, where its panels sit.
-constexpr encode::Rgb kBarMatte = {0x4C, 0x21, 0x0E};
 
 draw::Canvas AmountField(int width, int height) {
   draw::Canvas field(width, height);
@@ -93,13 +91,13 @@ draw::Canvas NoticeBanner(int width, int height) {
 }  // namespace
 
 void AddTablePanels(Entries& entries) {
-  const encode::QuantizeOptions on_felt{.matte = design::kFeltMatte};
-  const encode::QuantizeOptions on_bar{.matte = kBarMatte};
-  AddDesign(entries, 19, Format::kGif, AmountField, on_felt);
+  // The felt may be green or blue: what stands on it keeps its own rim.
+  const encode::QuantizeOptions on_bar{.matte = mattes::kBottomBar};
+  AddDesign(entries, 19, Format::kGif, AmountField);
   AddDesign(entries, 20, Format::kGif, LocationStrip, on_bar);
   AddDesign(entries, 22, Format::kGif, DetailsButton, on_bar);
   AddDesign(entries, 23, Format::kGif, AdvertFrame, on_bar);
-  AddDesign(entries, 26, Format::kGif, NoticeBanner, on_felt);
+  AddDesign(entries, 26, Format::kGif, NoticeBanner);
 }
 
 }  // namespace tlj::artgen::art

@@ -55,16 +55,14 @@ draw::Canvas RoundPlaque(int width, int height) {
 }  // namespace
 
 void AddPotPlaques(Entries& entries) {
-  const encode::QuantizeOptions on_felt{.matte = design::kFeltMatte};
   const std::pair<int, const char*> captions[] = {
       {11, "彩池"},   {12, "预留锅底"}, {13, "初始锅底"}, {14, "最大注"},
       {15, "热锅注"}, {16, "最小注"},   {17, "已押注"}};
   for (const auto& [number, caption] : captions) {
     const std::string text = caption;
-    AddDesign(
-        entries, number, Format::kGif, [=](int w, int h) { return Plaque(w, h, text); }, on_felt);
+    AddDesign(entries, number, Format::kGif, [=](int w, int h) { return Plaque(w, h, text); });
   }
-  AddDesign(entries, 18, Format::kGif, RoundPlaque, on_felt);
+  AddDesign(entries, 18, Format::kGif, RoundPlaque);
 }
 
 }  // namespace tlj::artgen::art

@@ -1,5 +1,5 @@
-// The table surface: green felt with a fine weave, a little mottled, lighter in an oval in the
-// middle of the players' area and darker towards the edges.
+// The table surface: felt, green or blue, with a fine weave, a little mottled, lighter in an oval
+// in the middle of the players' area and darker towards the edges.
 
 #include "tools/artgen/art/design_colours.h"
 #include "tools/artgen/art/design_groups.h"
@@ -24,16 +24,16 @@ float Texture(float x, float y) {
   return 1 + weave + fibres + mottling;
 }
 
-draw::Canvas Felt(int width, int height) {
+draw::Canvas Felt(int width, int height, const design::FeltColours& colours) {
   draw::Canvas felt(width, height);
   const float w = static_cast<float>(width), h = static_cast<float>(height);
   const float cy = (kPlayAreaTop + kPlayAreaBottom) / 2;
   const draw::Paint light =
       draw::Radial({w / 2, cy}, w * 0.48f, (kPlayAreaBottom - kPlayAreaTop) * 0.62f,
-                   {{0, design::kFeltLight},
-                    {0.55f, draw::Mix(design::kFeltLight, design::kFelt, 0.3f)},
-                    {0.8f, design::kFelt},
-                    {1.5f, design::kFeltDark}});
+                   {{0, colours.light},
+                    {0.55f, draw::Mix(colours.light, colours.middle, 0.3f)},
+                    {0.8f, colours.middle},
+                    {1.5f, colours.dark}});
   felt.Fill(Path().AddRect(0, 0, w, h),
             [&](float x, float y) { return draw::Brighten(light(x, y), Texture(x, y)); });
   // A faint printed line round the oval.
@@ -45,7 +45,11 @@ draw::Canvas Felt(int width, int height) {
 }  // namespace
 
 void AddTableSurface(Entries& entries) {
-  AddDesign(entries, 27, Format::kJpeg, Felt);
+  const auto green = [](int w, int h) { return Felt(w, h, design::kGreenFelt); };
+  AddDesign(entries, 27, Format::kJpeg, green);
+  // The two grounds the settings window offers for the table.
+  AddDesign(entries, 45, Format::kJpeg, green);
+  AddDesign(entries, 46, Format::kJpeg, [](int w, int h) { return Felt(w, h, design::kBlueFelt); });
 }
 
 }  // namespace tlj::artgen::art

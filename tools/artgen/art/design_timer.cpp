@@ -58,7 +58,7 @@ draw::Canvas Timer(int width, int height) {
 }  // namespace
 
 void AddTurnTimer(Entries& entries) {
-  AddDesign(entries, 21, Format::kGif, Timer, {.matte = design::kFeltMatte});
+  AddDesign(entries, 21, Format::kGif, Timer);
 }
 
 }  // namespace tlj::artgen::art

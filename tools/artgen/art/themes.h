@@ -13,9 +13,9 @@ inline constexpr KeyTheme kCopper{Hex(0xD08048), Hex(0x7A3816),        Hex(0x431
 // Keypad digits: ivory keys, dark brown figures.
 inline constexpr KeyTheme kIvory{Hex(0xFFFBEF), Hex(0xE2CFA4),       Hex(0x7E5C32),
                                  Hex(0x4A2408), Hex(0xFFFFFF, 0.8f), Hex(0xB01A00)};
-// Keypad amount keys: amber.
+// Keypad amount keys: amber, the small words dark so that they read without a shadow.
 inline constexpr KeyTheme kAmber{Hex(0xF7B04C), Hex(0xBC5A18),       Hex(0x6A2A08),
-                                 Hex(0xFFFFFF), Hex(0x5A2000, 0.7f), Hex(0xFFFFFF)};
+                                 Hex(0x3C1402), Hex(0xFFE0A0, 0.6f), Hex(0x6E0C00)};
 // Agreeing: jade green.
 inline constexpr KeyTheme kJade{Hex(0x58C884), Hex(0x1D7A45),       Hex(0x0C4626),
                                 Hex(0xFFFFFF), Hex(0x06301A, 0.7f), Hex(0xFFFFFF)};

@@ -42,7 +42,7 @@ void DrawGlow(Canvas& canvas, const Mask& shape, float reach, Rgba colour) {
 void DrawLabel(Canvas& canvas, std::string_view label, const draw::TextStyle& text, float cx,
                float cy, Rgba colour, Rgba shadow) {
   const Mask glyphs = draw::CentredText(canvas.Width(), canvas.Height(), text, label, cx, cy);
-  if (shadow.a > 0) canvas.Fill(glyphs.Shifted(0, 1), draw::Solid(shadow));
+  if (shadow.a > 0 && !draw::Crisp(text)) canvas.Fill(glyphs.Shifted(0, 1), draw::Solid(shadow));
   canvas.Fill(glyphs, draw::Solid(colour));
 }
 

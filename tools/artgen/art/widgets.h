@@ -38,7 +38,8 @@ void DrawKey(draw::Canvas& canvas, float x, float y, float w, float h, const Key
              const KeyShape& shape, State state, std::string_view label,
              const draw::TextStyle& text);
 
-// A label centred at (cx, cy) with a one-pixel shadow below it.
+// A label centred at (cx, cy) with a one-pixel shadow below it, unless it is small enough to be
+// drawn crisp.
 void DrawLabel(draw::Canvas& canvas, std::string_view label, const draw::TextStyle& text, float cx,
                float cy, draw::Rgba colour, draw::Rgba shadow);
 

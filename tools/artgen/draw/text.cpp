@@ -116,16 +116,19 @@ float Layout(const TextStyle& style, std::string_view utf8,
   FT_Matrix shape{static_cast<FT_Fixed>(std::lround(style.condense * 65536)),
                   static_cast<FT_Fixed>(std::lround(style.slant * 65536)), 0, 0x10000};
   FT_Set_Transform(face, &shape, nullptr);
+  const bool crisp = Crisp(style);
+  const FT_Int32 hinting = crisp ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_LIGHT;
   float pen = 0;
   for (const char32_t cp : DecodeUtf8(utf8)) {
-    if (FT_Load_Char(face, cp, FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_LIGHT) != 0)
+    if (FT_Load_Char(face, cp, FT_LOAD_NO_BITMAP | hinting) != 0)
       throw std::runtime_error("artgen: the font has no glyph for a character");
     FT_GlyphSlot slot = face->glyph;
     if (style.embolden > 0)
       FT_Outline_Embolden(&slot->outline, static_cast<FT_Pos>(std::lround(style.embolden * 64)));
     use(slot, pen);
-    pen += static_cast<float>(slot->linearHoriAdvance) / 65536.0f * style.condense +
-           style.embolden + style.tracking;
+    const float advance = static_cast<float>(slot->linearHoriAdvance) / 65536.0f * style.condense +
+                          style.embolden + style.tracking;
+    pen += crisp ? std::round(advance) : advance;
   }
   FT_Set_Transform(face, nullptr, nullptr);
   return pen;
@@ -155,6 +158,10 @@ float MeasureAdvance(const TextStyle& style, std::string_view utf8) {
 Mask Text(int width, int height, const TextStyle& style, std::string_view utf8, float x,
           float baseline) {
   Mask mask(width, height);
+  if (Crisp(style)) {
+    x = std::round(x);
+    baseline = std::round(baseline);
+  }
   Layout(style, utf8, [&](FT_GlyphSlot slot, float pen) {
     const float ox = x + pen;
     const float ix = std::floor(ox), iy = std::floor(baseline);

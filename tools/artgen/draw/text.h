@@ -25,6 +25,13 @@ struct InkBox {
   float Height() const { return bottom - top; }
 };
 
+// Text smaller than this is drawn crisp: fully hinted, every character on a whole pixel, and
+// with no shadow or outline round it, which would only smear letters this small.
+inline constexpr float kCrispBelow = 14;
+inline bool Crisp(const TextStyle& style) {
+  return style.size < kCrispBelow;
+}
+
 InkBox MeasureInk(const TextStyle& style, std::string_view utf8);
 float MeasureAdvance(const TextStyle& style, std::string_view utf8);
 

@@ -167,6 +167,23 @@ std::size_t PaletteSize(std::size_t entries) {
   return size;
 }
 
+// The mean colour of the pixels that are kept but not fully opaque, weighted by how opaque
+// they are; black where there are none.
+Rgb OwnEdgeColour(const std::vector<std::uint8_t>& rgba, int threshold) {
+  double sum[3] = {}, weight = 0;
+  for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
+    const int alpha = rgba[i + 3];
+    if (alpha < threshold || alpha == 0 || alpha == 255) continue;
+    for (int c = 0; c < 3; ++c) sum[c] += alpha * static_cast<double>(rgba[i + c]);
+    weight += alpha;
+  }
+  Rgb mean = {0, 0, 0};
+  if (weight > 0)
+    for (int c = 0; c < 3; ++c)
+      mean[c] = static_cast<std::uint8_t>(std::clamp(std::lround(sum[c] / weight), 0L, 255L));
+  return mean;
+}
+
 }  // namespace
 
 IndexedImage Quantize(const std::vector<std::uint8_t>& rgba, int width, int height,
@@ -181,6 +198,7 @@ IndexedImage Quantize(const std::vector<std::uint8_t>& rgba, int width, int heig
   constexpr std::uint32_t kTransparent = 0xFF000000;
   std::vector<std::uint32_t> flat(pixels);
   const auto threshold = static_cast<int>(std::lround(options.alpha_threshold * 255));
+  const Rgb matte = options.matte ? *options.matte : OwnEdgeColour(rgba, threshold);
   for (std::size_t i = 0; i < pixels; ++i) {
     const std::uint8_t* p = &rgba[i * 4];
     if (p[3] < threshold || p[3] == 0) {
@@ -189,7 +207,7 @@ IndexedImage Quantize(const std::vector<std::uint8_t>& rgba, int width, int heig
     }
     std::uint32_t rgb = 0;
     for (int c = 0; c < 3; ++c) {
-      const int blended = (p[c] * p[3] + options.matte[c] * (255 - p[3]) + 127) / 255;
+      const int blended = (p[c] * p[3] + matte[c] * (255 - p[3]) + 127) / 255;
       rgb = (rgb << 8) | static_cast<std::uint32_t>(blended);
     }
     flat[i] = rgb;
@@ -224,7 +242,7 @@ IndexedImage Quantize(const std::vector<std::uint8_t>& rgba, int width, int heig
   image.width = width;
   image.height = height;
   const std::size_t used = centroids.size() + ((has_transparent || fixed) ? 1 : 0);
-  image.palette.assign(fixed ? 256 : PaletteSize(used), options.matte);
+  image.palette.assign(fixed ? 256 : PaletteSize(used), matte);
   if (has_transparent || fixed)
     image.transparent = fixed ? options.transparent_index : static_cast<int>(used - 1);
   // Palette slots for the colours, stepping over the transparent one.
