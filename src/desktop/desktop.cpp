@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 
 #include <QApplication>
@@ -11,8 +12,8 @@
 
 #include "core/platform/element_tree.h"
 #include "core/platform/event_loop.h"
-#include "desktop/desktop_sound_device.h"
 #include "desktop/display_probe.h"
+#include "desktop/loaded_sound_device.h"
 #include "desktop/qt_loop_backend.h"
 #include "desktop/qt_message_boxes.h"
 #include "desktop/renderer.h"
@@ -32,6 +33,13 @@ bool DisplayAvailable() {
     }
   }
   return false;
+}
+
+// The folder of the program itself, where its libraries are.
+std::filesystem::path ProgramFolder() {
+  std::error_code ec;
+  const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::path() : program.parent_path();
 }
 
 // The screen the table is laid out for: the one given on the command line, else the free area
@@ -58,7 +66,7 @@ int RunClient(const headless::Options& options) {
   platform::EventLoop loop(backend);
   platform::ElementTree tree;
   QtMessageBoxes boxes;
-  DesktopSoundDevice sound;
+  LoadedSoundDevice sound(ProgramFolder(), SoundServerSocket());
   Renderer renderer(tree, loop);
   backend.SetBeforeWait([&renderer] { renderer.Sync(); });
   loop.SetRenderHook([&renderer] { renderer.Render(); });

@@ -2,13 +2,13 @@
 
 #include <netdb.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <charconv>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
+
+#include "desktop/socket_probe.h"
 
 namespace tlj::desktop {
 namespace {
@@ -16,19 +16,6 @@ namespace {
 std::string Environment(const char* name) {
   const char* value = std::getenv(name);
   return value != nullptr ? value : "";
-}
-
-bool UnixSocketAnswers(const std::string& path) {
-  sockaddr_un address{};
-  if (path.empty() || path.size() >= sizeof(address.sun_path)) return false;
-  address.sun_family = AF_UNIX;
-  std::memcpy(address.sun_path, path.data(), path.size());
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return false;
-  const bool answers =
-      ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
-  ::close(fd);
-  return answers;
 }
 
 // "host:N[.S]": the display number N, or -1.

@@ -1,7 +1,7 @@
 // A build without Qt Multimedia has no Qt sound device to test.
 #ifdef TLJ_QT_MULTIMEDIA
 
-#include "desktop/qt_sound_device.h"
+#include "desktop/qt_sound/qt_sound_device.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,7 @@
-#include "desktop/quiet_multimedia_log.h"
+// A build without Qt Multimedia has no sound library to test.
+#ifdef TLJ_QT_MULTIMEDIA
+
+#include "desktop/qt_sound/quiet_multimedia_log.h"
 
 #include <gtest/gtest.h>
 
@@ -56,3 +59,5 @@ TEST(QuietMultimediaLogTest, OnlyTheSoundServicesNoiseIsDropped) {
 
 }  // namespace
 }  // namespace tlj::desktop
+
+#endif  // TLJ_QT_MULTIMEDIA

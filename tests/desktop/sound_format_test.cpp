@@ -1,4 +1,7 @@
-#include "desktop/sound_format.h"
+// A build without Qt Multimedia has no sound library to test.
+#ifdef TLJ_QT_MULTIMEDIA
+
+#include "desktop/qt_sound/sound_format.h"
 
 #include <gtest/gtest.h>
 
@@ -75,3 +78,5 @@ TEST(SoundFormatTest, AFolderIsNoWaveFile) {
 
 }  // namespace
 }  // namespace tlj::desktop
+
+#endif  // TLJ_QT_MULTIMEDIA

@@ -57,8 +57,8 @@ TEST_F(PictureCacheTest, OnlyPicturesInUseOrUsedLatelyStayDecoded) {
   auto shown = CachedPicture(5, bytes);
   std::weak_ptr<const platform::Image> dropped = CachedPicture(6, bytes);
   const std::vector<std::uint8_t> big =
-      BuildGif(testing::Plan(400, 400, {{1, 2, 3}, {0, 0, 0}}, {Filled(0, 0, 400, 400, 0)}));
-  for (int id = 100; id < 104; ++id) ASSERT_TRUE(CachedPicture(id, big));  // 2.5 MB in all
+      BuildGif(testing::Plan(200, 200, {{1, 2, 3}, {0, 0, 0}}, {Filled(0, 0, 200, 200, 0)}));
+  for (int id = 100; id < 104; ++id) ASSERT_TRUE(CachedPicture(id, big));  // 640 KB in all
   EXPECT_EQ(CachedPicture(5, bytes), shown) << "held by an element";
   EXPECT_TRUE(dropped.expired()) << "neither shown nor used lately";
   const auto again = CachedPicture(6, bytes);

@@ -75,7 +75,6 @@ void ElementTree::Build(Window& w) {
   w.design = name;
   w.revision = revision + 1;
   designs_.at(name)(*this, w);
-  if (after_design_) after_design_(w);
 }
 
 Element& ElementTree::Add(Window& w, std::string_view name, std::optional<int> index,
@@ -136,6 +135,7 @@ void ElementTree::LoadWindow(std::string_view window) {
   if (w->loaded) return;
   w->loaded = true;
   ++w->revision;
+  if (when_loading_) when_loading_(*w);
   ElementEvent load = EventOn(w->name, {}, {}, EventKind::Load);
   Run(load);
 }
@@ -305,7 +305,7 @@ void ElementTree::Clear() {
   own_revision_ = Revision() + 1;  // the count never goes back, so no change goes unseen
   windows_.clear();
   designs_.clear();
-  after_design_ = nullptr;
+  when_loading_ = nullptr;
   handlers_.clear();
   active_.clear();
   focus_.reset();

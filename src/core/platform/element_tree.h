@@ -183,9 +183,10 @@ class ElementTree {
   // Creates a window from its design, not loaded and hidden. Its design runs again whenever the
   // window is unloaded, so the next load starts from the design.
   Window& AddWindow(std::string_view name, Design design);
-  // Runs after every design, at start-up and at each unload: what the designs share (their
-  // pictures, say) without each design asking for it. Clear forgets it.
-  void AfterEachDesign(std::function<void(Window&)> finish) { after_design_ = std::move(finish); }
+  // Runs as each window loads, before its Load event: what the designs share (their pictures,
+  // say) without each design asking for it, held only while the window is loaded. Clear forgets
+  // it.
+  void WhenEachLoads(std::function<void(Window&)> prepare) { when_loading_ = std::move(prepare); }
   // Used by designs: a new element of the window, in front of the ones before it.
   Element& Add(Window& window, std::string_view name, std::optional<int> index, ElementKind kind,
                std::string_view parent = {});
@@ -241,7 +242,7 @@ class ElementTree {
 
   std::vector<std::unique_ptr<Window>> windows_;
   std::map<std::string, Design, std::less<>> designs_;
-  std::function<void(Window&)> after_design_;
+  std::function<void(Window&)> when_loading_;
   std::map<std::tuple<std::string, std::string, EventKind>, Handler> handlers_;
   std::string active_;
   std::optional<FocusTarget> focus_;

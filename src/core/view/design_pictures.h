@@ -74,8 +74,9 @@ inline constexpr std::array kDesignPictures = {
     DesignPicture{46, "MainForm", "pic4", {}, 1024, 768, "table ground two: blue felt", true},
 };
 
-// Gives the window's elements their design pictures from the resource store; without a store,
-// or where an entry is missing or does not decode, the element stays without a picture.
+// Gives the window and its elements their design pictures from the resource store, as the
+// window loads; without a store, or where an entry is missing or does not decode, the element
+// stays without a picture.
 void GiveDesignPictures(platform::Window& window);
 
 // The picture a holder element holds: its own, or for a holder of the design, its design

@@ -29,9 +29,10 @@ struct CachedEntry {
 };
 
 // The pictures used last stay decoded even when nothing shows them, so the hover swaps and the
-// coin frames decode once; within this many pixel bytes. The rest live as long as an element
-// shows them and are decoded again when wanted again.
-constexpr std::size_t kKeptPixelBytes = std::size_t{1} << 20;
+// coin frames of a flight decode once; within this many pixel bytes. The rest live as long as
+// an element shows them and are decoded again when wanted again (a coin frame in tens of
+// microseconds).
+constexpr std::size_t kKeptPixelBytes = std::size_t{256} << 10;
 
 std::unordered_map<int, CachedEntry> cached_pictures;
 // Most recently used first.

@@ -7,7 +7,7 @@ namespace tlj::view {
 
 void DesignWindows(platform::ElementTree& ui) {
   ui.Clear();
-  ui.AfterEachDesign(GiveDesignPictures);
+  ui.WhenEachLoads(GiveDesignPictures);
   ui.AddWindow(model::kMainForm, design::MainForm);
   design::AddSmallWindows(ui);
   design::AddLeaveWindows(ui);

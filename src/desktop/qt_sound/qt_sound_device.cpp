@@ -1,4 +1,4 @@
-#include "desktop/qt_sound_device.h"
+#include "desktop/qt_sound/qt_sound_device.h"
 
 #include <utility>
 
@@ -10,8 +10,8 @@
 #include <QString>
 #include <QUrl>
 
-#include "desktop/quiet_multimedia_log.h"
-#include "desktop/sound_format.h"
+#include "desktop/qt_sound/quiet_multimedia_log.h"
+#include "desktop/qt_sound/sound_format.h"
 
 namespace tlj::desktop {
 

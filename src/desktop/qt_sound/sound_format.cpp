@@ -1,4 +1,4 @@
-#include "desktop/sound_format.h"
+#include "desktop/qt_sound/sound_format.h"
 
 #include <array>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "desktop/quiet_multimedia_log.h"
+#include "desktop/qt_sound/quiet_multimedia_log.h"
 
 #include <mutex>
 #include <string_view>
