@@ -4,7 +4,6 @@
 #include <utility>
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -261,6 +260,7 @@ void WindowView::mousePressEvent(QMouseEvent* event) {
   const int button = ButtonCode(event->button());
   if (button == 0) return;
   const QPoint point = event->position().toPoint();
+  pressed_at_ = event->globalPosition().toPoint();
   if (!capture_) {
     // Where no element stands the press belongs to the window itself.
     const auto target = ElementUnder(point);
@@ -384,7 +384,7 @@ void WindowView::BeginUserMove() {
   if (QGuiApplication::mouseButtons() == Qt::NoButton) return;
   capture_.reset();
   if (windowHandle() != nullptr && windowHandle()->startSystemMove()) return;
-  drag_ = QCursor::pos() - pos();
+  drag_ = pressed_at_ - pos();
 }
 
 // Where the user or the window system put the window, the model learns; the moves the model

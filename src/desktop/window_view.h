@@ -94,6 +94,7 @@ class WindowView : public QWidget {
   std::optional<Capture> capture_;
   // A drag of the window done by the view itself: the pointer's offset from the window corner.
   std::optional<QPoint> drag_;
+  QPoint pressed_at_;  // where the last button went down, on the screen
   std::vector<std::unique_ptr<TextBox>> text_boxes_;
   // What was last taken from the model, so that only its changes are applied.
   std::uint64_t synced_revision_ = 0;

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QImage>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "core/game/cards.h"
@@ -195,6 +197,28 @@ TEST_F(TableWindowTest, EachStepOfABlockingFlightIsDrawnAtItsWait) {
   h.loop.SetRenderHook({});
   ASSERT_GT(paints.size(), 5u);
   for (std::size_t k = 1; k < paints.size(); ++k) EXPECT_GT(paints[k], paints[k - 1]) << k;
+}
+
+// Without a window manager to move it, the window follows the pointer itself while the button
+// pressed on its caption strip stays down, and the model learns where it ended.
+TEST_F(TableWindowTest, DraggingTheCaptionStripMovesTheWindow) {
+  QWidget* window = renderer->View("MainForm");
+  const QPoint grip(300, 10);  // on the caption strip, away from its buttons
+  QTest::mousePress(window, Qt::LeftButton, {}, grip);
+  h.RunFor(50);
+  renderer->Sync();
+  EXPECT_EQ(h.tree.Win("MainForm").moveRequests, 1u);
+  EXPECT_EQ(h.El("LbMove").pointer, platform::Pointer::Move);
+  const QPoint start = window->pos();
+  QMouseEvent drag(QEvent::MouseMove, QPointF(grip + QPoint(40, 25)),
+                   QPointF(window->mapToGlobal(grip + QPoint(40, 25))), Qt::NoButton,
+                   Qt::LeftButton, {});
+  QCoreApplication::sendEvent(window, &drag);
+  QTest::mouseRelease(window, Qt::LeftButton, {}, grip + QPoint(40, 25));
+  h.RunFor(50);
+  EXPECT_EQ(window->pos(), start + QPoint(40, 25));
+  EXPECT_EQ(h.tree.Win("MainForm").left, start.x() + 40);
+  EXPECT_EQ(h.tree.Win("MainForm").top, start.y() + 25);
 }
 
 TEST_F(TableWindowTest, TheCloseButtonAsksTheModel) {
