@@ -10,6 +10,7 @@
 #include <QMoveEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWheelEvent>
 #include <QWindow>
 
 #include "core/view/layout.h"
@@ -324,6 +325,18 @@ void WindowView::mouseMoveEvent(QMouseEvent* event) {
   // With a button down the element it went down on follows the pointer.
   PostMouse(capture_->element, capture_->origin, EventKind::MouseMove, ButtonCode(event->buttons()),
             point);
+}
+
+// The wheel scrolls the list under the pointer three lines a notch; the model takes the new top
+// line and its handlers move what follows the list.
+void WindowView::wheelEvent(QWheelEvent* event) {
+  const auto target = ElementUnder(event->position().toPoint());
+  if (!target || target->element->kind != platform::ElementKind::List) return;
+  const int notches = event->angleDelta().y() / 120;
+  if (notches == 0) return;
+  ElementEvent scroll = EventOn(KeyOf(*target->element), EventKind::Scroll);
+  scroll.line = target->element->topLine - 3 * notches;
+  Post(std::move(scroll));
 }
 
 // ---- Keys: to the focused element of this window, else to the table surface

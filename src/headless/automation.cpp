@@ -90,6 +90,7 @@ ParsedLine ParseInput(std::string_view verb, EventKind kind, std::string_view us
   switch (kind) {
     case EventKind::Click:
     case EventKind::DblClick:
+    case EventKind::Scroll:
       if (numbers == 1) command.event.line = arguments[0];
       break;
     case EventKind::KeyDown:
@@ -160,6 +161,8 @@ ParsedLine ParseAutomationLine(std::string_view line) {
   }
   if (verb == "select")
     return ParseInput(verb, EventKind::Click, "NAME [INDEX] LINE", Words(rest), 1);
+  if (verb == "scroll")
+    return ParseInput(verb, EventKind::Scroll, "NAME [INDEX] LINE", Words(rest), 1);
   if (verb == "key")
     return ParseInput(verb, EventKind::KeyDown, "NAME [INDEX] KEYCODE", Words(rest), 1);
   if (verb == "keyup")

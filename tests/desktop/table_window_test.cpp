@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "core/game/cards.h"
 #include "core/view/animations.h"
@@ -219,6 +220,25 @@ TEST_F(TableWindowTest, DraggingTheCaptionStripMovesTheWindow) {
   EXPECT_EQ(window->pos(), start + QPoint(40, 25));
   EXPECT_EQ(h.tree.Win("MainForm").left, start.x() + 40);
   EXPECT_EQ(h.tree.Win("MainForm").top, start.y() + 25);
+}
+
+// The wheel over a ranking list scrolls it, and the lists that follow it, three lines a notch.
+TEST_F(TableWindowTest, TheWheelScrollsARankingListAndTheOthersFollow) {
+  for (int i = -1; i <= 3; ++i) {
+    auto& list = i < 0 ? h.tree.El("Hero", "Num") : h.tree.El("Hero", "Grade", i);
+    list.lines.assign(40, "x");
+  }
+  h.tree.Win("Hero").visible = true;
+  renderer->Sync();
+  const auto& grade = h.tree.El("Hero", "Grade", 1);
+  const QPoint over(view::Px(grade.left + 10), view::Px(grade.top + 10));
+  QWheelEvent wheel(QPointF(over), QPointF(renderer->View("Hero")->mapToGlobal(over)), QPoint(),
+                    QPoint(0, -240), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(renderer->View("Hero"), &wheel);
+  h.RunFor(50);
+  EXPECT_EQ(grade.topLine, 6);
+  EXPECT_EQ(h.tree.El("Hero", "Num").topLine, 6);
+  EXPECT_EQ(h.tree.El("Hero", "Grade", 3).topLine, 6);
 }
 
 TEST_F(TableWindowTest, TheCloseButtonAsksTheModel) {

@@ -21,21 +21,14 @@ std::string Describe(const ParsedLine& parsed) {
   }
   const platform::ElementEvent& e = c.event;
   static const std::map<EventKind, const char*> kKinds = {
-      {EventKind::Click, "click"},
-      {EventKind::DblClick, "dblclick"},
-      {EventKind::MouseMove, "move"},
-      {EventKind::MouseDown, "press"},
-      {EventKind::MouseUp, "release"},
-      {EventKind::KeyDown, "key"},
-      {EventKind::KeyUp, "keyup"},
-      {EventKind::KeyPress, "char"},
-      {EventKind::Change, "change"},
-      {EventKind::PageLoaded, "loaded"},
-      {EventKind::NavigationFailed, "failed"},
-      {EventKind::Minimize, "minimize"},
-      {EventKind::Restore, "restore"},
-      {EventKind::Activate, "activate"},
-      {EventKind::CloseRequest, "close"},
+      {EventKind::Click, "click"},       {EventKind::DblClick, "dblclick"},
+      {EventKind::MouseMove, "move"},    {EventKind::MouseDown, "press"},
+      {EventKind::MouseUp, "release"},   {EventKind::KeyDown, "key"},
+      {EventKind::KeyUp, "keyup"},       {EventKind::KeyPress, "char"},
+      {EventKind::Change, "change"},     {EventKind::Scroll, "scroll"},
+      {EventKind::PageLoaded, "loaded"}, {EventKind::NavigationFailed, "failed"},
+      {EventKind::Minimize, "minimize"}, {EventKind::Restore, "restore"},
+      {EventKind::Activate, "activate"}, {EventKind::CloseRequest, "close"},
   };
   std::string out = c.kind == AutomationCommand::Kind::Focus ? "focus" : kKinds.at(e.kind);
   out += " " + e.window + "." + e.name;
@@ -67,6 +60,7 @@ TEST(AutomationLineTest, TurnsEachCommandIntoItsEvent) {
       {"text Chat", "change MainForm.Chat []"},
       {"select Hero.Grade 2 3", "click Hero.Grade(2) line 3"},
       {"select Hero.Num 0", "click Hero.Num line 0"},
+      {"scroll Hero.Grade 1 12", "scroll Hero.Grade(1) line 12"},
       {"press Pic1 1 120 45", "press MainForm.Pic1 button 1 at 120,45"},
       {"release ImgClose 0 1 3 4", "release MainForm.ImgClose(0) button 1 at 3,4"},
       {"keyup Pic1 18", "keyup MainForm.Pic1 key 18"},
@@ -101,6 +95,7 @@ TEST(AutomationLineTest, RefusesBadLinesWithAReason) {
       {"click frmExit.", "error: click: bad element name 'frmExit.'"},
       {"press Pic1 1 2", "error: press: expected NAME [INDEX] BUTTON X Y"},
       {"select Hero.Num", "error: select: expected NAME [INDEX] LINE"},
+      {"scroll Hero.Num", "error: scroll: expected NAME [INDEX] LINE"},
       {"page WebBrowser1 gone", "error: page: expected NAME [INDEX] loaded|failed"},
       {"window MainForm", "error: window: expected WINDOW minimize|restore|activate|close"},
       {"window MainForm shrink", "error: window: expected WINDOW minimize|restore|activate|close"},

@@ -130,6 +130,18 @@ TEST_F(SmallWindowsTest, TheRankingListsShowTheSameGameRows) {
   for (int i = 0; i <= 3; ++i) EXPECT_EQ(h.tree.El("Hero", "Grade", i).selected, 7) << i;
 }
 
+// Scrolling one list scrolls the others; a scroll past the end stops at the last line.
+TEST_F(SmallWindowsTest, ScrollingARankingListScrollsTheOthers) {
+  FillRanking(30);
+  On("Hero", "Grade", 3, EventKind::Scroll, 12);
+  EXPECT_EQ(h.tree.El("Hero", "Num").topLine, 12);
+  for (int i = 0; i <= 3; ++i) EXPECT_EQ(h.tree.El("Hero", "Grade", i).topLine, 12) << i;
+  On("Hero", "Num", {}, EventKind::Scroll, 99);
+  for (int i = 0; i <= 3; ++i) EXPECT_EQ(h.tree.El("Hero", "Grade", i).topLine, 29) << i;
+  On("Hero", "Num", {}, EventKind::Scroll, -5);
+  EXPECT_EQ(h.tree.El("Hero", "Grade", 0).topLine, 0);
+}
+
 TEST_F(SmallWindowsTest, TheRankingAndScoreWindowsLoadCentredOverTheTable) {
   const auto& table = Win("MainForm");
   for (const char* name : {"Hero", "Score"}) {

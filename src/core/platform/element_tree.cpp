@@ -1,5 +1,6 @@
 #include "core/platform/element_tree.h"
 
+#include <algorithm>
 #include <numeric>
 #include <stdexcept>
 
@@ -230,6 +231,14 @@ void ElementTree::ApplyInput(ElementEvent& event, Element* element, Window& wind
       if (element->kind == ElementKind::List && event.line >= 0 &&
           event.line < static_cast<int>(element->lines.size())) {
         element->selected = event.line;
+        element->Changed();
+      }
+      break;
+    case EventKind::Scroll:
+      if (element->kind == ElementKind::List) {
+        const int last = std::max(static_cast<int>(element->lines.size()) - 1, 0);
+        element->topLine = std::clamp(event.line, 0, last);
+        event.line = element->topLine;
         element->Changed();
       }
       break;

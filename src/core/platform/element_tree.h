@@ -140,6 +140,7 @@ enum class EventKind {
   KeyUp,
   KeyPress,  // `key` the character code (Enter 13, Backspace 8); a text box then takes it
   Change,    // a text box's text changed: `text`
+  Scroll,    // the user scrolled a list: `line` its new top line, which it takes first
   GotFocus,
   LostFocus,
   NavigationFailed,  // web panel
@@ -159,7 +160,7 @@ struct ElementEvent {
   std::string name;  // empty: the window itself
   std::optional<int> index;
   EventKind kind = EventKind::Click;
-  int line = -1;  // Click, DblClick on a list: the line
+  int line = -1;  // Click, DblClick on a list: the line; Scroll: the new top line
   int key = 0;    // KeyDown, KeyUp: the key code; KeyPress: the character code
   int button = 0;
   double x = 0;

@@ -59,6 +59,10 @@ void HookScoreAndRanking() {
   ui.On("Hero", "Grade", EventKind::Click, [](const ElementEvent& e) {
     if (e.index) view::Grade_Click(*e.index);
   });
+  ui.On("Hero", "Num", EventKind::Scroll, [](const ElementEvent&) { view::Num_Click(); });
+  ui.On("Hero", "Grade", EventKind::Scroll, [](const ElementEvent& e) {
+    if (e.index) view::Grade_Click(*e.index);
+  });
   ui.On("Hero", "Num", EventKind::DblClick, ShowSheetOfLine);
   ui.On("Hero", "Grade", EventKind::DblClick, ShowSheetOfLine);
 }

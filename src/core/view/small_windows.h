@@ -12,8 +12,8 @@ void Hero_Load();   // centred, restored, each result list scrolled to its last 
 void Information_Load();
 void ChuPai_Load();  // shown, top-most, centred
 
-// Hero's four result lists follow the game-number list, and each other: the clicked (or
-// scrolled) list's selection and top line go to the others, Num first, then Grade(0..3).
+// Hero's four result lists follow the game-number list, and each other: the clicked or
+// scrolled list's selection and top line go to the others, Num first, then Grade(0..3).
 void Num_Click();
 void Grade_Click(int k);
 
