@@ -42,6 +42,19 @@ TEST_F(LeaveDialogsTest, LeavingFromTheConfirmationTellsTheServerAndGoesIdle) {
   EXPECT_FALSE(h.Ended());
 }
 
+// The link dropped while the dialog was open: leaving sends nothing, the table still goes idle
+// and the lobby comes back.
+TEST_F(LeaveDialogsTest, LeavingAfterTheLinkDroppedSendsNothingAndStillGoesIdle) {
+  PostClick("MainForm", "AnNiu", model::kLeaveButton);
+  h.ServerClose();
+  h.RunFor(100);
+  const auto frames_before = h.FramesFromClient().size();
+  PostClick("frmExit", "pbCloseMe", {}, kDialogTime);
+  EXPECT_EQ(h.FramesFromClient().size(), frames_before);
+  EXPECT_TRUE(Idle());
+  EXPECT_FALSE(h.Ended());
+}
+
 TEST_F(LeaveDialogsTest, CancelKeepsTheTable) {
   h.tree.Win("frmExit").visible = true;
   PostClick("frmExit", "pbCancel", {}, kDialogTime);
