@@ -13,6 +13,7 @@
 
 #include "core/net/frame.h"
 #include "core/view/layout.h"
+#include "core/view/table_windows.h"
 #include "tests/desktop/table_window_fixture.h"
 
 namespace tlj::desktop {
@@ -120,6 +121,25 @@ TEST_F(GameInTheWindowTest, EachStageOfAGameShowsWhereTheLayoutPutsIt) {
   Save(leave, "game-4-leave-dialog.png");
   const QColor leave_ground = renderer->View("frmExit")->palette().color(QPalette::Window);
   EXPECT_GT(Marks(leave, Rect(h.tree.El("frmExit", "Label1")), leave_ground), 50);
+}
+
+// The notice window over the table, on top, its text and both buttons drawn.
+TEST_F(GameInTheWindowTest, TheNoticeWindowShowsItsTextAndButtons) {
+  h.tree.El("frmOtherExit", "Label1").caption = "您的金币不足，请离开本桌！";
+  view::ShowOtherExit();
+  renderer->Sync();
+  const QImage notice = Grab("frmOtherExit");
+  Save(notice, "game-5-notice.png");
+  EXPECT_TRUE(h.tree.Win("frmOtherExit").topmost);
+  for (const char* button : {"imgOK", "imgCancel"})
+    EXPECT_GT(PictureShare(notice, "frmOtherExit", h.tree.El("frmOtherExit", button)), 0.9)
+        << button;
+  const platform::Element& text = h.tree.El("frmOtherExit", "Label1");
+  int dark = 0;
+  for (int y = view::Px(text.top); y < view::Px(text.top + text.height); ++y)
+    for (int x = view::Px(text.left); x < view::Px(text.left + text.width); ++x)
+      if (notice.pixelColor(x, y).lightness() < 80) ++dark;
+  EXPECT_GT(dark, 50);
 }
 
 TEST_F(GameInTheWindowTest, ATurnClickedInTheWindowSendsWhatTheAutomationSends) {

@@ -8,6 +8,7 @@
 
 #include "core/platform/lobby_link.h"
 #include "tools/lobby/turn_policy.h"
+#include "tools/lobby/window_lines.h"
 
 namespace tlj::lobby_tool {
 namespace {
@@ -67,6 +68,7 @@ void Demo::Run() {
   WaitForLogin();
   ShowTable();
   PlayGames();
+  ShowLeaveDialog();
   AskToLeave();
   CheckIdle();
   StopClientAndServer();
@@ -138,6 +140,7 @@ void Demo::PlayGames() {
     if (view.game_numbers.size() > games_played) {
       games_played = view.game_numbers.size();
       ShowScoreSheet(view);
+      if (games_played == 1) ShowSmallWindows(view);
       ready_sent = false;
       deadline = loop_.Now() + kGameDeadline;
       continue;
@@ -169,6 +172,49 @@ void Demo::ShowScoreSheet(const TableView& view) {
       finals += (finals.empty() ? "" : " ") + line;
     transcript_.Line("  " + view.score_names[pos] + ": " + (finals.empty() ? "even" : finals));
   }
+}
+
+// Each window is opened and closed again, so the table is as the game left it.
+void Demo::ShowSmallWindows(const TableView& view) {
+  if (!view.score_shown) throw DemoFailure("the score sheet did not show after the game");
+  transcript_.Line(ScoreSheetLine(view));
+  ShowRanking();
+  ShowSoundSettings();
+  ShowPlayerCard();
+}
+
+void Demo::ShowRanking() {
+  const Ranking ranking = Do("click AnNiu 6").ranking;
+  if (!ranking.shown) throw DemoFailure("the ranking button did not open the ranking window");
+  if (Do("click Hero.Image1 1").ranking.shown)
+    throw DemoFailure("the ranking window did not close with its close button");
+  transcript_.Line(RankingLine(ranking) + "; closed");
+}
+
+void Demo::ShowSoundSettings() {
+  const SoundSettings opened = Do("click AnNiu 3").settings;
+  if (!opened.shown) throw DemoFailure("the settings button did not open the sound settings");
+  const SoundSettings switched = Do("click VosSet.Command2 " + std::to_string(kSoundRow)).settings;
+  const SoundSettings cancelled = Do("click VosSet.Command1 1").settings;
+  if (cancelled.shown) throw DemoFailure("the sound settings did not close with cancel");
+  transcript_.Line(SettingsLine(opened, switched, cancelled, kSoundRow));
+}
+
+// The card of the player in the next seat, shown while the pointer rests on the avatar.
+void Demo::ShowPlayerCard() {
+  const PlayerCard card = Do("move Tou 1").player_card;
+  if (!card.shown) throw DemoFailure("no player card showed over the next seat's avatar");
+  if (Do("move Pic1").player_card.shown)
+    throw DemoFailure("the player card stayed when the pointer moved on");
+  transcript_.Line(PlayerLine(card) + "; closed");
+}
+
+void Demo::ShowLeaveDialog() {
+  const LeaveDialog dialog = Do("click AnNiu 8").leave_dialog;
+  if (!dialog.shown) throw DemoFailure("the leave button did not open the leave dialog");
+  if (Do("click frmExit.pbCancel").leave_dialog.shown)
+    throw DemoFailure("the leave dialog did not close with cancel");
+  transcript_.Line(LeaveDialogLine(dialog) + "; cancelled");
 }
 
 void Demo::AskToLeave() {
@@ -207,15 +253,30 @@ void Demo::StopClientAndServer() {
 }
 
 TableView Demo::Look() {
+  const std::string dump = Dump();
+  try {
+    return ReadTableView(dump);
+  } catch (const std::runtime_error& error) {
+    throw DemoFailure(error.what());
+  }
+}
+
+SmallWindows Demo::Do(const std::string& command) {
+  client_->Process().WriteLine(command);
+  const std::string dump = Dump();
+  try {
+    return ReadSmallWindows(dump);
+  } catch (const std::runtime_error& error) {
+    throw DemoFailure(error.what());
+  }
+}
+
+std::string Demo::Dump() {
   const auto file = folders_.Dumps() / "table.json";
   client_->RequestDump(file);
   WaitUntil([&] { return std::filesystem::exists(file); }, kStepDeadline,
             "the client did not write its dump within 10 s");
-  try {
-    return ReadTableView(ReadWhole(file));
-  } catch (const std::runtime_error& error) {
-    throw DemoFailure(error.what());
-  }
+  return ReadWhole(file);
 }
 
 void Demo::OnLobbyMessage(const posix::WindowMessage& message) {

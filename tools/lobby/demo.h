@@ -1,7 +1,9 @@
 #pragma once
 // The demo: the lobby starts the game server and one client, watches it log in at a table with
 // three bots, plays the user's turns through the client's automation channel until the client
-// has played the games asked for, asks it to leave and checks that it went idle. Each step, and
+// has played the games asked for, asks it to leave and checks that it went idle. After the first
+// game it opens the small windows one by one (score sheet, ranking, sound settings, a player's
+// card) and before leaving the leave dialog, and says what each showed. Each step, and
 // everything that happens at the table, goes to the transcript; the first step that does not go
 // as expected ends the run.
 
@@ -20,6 +22,7 @@
 #include "tools/lobby/lobby_window.h"
 #include "tools/lobby/private_folders.h"
 #include "tools/lobby/server_process.h"
+#include "tools/lobby/small_windows.h"
 #include "tools/lobby/table_client.h"
 #include "tools/lobby/table_view.h"
 #include "tools/lobby/transcript.h"
@@ -56,11 +59,20 @@ class Demo {
   void ShowTable();
   void PlayGames();
   void ShowScoreSheet(const TableView& view);
+  void ShowSmallWindows(const TableView& view);
+  void ShowRanking();
+  void ShowSoundSettings();
+  void ShowPlayerCard();
+  void ShowLeaveDialog();
   void AskToLeave();
   void CheckIdle();
   void StopClientAndServer();
 
   TableView Look();
+  // Sends one automation line and reads the small windows after it.
+  SmallWindows Do(const std::string& command);
+  // The client's dump, as text.
+  std::string Dump();
   void OnLobbyMessage(const posix::WindowMessage& message);
   // Handles events until `done` holds; fails with `failure` once `span` has passed, and at
   // once when the client or the server has ended.

@@ -2,45 +2,23 @@
 
 #include <stdexcept>
 
-#include <nlohmann/json.hpp>
+#include "tools/lobby/dump_elements.h"
 
 namespace tlj::lobby_tool {
 namespace {
 
 constexpr int kCardBack = 18;
 
-using Json = nlohmann::json;
-
-// The element's index, or -1 for an element that is not part of an array.
-int IndexOf(const Json& element) {
-  const Json index = element.value("index", Json());
-  return index.is_number_integer() ? index.get<int>() : -1;
-}
-
-bool Visible(const Json& element) {
-  return element.value("visible", true);
-}
-
-bool Shown(const Json& element) {
-  return Visible(element) && element.value("enabled", true);
-}
-
-std::string Caption(const Json& element) {
-  return element.value("caption", std::string());
-}
-
-std::vector<std::string> Lines(const Json& element) {
-  return element.value("lines", std::vector<std::string>());
-}
+using dump::Json;
 
 void ReadTableElement(const Json& element, TableView& view) {
-  const auto name = element.at("name").get<std::string>();
-  const int index = IndexOf(element);
-  const std::string caption = Caption(element);
+  const std::string name = dump::Name(element);
+  const int index = dump::IndexOf(element);
+  const std::string caption = dump::Caption(element);
   if (name == "Sysmsg" && (index == 0 || index == 1)) {
-    view.status_lines[index] = Lines(element);
+    view.status_lines[index] = dump::Lines(element);
   } else if (name == "Operation" && index == 1) {
-    view.bet_button_shown = Shown(element);
+    view.bet_button_shown = dump::Shown(element);
   } else if (name == "ImgNum" && index == 12) {
     view.hot_pot_key_enabled = element.value("enabled", true);
   } else if (name == "lblMin") {
@@ -49,27 +27,26 @@ void ReadTableElement(const Json& element, TableView& view) {
     view.max_bet = caption;
   } else if (name == "lblCaiChi") {
     view.pot = caption;
-  } else if (name == "Nid" && index >= 0 && index < 4) {
+  } else if (name == "Nid" && dump::Within(index, view.players.size())) {
     view.players[static_cast<std::size_t>(index)] = caption;
-  } else if (name == "imgDiPai" && Visible(element) &&
-             element.value("picture", Json()).is_number_integer()) {
-    const int picture = element.at("picture").get<int>();
-    if (picture != kCardBack) view.face_up_cards.push_back(picture);
+  } else if (name == "imgDiPai" && dump::Visible(element)) {
+    const auto picture = dump::Picture(element);
+    if (picture && *picture != kCardBack) view.face_up_cards.push_back(*picture);
   }
 }
 
 void ReadScoreElement(const Json& element, TableView& view) {
-  const auto name = element.at("name").get<std::string>();
-  const int index = IndexOf(element);
-  if (name == "State" && index >= 0 && index < 8) {
-    view.scores[static_cast<std::size_t>(index)] = Lines(element);
-  } else if (name == "ID" && index >= 0 && index < 4) {
-    view.score_names[static_cast<std::size_t>(index)] = Caption(element);
+  const std::string name = dump::Name(element);
+  const int index = dump::IndexOf(element);
+  if (name == "State" && dump::Within(index, view.scores.size())) {
+    view.scores[static_cast<std::size_t>(index)] = dump::Lines(element);
+  } else if (name == "ID" && dump::Within(index, view.score_names.size())) {
+    view.score_names[static_cast<std::size_t>(index)] = dump::Caption(element);
   }
 }
 
 void ReadRankingElement(const Json& element, TableView& view) {
-  if (element.at("name") == "Num") view.game_numbers = Lines(element);
+  if (dump::Name(element) == "Num") view.game_numbers = dump::Lines(element);
 }
 
 }  // namespace
@@ -77,25 +54,19 @@ void ReadRankingElement(const Json& element, TableView& view) {
 TableView ReadTableView(std::string_view dump_json) {
   TableView view;
   bool table_found = false;
-  try {
-    const Json dump = Json::parse(dump_json);
-    for (const auto& window : dump.at("windows")) {
-      const auto name = window.at("name").get<std::string>();
-      if (name == "MainForm") {
-        table_found = true;
-        view.caption = window.at("caption").get<std::string>();
-        view.minimized = window.at("minimized").get<bool>();
-        for (const auto& element : window.at("elements")) ReadTableElement(element, view);
-      } else if (name == "Score") {
-        view.score_shown = window.value("visible", false);
-        for (const auto& element : window.at("elements")) ReadScoreElement(element, view);
-      } else if (name == "Hero") {
-        for (const auto& element : window.at("elements")) ReadRankingElement(element, view);
-      }
+  dump::ForEachWindow(dump_json, [&](const std::string& name, const Json& window) {
+    if (name == "MainForm") {
+      table_found = true;
+      view.caption = window.at("caption").get<std::string>();
+      view.minimized = window.at("minimized").get<bool>();
+      for (const auto& element : window.at("elements")) ReadTableElement(element, view);
+    } else if (name == "Score") {
+      view.score_shown = dump::WindowVisible(window);
+      for (const auto& element : window.at("elements")) ReadScoreElement(element, view);
+    } else if (name == "Hero") {
+      for (const auto& element : window.at("elements")) ReadRankingElement(element, view);
     }
-  } catch (const Json::exception& error) {
-    throw std::runtime_error(std::string("the client's dump cannot be read: ") + error.what());
-  }
+  });
   if (!table_found) throw std::runtime_error("the client's dump has no table window");
   return view;
 }

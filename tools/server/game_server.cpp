@@ -136,8 +136,9 @@ void GameServer::Login(Session& session, const Frame& frame) {
   }
   const auto known = house_.members.find(account);
   const Coins starting_coins = std::max<Coins>(house_.config.coins, 0);
-  Profile profile =
-      known != house_.members.end() ? known->second : PersonProfile(account, starting_coins);
+  Profile profile = known != house_.members.end()
+                        ? known->second
+                        : PersonProfile(account, starting_coins, house_.config.seed);
   // Somebody who lost everything starts again with the starting coins.
   if (profile.coins < 2 * house_.config.ante) profile.coins = starting_coins;
   ++profile.logins;

@@ -27,10 +27,12 @@ struct Profile {
   std::string voice_kind = "01";
 };
 
-// A person's first record: the account as the nickname, a face picked from the account name.
-Profile PersonProfile(const std::string& account, Coins coins);
-// Bot number `number` (1, 2, ...): account "botN", a poet's name, faces taking turns.
-Profile BotProfile(int number, Coins coins);
+// A person's first record: the account as the nickname, a face and a home town picked from the
+// account name, and a past at other tables drawn from the account and `seed`.
+Profile PersonProfile(const std::string& account, Coins coins, std::uint32_t seed);
+// Bot number `number` (1, 2, ...): account "botN", a poet's name and home town, faces taking
+// turns, and a past at other tables drawn from the account and `seed`.
+Profile BotProfile(int number, Coins coins, std::uint32_t seed);
 std::string BotAccount(int number);
 
 }  // namespace tlj::server

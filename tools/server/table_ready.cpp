@@ -21,7 +21,8 @@ void Table::FillWithBots() {
     if (place) continue;
     place = std::make_unique<Player>();
     place->bot_number = house_.NextBotNumber();
-    place->profile = BotProfile(place->bot_number, house_.BotCoins(place->bot_number));
+    place->profile =
+        BotProfile(place->bot_number, house_.BotCoins(place->bot_number), house_.config.seed);
     Say(Name(*place) + " sits down at seat " + std::to_string(seat + 1) + " with " +
         std::to_string(place->profile.coins) + " coins");
     AnnounceArrival(seat);

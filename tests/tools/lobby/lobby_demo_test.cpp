@@ -4,6 +4,7 @@
 
 #include <map>
 #include <ostream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,16 @@ TEST_P(LobbyDemoTest, LogsInPlaysAWholeGameLeavesGoesIdleAndStopsEverything) {
       "table: table 1: game over",
       "score sheet of game 1:",
       "  demo: 最终分：",
+      "score sheet: columns demo, 李白, 李清照, 杜甫; demo's column: ",
+      "最终分：",
+      "ranking: 1 game; totals demo ",
+      ", 李白 ",
+      "; closed",
+      "settings: music on, end-of-game mute on, sound on, table ground 1; sound ",
+      " then cancel: sound ",
+      "player 李白: 男, 长安, points ",
+      "; closed",
+      "leave dialog: 您真的要退出吗？ (no warning); cancelled",
       "lobby -> 771 0 0 to \"铜炉局\": leave the table",
       "server: recv conn=1 seat=1 type=16 leave",
       "lobby <- 1024 0 0: client left the table",
@@ -75,6 +86,12 @@ TEST_P(LobbyDemoTest, LogsInPlaysAWholeGameLeavesGoesIdleAndStopsEverything) {
                                         << transcript;
     at = found + line.size();
   }
+  // The first bot's record, as the server sends it, on the card the client shows.
+  EXPECT_TRUE(std::regex_search(transcript, std::regex("player 李白: 男, 长安, points [1-9][0-9]*, "
+                                                       "credit [1-9][0-9]*, logins [1-9][0-9]*, "
+                                                       "drops [0-9]+, wins [1-9][0-9]*, losses "
+                                                       "[1-9][0-9]*; closed\n")))
+      << transcript;
   // The bots sit down on the server's clock, before or after the user's first click.
   EXPECT_NE(transcript.find("table: table 1: 李白 (bot1) sits down at seat 2"), std::string::npos);
   EXPECT_EQ(transcript.find("demo$demo$"), std::string::npos) << "the password shows";

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <regex>
 
 #include "core/net/frame.h"
@@ -122,7 +123,6 @@ TEST_F(GamePlayTest, ArrivalsDescribeEachPlayerAndTheReceiversOwnSeat) {
   EXPECT_EQ(net::ReadDoubleByteText(self, 184, 24), "玩家");
   EXPECT_EQ(Amount(self, 96), 50'000);
   EXPECT_EQ(net::ReadDoubleByteText(self, 112, 16), "第六级");
-  EXPECT_EQ(net::ReadLe32(self, 152), 1u) << "logins";
   EXPECT_EQ(self[208], 0);
 
   const Frame& bot = arrivals[1];
@@ -147,6 +147,34 @@ TEST_F(GamePlayTest, ArrivalsDescribeEachPlayerAndTheReceiversOwnSeat) {
   const Frame ready = me.OfType(23).at(0);
   EXPECT_EQ(ready[15], 1);
   EXPECT_EQ(net::ReadByteText(ready, 16, 16), "abc") << "the person hears its own ready first";
+}
+
+// What the player card shows comes with each arrival: home town, points, credit and the counts.
+TEST_F(GamePlayTest, ArrivalsCarryEachPlayersRecord) {
+  StartServer();
+  Person& me = Join("abc");
+  Advance(server->Config().bot_delay_ms);
+  const auto arrivals = me.OfType(20);
+  ASSERT_EQ(arrivals.size(), 4u);
+  const std::uint32_t seed = server->Config().seed;
+  Profile self = PersonProfile("abc", 0, seed);
+  ++self.logins;  // this visit
+  const std::array<Profile, 4> expected = {self, BotProfile(1, 0, seed), BotProfile(2, 0, seed),
+                                           BotProfile(3, 0, seed)};
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const Frame& frame = arrivals[i];
+    const Profile& p = expected[i];
+    SCOPED_TRACE(p.account);
+    EXPECT_EQ(net::ReadByteText(frame, 168, 16), p.account);
+    EXPECT_EQ(frame[64], p.male ? 1 : 0);
+    EXPECT_EQ(net::ReadDoubleByteText(frame, 72, 8), p.area);
+    EXPECT_EQ(Amount(frame, 80), p.points);
+    EXPECT_EQ(Amount(frame, 88), p.credit);
+    EXPECT_EQ(net::ReadLe32(frame, 152), p.logins);
+    EXPECT_EQ(net::ReadLe32(frame, 156), p.drops);
+    EXPECT_EQ(net::ReadLe32(frame, 160), p.wins);
+    EXPECT_EQ(net::ReadLe32(frame, 164), p.losses);
+  }
 }
 
 TEST_F(GamePlayTest, BotsGetReadyOnlyAfterAPersonIs) {
