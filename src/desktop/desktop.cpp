@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <iostream>
 
 #include <QApplication>
@@ -19,6 +18,7 @@
 #include "desktop/renderer.h"
 #include "headless/automation_channel.h"
 #include "headless/run_table.h"
+#include "posix/program_shell.h"
 
 namespace tlj::desktop {
 
@@ -33,13 +33,6 @@ bool DisplayAvailable() {
     }
   }
   return false;
-}
-
-// The folder of the program itself, where its libraries are.
-std::filesystem::path ProgramFolder() {
-  std::error_code ec;
-  const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::path() : program.parent_path();
 }
 
 // The screen the table is laid out for: the one given on the command line, else the free area
@@ -66,7 +59,7 @@ int RunClient(const headless::Options& options) {
   platform::EventLoop loop(backend);
   platform::ElementTree tree;
   QtMessageBoxes boxes;
-  LoadedSoundDevice sound(ProgramFolder(), SoundServerSocket());
+  LoadedSoundDevice sound(posix::ProgramFolder(), SoundServerSocket());
   Renderer renderer(tree, loop);
   backend.SetBeforeWait([&renderer] { renderer.Sync(); });
   loop.SetRenderHook([&renderer] { renderer.Render(); });

@@ -4,32 +4,30 @@
 #include <string>
 #include <type_traits>
 
+#include "core/platform/digest.h"
+
 namespace tlj::desktop {
 namespace {
 
-// FNV-1a over the values in turn.
+// The digest of the values in turn, each by its bytes; a text by its length, then its bytes.
 class Digest {
  public:
   template <typename T>
   requires std::is_trivially_copyable_v<T> Digest& operator<<(const T& value) {
-    unsigned char bytes[sizeof(T)];
+    std::uint8_t bytes[sizeof(T)];
     std::memcpy(bytes, &value, sizeof(T));
-    for (unsigned char b : bytes) Mix(b);
+    digest_.Add(bytes);
     return *this;
   }
   Digest& operator<<(const std::string& text) {
     *this << text.size();
-    for (char c : text) Mix(static_cast<unsigned char>(c));
+    digest_.Add({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
     return *this;
   }
-  std::uint64_t Value() const { return value_; }
+  std::uint64_t Value() const { return digest_.Value(); }
 
  private:
-  void Mix(unsigned char b) {
-    value_ ^= b;
-    value_ *= 0x100000001B3ULL;
-  }
-  std::uint64_t value_ = 0xCBF29CE484222325ULL;
+  platform::Digest digest_;
 };
 
 void Add(Digest& d, const platform::Rect& r) {

@@ -10,18 +10,17 @@
 #include "headless/stderr_shell.h"
 #include "posix/http_downloader.h"
 #include "posix/posix_socket.h"
+#include "posix/program_shell.h"
 #include "posix/window_link.h"
 #include "resources/embedded_store.h"
 
 namespace tlj::headless {
 namespace {
 
-std::filesystem::path ProgramFolder() {
+std::filesystem::path AppFolder() {
   if (const char* own = std::getenv("TLJ_APP_DIR"); own != nullptr && *own != '\0') return own;
-  std::error_code ec;
-  const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return std::filesystem::current_path();
-  return program.parent_path();
+  const auto program = posix::ProgramFolder();
+  return program.empty() ? std::filesystem::current_path() : program;
 }
 
 }  // namespace
@@ -46,7 +45,7 @@ int RunTable(platform::EventLoop& loop, posix::DescriptorWatcher& watcher,
       .store = &resources::EmbeddedStore(),
       .downloader = &downloader,
       .shell = &shell,
-      .app_dir = ProgramFolder(),
+      .app_dir = AppFolder(),
       .screen_width = options.screen_width,
       .screen_height = options.screen_height,
       .command_line = options.command_line,

@@ -6,6 +6,12 @@
 
 namespace tlj::posix {
 
+std::filesystem::path ProgramFolder() {
+  std::error_code ec;
+  const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::path() : program.parent_path();
+}
+
 int RunParsedProgram(const char* name, const std::string& error, bool help, const char* usage,
                      const std::function<int()>& run) {
   if (!error.empty()) {

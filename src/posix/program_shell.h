@@ -2,6 +2,7 @@
 // The shell around each program's own work (tlj, tlj-server, tlj-lobby), so that all of them
 // treat their arguments, --help and failures alike.
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <type_traits>
@@ -37,5 +38,9 @@ int RunProgram(const char* name, int argc, char** argv,
   return RunParsedProgram(name, parsed.error, parsed.help, usage,
                           [&] { return run(parsed.options); });
 }
+
+// The folder of the running program (where the programs and libraries built with it are), or
+// empty when the system does not say.
+std::filesystem::path ProgramFolder();
 
 }  // namespace tlj::posix

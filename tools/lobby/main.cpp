@@ -11,10 +11,8 @@ namespace {
 
 // The build puts the client, the server and the lobby in one folder.
 std::string Beside(const std::string& name) {
-  std::error_code ec;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return name;
-  return (self.parent_path() / name).string();
+  const auto folder = tlj::posix::ProgramFolder();
+  return folder.empty() ? name : (folder / name).string();
 }
 
 int RunDemo(const Options& options) {

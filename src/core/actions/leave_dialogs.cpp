@@ -6,38 +6,30 @@
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/net/link_state.h"
-#include "core/platform/services.h"
 #include "core/view/image_tables.h"
 
 namespace tlj::actions {
 namespace {
 
-constexpr int kOkEntry = 0;
-constexpr int kCancelEntry = 2;
-
 void ShowButtons(const char* window, const char* ok, const char* cancel) {
-  view::LoadGifResource(view::DialogButtonImageIds[kOkEntry], "GIF", model::ElOf(window, ok));
-  view::LoadGifResource(view::DialogButtonImageIds[kCancelEntry], "GIF",
+  view::LoadGifResource(view::DialogButtonImageIds[view::kDialogOk], "GIF",
+                        model::ElOf(window, ok));
+  view::LoadGifResource(view::DialogButtonImageIds[view::kDialogCancel], "GIF",
                         model::ElOf(window, cancel));
-}
-
-void Unload(const char* window) {
-  platform::Sys().ui->UnloadWindow(window);
 }
 
 }  // namespace
 
 void frmExit_Load() {
-  auto& ui = *platform::Sys().ui;
   auto& running = model::ElOf("frmExit", "Label2");
   auto& starting = model::ElOf("frmExit", "Label3");
   running.visible = starting.visible = false;
   if (net::HandInProgress && !model::g_bSpectator) {
     running.visible = true;
-    ui.BringToFront("frmExit", running);
+    model::BringToFront(running, "frmExit");
   } else if (model::g_bShuffleShown) {
     starting.visible = true;
-    ui.BringToFront("frmExit", starting);
+    model::BringToFront(starting, "frmExit");
   }
   ShowButtons("frmExit", "pbCloseMe", "pbCancel");
 }
@@ -51,22 +43,22 @@ void pbCloseMe_Click() {
   lobby::LeaveTableIfConnected();
   GoIdle();
   BackToTheLobby();
-  Unload("frmExit");
+  model::Unload("frmExit");
 }
 
 void pbCancel_Click() {
-  Unload("frmExit");
+  model::Unload("frmExit");
 }
 
 void imgOK_Click() {
   GoIdle();
-  Unload("frmOtherExit");
+  model::Unload("frmOtherExit");
   BackToTheLobby();
 }
 
 void imgCancel_Click() {
   model::g_bReturnToLobby = true;
-  Unload("frmOtherExit");
+  model::Unload("frmOtherExit");
 }
 
 }  // namespace tlj::actions

@@ -22,13 +22,12 @@ constexpr std::string_view kWindow = "VosSet";
 constexpr int kOkButton = 0;
 constexpr int kCancelButton = 1;
 
-// Entries of view::DialogButtonImageIds.
-constexpr std::size_t kOkPicture = 0;
-constexpr std::size_t kCancelPicture = 2;
-constexpr std::size_t kOnPicture = 4;  // the row is on: a click turns it off
-constexpr std::size_t kOffPicture = 5;
-constexpr std::size_t kFirstGroundPicture = 6;
-constexpr std::size_t kSecondGroundPicture = 7;
+using view::kDialogCancel;
+using view::kDialogOk;
+using view::kFirstGround;
+using view::kSecondGround;
+using view::kSwitchOff;
+using view::kSwitchOn;
 
 constexpr double kButtonWidth = 65;
 constexpr double kButtonHeight = 30;
@@ -56,8 +55,8 @@ void VosSet_Load() {
   auto& cancel = Part("Command1", kCancelButton);
   SetButtonSize(ok);
   SetButtonSize(cancel);
-  ShowPicture(ok, kOkPicture);
-  ShowPicture(cancel, kCancelPicture);
+  ShowPicture(ok, kDialogOk);
+  ShowPicture(cancel, kDialogCancel);
   ok.top = 264;
   ok.left = 28;
   cancel.top = ok.top;
@@ -72,16 +71,15 @@ void VosSet_Load() {
     button.top = name.top + 3;
     button.left = name.left + name.width + 20;
     // The pictures do not follow the switches: a row that is off shows "on" until clicked.
-    if (row != model::kBackgroundRow) ShowPicture(button, kOnPicture);
+    if (row != model::kBackgroundRow) ShowPicture(button, kSwitchOn);
   }
   const bool first_ground = model::profile[0].voiceSet == "00";
-  ShowPicture(Switch(model::kBackgroundRow),
-              first_ground ? kFirstGroundPicture : kSecondGroundPicture);
+  ShowPicture(Switch(model::kBackgroundRow), first_ground ? kFirstGround : kSecondGround);
 }
 
 void SwitchFlag(bool& on, int row) {
   on = !on;
-  ShowPicture(Switch(row), on ? kOnPicture : kOffPicture);
+  ShowPicture(Switch(row), on ? kSwitchOn : kSwitchOff);
 }
 
 // The loop plays whether or not the event sounds are on.
@@ -103,8 +101,7 @@ void SwitchBackground() {
   auto& surface = model::El("Pic1");
   surface.image = view::HeldPicture(ground);
   surface.picture = ground.picture;
-  ShowPicture(Switch(model::kBackgroundRow),
-              view::g_bAltSkin ? kSecondGroundPicture : kFirstGroundPicture);
+  ShowPicture(Switch(model::kBackgroundRow), view::g_bAltSkin ? kSecondGround : kFirstGround);
 }
 
 void Command2_Click(int row) {

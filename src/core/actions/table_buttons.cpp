@@ -74,10 +74,6 @@ void HideTableWindows() {
   for (const char* window : {"Hero", "Score", "Talk", "VosSet", "huifu", "ChuPai"}) Hide(window);
 }
 
-void Unload(std::string_view window) {
-  platform::Sys().ui->UnloadWindow(window);
-}
-
 // Above the table's lower right corner.
 void ToggleSettings() {
   auto& settings = model::Win("VosSet");
@@ -150,11 +146,11 @@ void AnNiu_Click(int k) {
 
 void HideTable() {
   model::g_bAway = true;
-  Unload("Information");
+  model::Unload("Information");
   Hide("Talk");
   Hide("huifu");
-  Unload("VosSet");
-  Unload("frmExit");
+  model::Unload("VosSet");
+  model::Unload("frmExit");
   Hide("Hero");
   Hide("Score");
   model::g_bHiddenTurns = true;

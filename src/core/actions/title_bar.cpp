@@ -4,6 +4,7 @@
 #include "core/model/button_indexes.h"
 #include "core/model/elements.h"
 #include "core/model/turn_state.h"
+#include "core/view/table_windows.h"
 #include "core/view/window_state.h"
 
 namespace tlj::actions {
@@ -14,10 +15,7 @@ constexpr int kHover = 2;
 constexpr int kPressed = 3;
 
 void ShowState(const char* name, int state) {
-  const auto& source = model::El(name, state);
-  auto& button = model::El(name, 0);
-  button.picture = source.picture;
-  button.image = source.image;
+  view::CopyPicture(model::El(name, state), model::El(name, 0));
 }
 
 }  // namespace

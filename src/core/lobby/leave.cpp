@@ -89,8 +89,8 @@ void ReturnToIdle() {
   view::ZeroPotPanel();
   view::MinimizeMainForm();
   model::SetIdleTurnValues();
-  sys.ui->UnloadWindow("frmOtherExit");
-  sys.ui->UnloadWindow("frmExit");
+  model::Unload("frmOtherExit");
+  model::Unload("frmExit");
   view::ShowStartOnReadyButton();
 }
 

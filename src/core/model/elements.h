@@ -25,6 +25,10 @@ inline platform::Element& ElOf(std::string_view window, std::string_view name,
 inline platform::Window& Win(std::string_view window = kMainForm) {
   return platform::Sys().ui->Win(window);
 }
+// Unloads a window: it hides and is put back to its design, so that it next loads afresh.
+inline void Unload(std::string_view window) {
+  platform::Sys().ui->UnloadWindow(window);
+}
 inline void BringToFront(platform::Element& e, std::string_view window = kMainForm) {
   platform::Sys().ui->BringToFront(window, e);
 }

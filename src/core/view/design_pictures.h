@@ -1,7 +1,7 @@
 #pragma once
 // The pictures that belong to the window designs: backgrounds, bars, fixed decorations, the
 // border artwork and the caption buttons. They never change at run time. The resource store
-// keeps them under the type "DESIGN", numbered as below; the designs give each to its element.
+// keeps them under the type "DESIGN", numbered as below; each window's go to it as it loads.
 
 #include <array>
 #include <memory>

@@ -2,6 +2,7 @@
 // Picture resources by id, and the id tables built once at start-up. An entry of 0 is empty.
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "core/platform/element_tree.h"
@@ -11,6 +12,16 @@ namespace tlj::view {
 inline std::array<int, 64> CardImageIds{};
 inline std::array<int, 20> ButtonImageIds{};
 inline std::array<int, 8> DialogButtonImageIds{};
+// Entries of DialogButtonImageIds: OK and cancel, a switch that is on (a click turns it off) or
+// off, and the two table grounds.
+enum DialogButtonEntry : std::size_t {
+  kDialogOk = 0,
+  kDialogCancel = 2,
+  kSwitchOn = 4,
+  kSwitchOff = 5,
+  kFirstGround = 6,
+  kSecondGround = 7,
+};
 inline std::array<int, 15> OperationImageIds{};
 inline std::array<int, 30> NumImageIds{};
 inline std::array<int, 20> AvatarImageIds{};

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "core/platform/digest.h"
 #include "core/view/picture_decoder.h"
 
 namespace tlj::view {
@@ -18,9 +19,7 @@ struct Source {
 };
 
 Source SourceOf(std::span<const std::uint8_t> bytes) {
-  std::uint64_t digest = 0xCBF29CE484222325ULL;
-  for (const std::uint8_t b : bytes) digest = (digest ^ b) * 0x100000001B3ULL;
-  return {bytes.size(), digest};
+  return {bytes.size(), platform::Digest().Add(bytes).Value()};
 }
 
 struct CachedEntry {

@@ -61,9 +61,8 @@ void ChuPai_Load() {
   hint.visible = true;
   hint.topmost = true;
   CentreOverMainForm("ChuPai");
-  auto& ui = *platform::Sys().ui;
-  ui.BringToFront("ChuPai", model::ElOf("ChuPai", "Label2"));
-  ui.BringToFront("ChuPai", model::ElOf("ChuPai", "Label1"));
+  model::BringToFront(model::ElOf("ChuPai", "Label2"), "ChuPai");
+  model::BringToFront(model::ElOf("ChuPai", "Label1"), "ChuPai");
 }
 
 void Num_Click() {
@@ -103,15 +102,14 @@ void ShowPlayerInfo(int pos) {
 void ShowDetails() {
   model::Win("frmMingXi").visible = true;
   if (!net::HandInProgress) return;
-  auto& ui = *platform::Sys().ui;
   for (int i = 0; i <= 3; ++i) {
     auto& name = model::ElOf("frmMingXi", "labName", i);
     auto& coins = model::ElOf("frmMingXi", "labCoin", i);
     name.caption = model::profile[static_cast<std::size_t>(i)].nick;
     coins.caption = Whole(model::g_dNetWin[static_cast<std::size_t>(i)]);
     name.visible = coins.visible = true;
-    ui.BringToFront("frmMingXi", name);
-    ui.BringToFront("frmMingXi", coins);
+    model::BringToFront(name, "frmMingXi");
+    model::BringToFront(coins, "frmMingXi");
   }
 }
 

@@ -24,6 +24,11 @@ void RemovePicture(platform::Element& element) {
   element.image.reset();
 }
 
+void CopyPicture(const platform::Element& from, platform::Element& to) {
+  to.picture = from.picture;
+  to.image = from.image;
+}
+
 void ShowAvatar(platform::Element& element, int index) {
   if (index < 0 || index >= static_cast<int>(view::AvatarImageIds.size())) return;
   view::LoadGifResource(view::AvatarImageIds[static_cast<std::size_t>(index)], "GIF", element);

@@ -14,6 +14,8 @@ void CentreOverMainForm(std::string_view window);
 void ShowOtherExit();
 // The element shows no picture any more.
 void RemovePicture(platform::Element& element);
+// `to` shows the picture `from` shows (or holds, hidden).
+void CopyPicture(const platform::Element& from, platform::Element& to);
 // Avatar picture `index` (0..19) in the element; any other index leaves it as it is.
 void ShowAvatar(platform::Element& element, int index);
 // Position pos's avatar and name in the ranking window Hero and the score window Score.

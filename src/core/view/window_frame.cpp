@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/model/elements.h"
-#include "core/platform/services.h"
+#include "core/view/table_windows.h"
 
 namespace tlj::view {
 namespace {
@@ -62,14 +62,11 @@ void PaintBorder(platform::Window& window, const platform::Element& skin) {
 }
 
 void ShowNormal(std::string_view name, double left) {
-  auto& ui = *platform::Sys().ui;
   auto& button = model::El(name, 0);
-  const auto& normal = model::El(name, 1);
   button.left = left;
   button.top = 25 / kTwipsPerPixel;
-  button.picture = normal.picture;
-  button.image = normal.image;
-  ui.BringToFront(model::kMainForm, button);
+  CopyPicture(model::El(name, 1), button);
+  model::BringToFront(button);
 }
 
 }  // namespace
