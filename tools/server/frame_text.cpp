@@ -5,6 +5,7 @@
 
 #include "core/text/ansi.h"
 #include "tools/server/cards.h"
+#include "tools/server/chat_frames.h"
 #include "tools/server/game_frames.h"
 
 namespace tlj::server {
@@ -112,6 +113,28 @@ std::string Arrival(const Frame& frame) {
          " coins=" + Number(frame, at::kCoins) + " ready=" + std::to_string(frame[at::kReady]);
 }
 
+// The same both ways: who speaks (as the frame says), to whom, which phrase, and the text.
+std::string Chat(const Frame& frame) {
+  const std::uint8_t speaker = frame[net::kSeatAt] & kSeatBits;
+  const std::uint8_t target = frame[kChatTargetAt];
+  std::string text = " chat from=" + (speaker == 0 ? std::string("server") : Seats(speaker)) +
+                     " to=" + (target == 0 ? std::string("all") : Seats(target));
+  const std::string line = std::to_string(frame[kChatLineAt]);
+  switch (frame[kChatListAt]) {
+    case 0:
+      break;
+    case kChatQuickList:
+      text += " quick=" + line;
+      break;
+    case kChatVoiceList:
+      text += " voice=" + line;
+      break;
+    default:
+      text += " list=" + std::to_string(frame[kChatListAt]) + " line=" + line;
+  }
+  return text + " text=" + ChatText(frame);
+}
+
 }  // namespace
 
 std::string DescribeReceived(const Frame& frame) {
@@ -127,7 +150,7 @@ std::string DescribeReceived(const Frame& frame) {
     case kTypeLogin:
       return type + " login" + Credentials(frame);
     case kTypeChat:
-      return type + " chat";
+      return type + Chat(frame);
     case kTypeKeepAlive:
       return type + " keep-alive";
     case kTypeReconnect:
@@ -174,6 +197,8 @@ std::string DescribeSent(const Frame& frame) {
       return type + " ready account=" + Account(frame, at::kName);
     case kTypeReconnectReply:
       return type + " reconnect-reply" + StatusText(frame);
+    case kTypeChat:
+      return type + Chat(frame);
     default:
       return type;
   }

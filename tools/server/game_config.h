@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/platform/event_loop.h"
+#include "tools/server/chat_phrases.h"
 #include "tools/server/rules.h"
 
 namespace tlj::server {
@@ -33,6 +34,14 @@ struct GameConfig {
   platform::TimeMs between_hands_ms = 2000;
   platform::TimeMs hold_ms = 60'000;  // a lost connection's seat waits this long after its hand
   int timeout_limit = 3;              // consecutive server time-outs before a removal
+  // At each hand, each bot says a phrase with a chance of one in this many; 0: never. The line
+  // comes a while after the deal, within the two times below.
+  int bot_chat = 8;
+  platform::TimeMs bot_chat_earliest_ms = 1000;
+  platform::TimeMs bot_chat_latest_ms = 3000;
+  ChatPhrases phrases;  // none: the bots say nothing
+  // Lines one connection may say within a second; more are a flood and go nowhere.
+  int chat_lines_per_second = 5;
 
   // Test hooks. bot_coins[N-1]: the starting coins of bot N (default: 20000..80000 at random).
   std::vector<Coins> bot_coins;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <ostream>
+#include <utility>
 
 #include "tools/server/frame_text.h"
 
@@ -10,7 +11,8 @@ namespace tlj::server {
 
 GameServer::GameServer(platform::EventLoop& loop, GameConfig config, AccountBook accounts,
                        std::ostream* log, std::ostream* transcript)
-    : house_(std::move(config)),
+    : loop_(loop),
+      house_(std::move(config)),
       accounts_(std::move(accounts)),
       log_(log),
       transcript_(transcript) {
@@ -82,7 +84,7 @@ void GameServer::Handle(Session& session, const Frame& frame) {
       Bet(session, frame);
       break;
     case kTypeChat:
-      CountIgnored(session, "chat is not passed on");
+      Chat(session, frame);
       break;
     default:
       CountIgnored(session, "type " + std::to_string(frame[net::kTypeAt]) + " is not handled");
@@ -225,6 +227,25 @@ void GameServer::Bet(Session& session, const Frame& frame) {
     Judge(session, tables_[static_cast<std::size_t>(place->table)]->Answer(
                        session.id, static_cast<Coins>(amount), flag == 1));
   }
+}
+
+void GameServer::Chat(Session& session, const Frame& frame) {
+  const auto place = PlaceOf(session.id);
+  if (!place) {
+    CountIgnored(session, "chat without a seat");
+    return;
+  }
+  const platform::TimeMs now = loop_.Now();
+  auto& said = session.chat_times;
+  while (!said.empty() && now - said.front() >= kChatWindowMs) said.pop_front();
+  if (std::cmp_greater_equal(said.size(), house_.config.chat_lines_per_second)) {
+    CountIgnored(session, "more than " + std::to_string(house_.config.chat_lines_per_second) +
+                              " chat lines within a second");
+    return;
+  }
+  const Verdict verdict = tables_[static_cast<std::size_t>(place->table)]->Chat(place->seat, frame);
+  if (verdict.kind == Verdict::Kind::kTaken) said.push_back(now);
+  Judge(session, verdict);
 }
 
 void GameServer::SendTo(int connection, const Frame& frame) {

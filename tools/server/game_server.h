@@ -57,6 +57,7 @@ class GameServer {
   void KeepAlive(Session& session, const Frame& frame);
   void ReadyOrLeave(Session& session, const Frame& frame);
   void Bet(Session& session, const Frame& frame);
+  void Chat(Session& session, const Frame& frame);
   // Whether byte 6 names the sender's seat (or is 0, where `zero_allowed`).
   bool OwnSeatCode(const Session& session, const Frame& frame, bool zero_allowed);
   Table* ChooseTable();
@@ -70,6 +71,7 @@ class GameServer {
   void Log(const std::string& line) const;
   void WriteTranscript(const std::string& line) const;
 
+  platform::EventLoop& loop_;
   House house_;
   AccountBook accounts_;
   std::ostream* log_;

@@ -1,5 +1,5 @@
 #pragma once
-// What every table of one server shares: the rules in force, the one source of chance, the
+// What every table of one server shares: the rules in force, the sources of chance, the
 // counters, people's records between visits and the numbering of hands and bots.
 
 #include <cstdint>
@@ -25,7 +25,8 @@ struct ServerStats {
 };
 
 struct House {
-  explicit House(GameConfig game) : config(std::move(game)), random(config.seed) {}
+  explicit House(GameConfig game)
+      : config(std::move(game)), random(config.seed), chat_random(config.seed ^ kChatSeedMix) {}
 
   // 1, 2, ..., starting over below 2^31.
   std::uint32_t NextHandId();
@@ -33,8 +34,13 @@ struct House {
   int NextBotNumber();
   Coins BotCoins(int number);
 
+  // The bots' talk draws from a stream of its own, so that a seed deals the same cards and the
+  // bots bet the same whether they talk or not.
+  static constexpr std::uint32_t kChatSeedMix = 0x6368'6174u;
+
   GameConfig config;
   Random random;
+  Random chat_random;
   ServerStats stats;
   std::map<std::string, Profile> members;  // people, by account
   std::uint32_t last_hand_id = 0;

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -6,6 +7,7 @@
 #include "posix/program_shell.h"
 #include "posix/stop_signals.h"
 #include "tools/server/accounts.h"
+#include "tools/server/chat_phrases.h"
 #include "tools/server/game_server.h"
 #include "tools/server/options.h"
 #include "tools/server/tcp_front.h"
@@ -22,10 +24,26 @@ AccountBook LoadAccountBook(const std::string& file) {
   return AccountBook(std::move(parsed.passwords));
 }
 
+// A file named on the command line that cannot be read is worth a warning; the default one
+// may simply not be there.
+ChatPhrases LoadPhrases(const std::string& file) {
+  const std::filesystem::path folder = posix::ProgramFolder();
+  if (file.empty() && folder.empty()) return {};
+  if (auto phrases =
+          ReadPhrasesFile(file.empty() ? folder / "chat.txt" : std::filesystem::path(file)))
+    return *phrases;
+  if (!file.empty()) {
+    std::cerr << "tlj-server: cannot read the phrases file " << file << "; the bots say nothing\n";
+  }
+  return {};
+}
+
 int Serve(const Options& options) {
   posix::PollBackend poll;
   platform::EventLoop loop(poll);
-  GameServer game(loop, options.game, LoadAccountBook(options.accounts),
+  GameConfig config = options.game;
+  config.phrases = LoadPhrases(options.phrases);
+  GameServer game(loop, std::move(config), LoadAccountBook(options.accounts),
                   options.verbose ? &std::cerr : nullptr,
                   options.transcript ? &std::cout : nullptr);
   TcpFront front(loop, poll, game, options.host, options.port);

@@ -81,6 +81,9 @@ const std::map<std::string, Setter>& GameOptions() {
                          [](GameConfig& g, std::int64_t n) { g.coins = n; })},
       {"--tables", Number("the number of tables", 1, 100,
                           [](GameConfig& g, std::int64_t n) { g.tables = static_cast<int>(n); })},
+      {"--bot-chat",
+       Number("the bots' chat chance", 0, 1'000'000,
+              [](GameConfig& g, std::int64_t n) { g.bot_chat = static_cast<int>(n); })},
       {"--bot-coins", BotCoins},
       {"--bot-leaves", BotLeaves},
   };
@@ -96,7 +99,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     const std::string& arg = args[i];
     const auto game_option = GameOptions().find(arg);
     const bool takes_value = arg == "--host" || arg == "--port" || arg == "--accounts" ||
-                             game_option != GameOptions().end();
+                             arg == "--phrases" || game_option != GameOptions().end();
     if (takes_value && i + 1 == args.size()) {
       parsed.error = "option '" + arg + "' needs a value";
     } else if (game_option != GameOptions().end()) {
@@ -111,6 +114,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     } else if (arg == "--accounts") {
       o.accounts = args[++i];
       if (o.accounts.empty()) parsed.error = "the accounts file must not be empty";
+    } else if (arg == "--phrases") {
+      o.phrases = args[++i];
+      if (o.phrases.empty()) parsed.error = "the phrases file must not be empty";
     } else if (arg == "--verbose") {
       o.verbose = true;
     } else if (arg == "--transcript") {
@@ -149,6 +155,12 @@ const char* Usage() {
          "                      the turn length (default 10)\n"
          "  --bot-delay MS      wait before bots take empty seats (default 2000)\n"
          "  --bot-think MS      a bot's time to get ready or to answer a turn (default 800)\n"
+         "  --bot-chat N        at each hand, each bot says a phrase with a chance of one\n"
+         "                      in N, 1 to 3 s after the deal; 0: never (default 8)\n"
+         "  --phrases FILE      what the bots say: an INI file in GBK, sections [chat1]\n"
+         "                      (quick phrases) and [chat2] (voice phrases), each with\n"
+         "                      'num=N' and the keys 1..N (default: chat.txt beside the\n"
+         "                      program; without it the bots say nothing)\n"
          "\n"
          "For tests:\n"
          "  --bot-coins A,B,..  starting coins of bot 1, bot 2, ... (default: 20000..80000)\n"

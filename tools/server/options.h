@@ -15,6 +15,7 @@ struct Options {
   bool verbose = false;
   bool transcript = false;
   std::string accounts;  // the accounts file; empty: everyone may log in
+  std::string phrases;   // the bots' phrases; empty: chat.txt beside the program
   GameConfig game;
 };
 

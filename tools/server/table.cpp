@@ -15,7 +15,8 @@ Table::Table(int number, platform::EventLoop& loop, House& house, Outlet outlet)
       bot_ready_(loop),
       stage_alarm_(loop),
       turn_(loop),
-      holds_{{Alarm(loop), Alarm(loop), Alarm(loop), Alarm(loop)}} {}
+      holds_{{Alarm(loop), Alarm(loop), Alarm(loop), Alarm(loop)}},
+      bot_chat_{{Alarm(loop), Alarm(loop), Alarm(loop), Alarm(loop)}} {}
 
 bool Table::HasFreeSeat() const {
   return std::any_of(seats_.begin(), seats_.end(), [](const auto& p) { return p == nullptr; });
@@ -133,6 +134,7 @@ void Table::Release(int seat) {
 std::unique_ptr<Player> Table::Unseat(int seat) {
   const auto index = static_cast<std::size_t>(seat);
   holds_[index].Stop();
+  bot_chat_[index].Stop();
   auto player = std::move(seats_[index]);
   Broadcast(LeftFrame(player->profile.account));
   return player;
@@ -166,6 +168,7 @@ void Table::ClearTable() {
   bot_ready_.Stop();
   stage_alarm_.Stop();
   turn_.Stop();
+  for (Alarm& chat : bot_chat_) chat.Stop();
   awaiting_ = false;
   stage_ = Stage::kWaiting;
   const bool bots =

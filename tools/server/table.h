@@ -101,6 +101,9 @@ class Table {
   Verdict Answer(int connection, Coins amount, bool hot_pot);
   // The held seat goes to the new connection.
   void Reconnect(int seat, int connection, std::uint16_t token);
+  // A chat line from the player at `seat` (a bot's too), said from that seat: a public line to
+  // every connection at the table, a private one to the speaker and the player it names.
+  Verdict Chat(int seat, const Frame& frame);
 
  private:
   enum class Stage { kWaiting, kStarting, kHand, kBetweenHands };
@@ -126,6 +129,10 @@ class Table {
   void CheckStart();
   void StartHold(int seat);
   void HoldExpired(int seat);
+
+  // Chat (table_chat.cpp).
+  void ArmBotChat();
+  void BotSays(int seat, int bot_number, bool voice, std::size_t phrase);
 
   // Games (table_game.cpp).
   void StartGame();
@@ -173,6 +180,7 @@ class Table {
   Alarm stage_alarm_;
   Alarm turn_;
   std::array<Alarm, kSeatCount> holds_;
+  std::array<Alarm, kSeatCount> bot_chat_;
 };
 
 }  // namespace tlj::server

@@ -88,6 +88,7 @@ void Table::StartHand() {
       std::to_string(hand_id_) + "): ante " + std::to_string(config_.ante) + ", pot " +
       std::to_string(pot_));
   turn_index_ = 0;
+  ArmBotChat();
   StartTurn();
 }
 

@@ -58,6 +58,20 @@ inline constexpr std::uint8_t kStatusReady = 1;
 inline constexpr std::size_t kBetAmountAt = 16;
 inline constexpr std::size_t kHotPotAt = 32;
 
+// The chat line (type 19), the same both ways. Byte 6 is the speaker's seat code; none in its
+// low four bits is a line from the server itself.
+inline constexpr std::uint8_t kSeatBits = 0x0F;
+inline constexpr std::size_t kChatListAt = 9;     // the phrase list; 0 for a typed line
+inline constexpr std::size_t kChatLineAt = 10;    // 1-based, in that list
+inline constexpr std::size_t kChatTargetAt = 11;  // a private line's seat code; 0: everybody
+inline constexpr std::size_t kChatVoiceAt = 13;
+inline constexpr std::size_t kChatClipAt = 15;
+inline constexpr std::size_t kChatTextAt = 16;  // GBK, zero-padded
+inline constexpr std::size_t kChatTextSize = 200;
+inline constexpr std::uint8_t kChatQuickList = 1;
+inline constexpr std::uint8_t kChatVoiceList = 2;
+inline constexpr std::uint8_t kChatVoiceMark = 97;  // 'a' at kChatVoiceAt
+
 // A hand id is valid below 2^31.
 inline constexpr std::uint32_t kHandIdLimit = 0x8000'0000u;
 

@@ -1,5 +1,5 @@
-// tlj-server as a program: where it listens, its accounts file, a clean stop on SIGTERM, and
-// the table transcript of a game played over a real socket.
+// tlj-server as a program: where it listens, its accounts and phrases files, a clean stop on
+// SIGTERM, and the table transcript of a game played over a real socket.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -11,10 +11,12 @@
 #include <chrono>
 #include <fstream>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "core/text/ansi.h"
 #include "sim/temp_dir.h"
 #include "tests/support/tool_programs.h"
 #include "tools/lobby/server_process.h"
@@ -24,22 +26,30 @@ namespace {
 
 constexpr platform::TimeMs kGenerous = 10'000;
 
-class ServerProgramTest : public ProgramTest {};
+class ServerProgramTest : public ProgramTest {
+ protected:
+  // Starts the server and waits until it says where it listens (or ends); `address` holds it.
+  std::unique_ptr<posix::ChildProcess> StartListening(std::vector<std::string> args) {
+    posix::ChildProcess::Options options;
+    options.args = std::move(args);
+    options.on_stdout_line = [this](const std::string& line) {
+      if (!address) address = lobby_tool::ParseListeningLine(line);
+    };
+    auto server = Start("tlj-server", options);
+    EXPECT_TRUE(RunUntil([&] { return address.has_value() || server->ExitCode(); }, kGenerous))
+        << server->Stderr();
+    return server;
+  }
+
+  std::optional<lobby_tool::ListenAddress> address;
+};
 
 TEST_F(ServerProgramTest, WarnsOfBadAccountLinesListensAndStopsCleanly) {
   sim::TempDir dir;
   const auto accounts = dir.path() / "accounts.txt";
   std::ofstream(accounts) << "# players\nalice:wonder\nbob-has-no-colon-secret\n";
 
-  std::optional<lobby_tool::ListenAddress> address;
-  posix::ChildProcess::Options options;
-  options.args = {"--accounts", accounts.string(), "--port", "0"};
-  options.on_stdout_line = [&](const std::string& line) {
-    address = lobby_tool::ParseListeningLine(line);
-  };
-  auto server = Start("tlj-server", options);
-  ASSERT_TRUE(RunUntil([&] { return address.has_value() || server->ExitCode(); }, kGenerous))
-      << server->Stderr();
+  auto server = StartListening({"--accounts", accounts.string(), "--port", "0"});
   ASSERT_TRUE(address) << server->Stdout() << server->Stderr();
   EXPECT_EQ(address->host, "127.0.0.1");
   EXPECT_GE(address->port, 20000);
@@ -117,16 +127,8 @@ class GivingUpClient {
 };
 
 TEST_F(ServerProgramTest, WritesATranscriptOfTheTable) {
-  std::optional<lobby_tool::ListenAddress> address;
-  posix::ChildProcess::Options options;
-  options.args = {"--transcript", "--seed", "3",           "--hands", "1",
-                  "--bot-delay",  "0",      "--bot-think", "0"};
-  options.on_stdout_line = [&](const std::string& line) {
-    if (!address) address = lobby_tool::ParseListeningLine(line);
-  };
-  auto server = Start("tlj-server", options);
-  ASSERT_TRUE(RunUntil([&] { return address.has_value() || server->ExitCode(); }, kGenerous))
-      << server->Stderr();
+  auto server = StartListening(
+      {"--transcript", "--seed", "3", "--hands", "1", "--bot-delay", "0", "--bot-think", "0"});
   ASSERT_TRUE(address);
 
   GivingUpClient client(address->port, "abc");
@@ -167,6 +169,44 @@ TEST_F(ServerProgramTest, WritesATranscriptOfTheTable) {
   EXPECT_EQ(server->Stderr(), "");
 }
 
+TEST_F(ServerProgramTest, BotsSayThePhrasesOfTheFileItIsGiven) {
+  sim::TempDir dir;
+  const auto phrases = dir.path() / "phrases.txt";
+  std::ofstream(phrases, std::ios::binary)
+      << text::Utf8ToAnsi("[chat1]\r\nnum=1\r\n1=大家好！\r\n[chat2]\r\nnum=1\r\n1=好牌！\r\n")
+             .value();
+  auto server = StartListening({"--transcript", "--hands", "1", "--bot-delay", "0", "--bot-think",
+                                "0", "--bot-chat", "1", "--phrases", phrases.string()});
+  ASSERT_TRUE(address);
+
+  GivingUpClient client(address->port, "abc");
+  const std::regex said(
+      "table 1: (\\S+) \\(bot[1-3]\\) chats \\((quick phrase 1\\): \\1说道： 大家好！|"
+      "voice phrase 1\\): \\1说道： 好牌！)\n");
+  const auto lines = [&] {
+    const std::string& out = server->Stdout();
+    return std::distance(std::sregex_iterator(out.begin(), out.end(), said),
+                         std::sregex_iterator());
+  };
+  ASSERT_TRUE(RunUntil(
+      [&] {
+        client.Pump();
+        return lines() == 3;
+      },
+      kGenerous))
+      << server->Stdout() << server->Stderr();
+  EXPECT_EQ(server->Stop(std::chrono::milliseconds(kGenerous)), 0);
+  EXPECT_EQ(server->Stderr(), "");
+}
+
+TEST_F(ServerProgramTest, APhrasesFileItCannotReadLeavesTheBotsSilent) {
+  auto server = StartListening({"--phrases", "/nonexistent/chat.txt"});
+  EXPECT_EQ(server->Stop(std::chrono::milliseconds(kGenerous)), 0);
+  EXPECT_EQ(server->Stderr(),
+            "tlj-server: cannot read the phrases file /nonexistent/chat.txt; the bots say "
+            "nothing\n");
+}
+
 struct UsageCase {
   const char* name;
   std::vector<std::string> args;
@@ -205,6 +245,11 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   "the bots' coins must be numbers from 0 to 100000000"},
         UsageCase{"BotLeavesWithoutAHand", {"--bot-leaves", "2"}, 2, "--bot-leaves takes BOT:HAND"},
+        UsageCase{"BotChatBelowZero",
+                  {"--bot-chat", "-1"},
+                  2,
+                  "the bots' chat chance must be a number from 0 to 1000000, not '-1'"},
+        UsageCase{"NoPhrasesFileName", {"--phrases", ""}, 2, "the phrases file must not be empty"},
         UsageCase{"NoAccountsFile",
                   {"--accounts", "/nonexistent/accounts"},
                   1,
