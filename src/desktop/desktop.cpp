@@ -15,6 +15,7 @@
 #include "desktop/loaded_sound_device.h"
 #include "desktop/qt_loop_backend.h"
 #include "desktop/qt_message_boxes.h"
+#include "desktop/quiet_platform_log.h"
 #include "desktop/renderer.h"
 #include "headless/automation_channel.h"
 #include "headless/run_table.h"
@@ -53,6 +54,7 @@ int RunClient(const headless::Options& options) {
   int argc = 1;
   char name[] = "tlj";
   char* argv[] = {name, nullptr};
+  QuietPlatformWarnings();
   QApplication application(argc, argv);
 
   QtLoopBackend backend;

@@ -84,7 +84,7 @@ const PlacedElement* ElementAt(const std::vector<PlacedElement>& placed, QPoint 
 
 int ListLineAt(const platform::Element& list, int y) {
   if (y < 0) return -1;
-  const int line = list.topLine + y / ListLineHeight(list);
+  const int line = list.topLine + y / platform::ListLineHeight(list);
   return line < static_cast<int>(list.lines.size()) ? line : -1;
 }
 

@@ -57,11 +57,12 @@ void PaintLabel(QPainter& painter, const Element& e, const QRect& rect, const QC
                    QString::fromStdString(e.caption));
 }
 
-// A list box: white, framed, its lines from the top line down, the selected one highlighted.
+// A list box: white and framed unless its window's ground shows through, its lines from the
+// top line down, the selected one highlighted.
 void PaintList(QPainter& painter, const Element& e, const QRect& rect) {
-  painter.fillRect(rect, Qt::white);
+  if (!e.transparent) painter.fillRect(rect, Qt::white);
   const QFont font = ElementFont(e);
-  const int line_height = ListLineHeight(e);
+  const int line_height = platform::ListLineHeight(e);
   const int baseline = (line_height - font.pixelSize()) / 2 + DesignAscent(font);
   painter.setFont(font);
   int top = rect.top();
@@ -73,6 +74,7 @@ void PaintList(QPainter& painter, const Element& e, const QRect& rect) {
     painter.setPen(selected ? QColor(Qt::white) : ModelColor(e.color));
     painter.drawText(row.left() + 2, top + baseline, QString::fromStdString(e.lines[line]));
   }
+  if (e.transparent) return;
   painter.setPen(QColor(0x80, 0x80, 0x80));
   painter.drawRect(rect.adjusted(0, 0, -1, -1));
 }

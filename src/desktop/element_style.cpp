@@ -7,8 +7,6 @@
 namespace tlj::desktop {
 namespace {
 
-constexpr double kDesignDpi = 96;
-constexpr double kPointsPerInch = 72;
 // The designs' fonts have an ascent of about 0.86 em and lines one em and a pixel high.
 constexpr double kDesignAscentEm = 0.86;
 
@@ -27,17 +25,12 @@ QColor ModelColor(int bgr) {
 
 QFont ElementFont(const platform::Element& element) {
   QFont font(SerifStyle(element.font) ? "Noto Serif CJK SC" : "Noto Sans CJK SC");
-  font.setPixelSize(
-      std::max(1, static_cast<int>(std::lround(element.fontSize * kDesignDpi / kPointsPerInch))));
+  font.setPixelSize(platform::FontPixels(element));
   return font;
 }
 
 int DesignAscent(const QFont& font) {
   return static_cast<int>(std::lround(font.pixelSize() * kDesignAscentEm));
-}
-
-int ListLineHeight(const platform::Element& list) {
-  return ElementFont(list).pixelSize() + 1;
 }
 
 }  // namespace tlj::desktop

@@ -20,9 +20,6 @@ QFont ElementFont(const platform::Element& element);
 // CJK faces we draw with are taller, so text is placed by this rather than by their ascent.
 int DesignAscent(const QFont& font);
 
-// The height of one line of a list box.
-int ListLineHeight(const platform::Element& list);
-
 // The ground of the table surface: a picture box shows it where it has no picture of its own.
 inline constexpr int kTableGround = 0x325A16;
 

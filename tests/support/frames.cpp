@@ -181,4 +181,16 @@ net::Frame IgnoredFrame(std::uint8_t token0, std::uint8_t token1) {
   return f;
 }
 
+net::Frame ChatFrame(const ChatLine& chat) {
+  namespace field = net::chat;
+  net::Frame f = MakeFrame(net::kTypeChat, chat.seat);
+  f[field::kTargetAt] = chat.target;
+  f[field::kPhraseListAt] = chat.list;
+  f[field::kPhraseLineAt] = chat.line;
+  f[field::kClipLetterAt] = chat.clip_letter;
+  f[field::kClipNumberAt] = chat.clip_number;
+  PutText(f, field::kTextAt, chat.text);
+  return f;
+}
+
 }  // namespace tlj::testing

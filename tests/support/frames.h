@@ -110,6 +110,18 @@ net::Frame PlayerReadyFrame(std::string_view account,
                             std::uint8_t status = net::player_ready::kReady);
 net::Frame ReconnectReplyFrame(std::uint8_t status = net::reconnect_reply::kAccepted);
 
+// A chat line as the server passes it on.
+struct ChatLine {
+  std::uint8_t seat = 2;  // the speaker's seat code; 0 for a line of the server's own
+  std::string text;       // UTF-8, written as GBK
+  std::uint8_t target = 0;
+  std::uint8_t list = 0;  // a phrase: its list (1 quick, 2 voice) and line from 1
+  std::uint8_t line = 0;
+  std::uint8_t clip_letter = 0;
+  std::uint8_t clip_number = 0;
+};
+net::Frame ChatFrame(const ChatLine& chat);
+
 // A frame of a type the client does not handle, which leaves only its token behind.
 net::Frame IgnoredFrame(std::uint8_t token0, std::uint8_t token1);
 

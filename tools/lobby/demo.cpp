@@ -23,8 +23,12 @@ constexpr std::chrono::milliseconds kStopGrace{5000};
 // How often the lobby looks at the table while a game runs, and how long a game may take.
 constexpr platform::TimeMs kLookInterval = 150;
 constexpr platform::TimeMs kGameDeadline = 600'000;
-// Bots that think and sit down quickly, so that a game takes a minute or two.
-const std::vector<std::string> kQuickBots = {"--bot-delay", "500", "--bot-think", "400"};
+// Bots that think and sit down quickly, so that a game takes a minute or two, and chat often
+// enough to be heard in one game.
+const std::vector<std::string> kQuickBots = {"--bot-delay", "500",        "--bot-think",
+                                             "400",         "--bot-chat", "3"};
+// The user's quick phrase of each game: a line of the phrase window's first list.
+constexpr int kPhraseLines = 4;
 
 SeatCommandLine DemoSeat(int port) {
   return {"demo", "demo", "127.0.0.1", port, "房间一"};
@@ -134,18 +138,23 @@ void Demo::PlayGames() {
                    (settings_.games == 1 ? " game" : " games"));
   std::size_t games_played = 0;
   bool ready_sent = false;
+  bool phrase_said = false;
   platform::TimeMs deadline = loop_.Now() + kGameDeadline;
   while (games_played < static_cast<std::size_t>(settings_.games)) {
     const TableView view = Look();
+    ReportChat(view);
     if (view.game_numbers.size() > games_played) {
       games_played = view.game_numbers.size();
       ShowScoreSheet(view);
       if (games_played == 1) ShowSmallWindows(view);
       ready_sent = false;
+      phrase_said = false;
       deadline = loop_.Now() + kGameDeadline;
       continue;
     }
     if (const auto answer = AnswerTurn(view)) {
+      if (!phrase_said) SayPhrase(games_played);
+      phrase_said = true;
       for (const std::string& command : answer->commands) client_->Process().WriteLine(command);
       transcript_.Line("you: " + answer->description);
     } else if (!ready_sent && !view.players[0].empty()) {
@@ -161,6 +170,32 @@ void Demo::PlayGames() {
       CheckChildrenRun();
       return false;
     });
+  }
+}
+
+// The policy says one quick phrase a game, at the user's first turn, through the phrase window
+// as a player would.
+void Demo::SayPhrase(std::size_t game) {
+  const int line = static_cast<int>(game % kPhraseLines);
+  client_->Process().WriteLine("click imgword1");
+  client_->Process().WriteLine("dblclick huifu.List1 " + std::to_string(line));
+  transcript_.Line("you: say quick phrase " + std::to_string(line + 1));
+}
+
+// New lines of the chat history, and each phrase as its bubble appears.
+void Demo::ReportChat(const TableView& view) {
+  if (view.chat_lines.size() < chat_lines_seen_) chat_lines_seen_ = 0;  // the history was cleared
+  for (std::size_t k = chat_lines_seen_; k < view.chat_lines.size(); ++k)
+    transcript_.Line("chat: " + view.chat_lines[k]);
+  chat_lines_seen_ = view.chat_lines.size();
+  for (std::size_t seat = 0; seat < view.bubbles.size(); ++seat) {
+    const std::string& phrase = view.bubbles[seat];
+    if (phrase == bubbles_seen_[seat]) continue;
+    bubbles_seen_[seat] = phrase;
+    if (phrase.empty() || phrase == "  ") continue;
+    const std::string& who = view.players[seat];
+    transcript_.Line("bubble over " + (who.empty() ? "seat " + std::to_string(seat) : who) + ": " +
+                     phrase);
   }
 }
 

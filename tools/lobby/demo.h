@@ -5,8 +5,10 @@
 // game it opens the small windows one by one (score sheet, ranking, sound settings, a player's
 // card) and before leaving the leave dialog, and says what each showed. Each step, and
 // everything that happens at the table, goes to the transcript; the first step that does not go
-// as expected ends the run.
+// as expected ends the run. The user says one quick phrase a game; the chat lines and the
+// speech bubbles go to the transcript too.
 
+#include <array>
 #include <functional>
 #include <iosfwd>
 #include <memory>
@@ -58,6 +60,8 @@ class Demo {
   void WaitForLogin();
   void ShowTable();
   void PlayGames();
+  void SayPhrase(std::size_t game);
+  void ReportChat(const TableView& view);
   void ShowScoreSheet(const TableView& view);
   void ShowSmallWindows(const TableView& view);
   void ShowRanking();
@@ -92,6 +96,8 @@ class Demo {
   posix::StopSignals signals_;
   std::unique_ptr<ServerProcess> server_;
   std::unique_ptr<LobbyWindow> lobby_;
+  std::size_t chat_lines_seen_ = 0;
+  std::array<std::string, 4> bubbles_seen_;
   std::unique_ptr<TableClient> client_;
   ClientPhase phase_ = ClientPhase::Connecting;
 };

@@ -1,10 +1,24 @@
 #include "tools/lobby/table_client.h"
 
 namespace tlj::lobby_tool {
+namespace {
+
+// The client runs in a folder of its own, which gets the files that ship beside the program:
+// without its phrase file the phrase window would be empty.
+void CopyShippedFiles(const std::filesystem::path& program, const std::filesystem::path& folder) {
+  const auto phrases = program.parent_path() / "chat.txt";
+  std::error_code ec;
+  if (!program.has_parent_path() || !std::filesystem::exists(phrases, ec)) return;
+  std::filesystem::copy_file(phrases, folder / "chat.txt",
+                             std::filesystem::copy_options::overwrite_existing, ec);
+}
+
+}  // namespace
 
 TableClient::TableClient(platform::EventLoop& loop, posix::PollBackend& poll,
                          const std::string& program, const SeatCommandLine& line,
                          const PrivateFolders& folders, bool headless, LineHandler on_stderr_line) {
+  CopyShippedFiles(program, folders.Program());
   posix::ChildProcess::Options options;
   if (headless) options.args.push_back("--headless");
   options.args.push_back(line.Text());

@@ -45,6 +45,17 @@ void ReadScoreElement(const Json& element, TableView& view) {
   }
 }
 
+// A bubble counts while its window shows on the screen with a phrase.
+void ReadBubble(const std::string& name, const Json& window, TableView& view) {
+  const int seat = name.back() - '0';
+  if (!dump::Within(seat, view.bubbles.size()) || !dump::WindowVisible(window)) return;
+  if (window.value("left", 0.0) < 0 || window.value("top", 0.0) < 0) return;
+  for (const auto& element : window.at("elements")) {
+    if (dump::Name(element) == "labPhrase")
+      view.bubbles[static_cast<std::size_t>(seat)] = dump::Caption(element);
+  }
+}
+
 void ReadRankingElement(const Json& element, TableView& view) {
   if (dump::Name(element) == "Num") view.game_numbers = dump::Lines(element);
 }
@@ -65,6 +76,11 @@ TableView ReadTableView(std::string_view dump_json) {
       for (const auto& element : window.at("elements")) ReadScoreElement(element, view);
     } else if (name == "Hero") {
       for (const auto& element : window.at("elements")) ReadRankingElement(element, view);
+    } else if (name == "Talk") {
+      for (const auto& element : window.at("elements"))
+        if (dump::Name(element) == "Text1") view.chat_lines = dump::Lines(element);
+    } else if (name.starts_with("speak") && name.size() == 6) {
+      ReadBubble(name, window, view);
     }
   });
   if (!table_found) throw std::runtime_error("the client's dump has no table window");

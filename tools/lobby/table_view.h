@@ -27,6 +27,9 @@ struct TableView {
   std::array<std::string, 4> score_names;          // Score.ID(0..3)
   std::array<std::vector<std::string>, 8> scores;  // Score.State(0..7)
   std::vector<std::string> game_numbers;           // Hero.Num: one line per finished game
+
+  std::vector<std::string> chat_lines;  // the chat history, Talk.Text1
+  std::array<std::string, 4> bubbles;   // the phrase of each seat's speech bubble while it shows
 };
 
 // Throws std::runtime_error when the text is no dump or has no table window.

@@ -1,6 +1,8 @@
 #include "core/actions/table_buttons.h"
 
 #include "core/actions/going_idle.h"
+#include "core/chat/receive.h"
+#include "core/chat/send.h"
 #include "core/game/login_reply.h"
 #include "core/game/score_sheet.h"
 #include "core/game/table_model.h"
@@ -117,6 +119,12 @@ void ToggleLeaveDialog() {
 
 void AnNiu_Click(int k) {
   switch (k) {
+    case model::kSendChatButton:
+      chat::SendChat(true);
+      break;
+    case model::kHistoryButton:
+      chat::ToggleHistory();
+      break;
     case model::kReadyButton:
       Ready();
       break;

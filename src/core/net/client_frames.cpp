@@ -84,6 +84,10 @@ Frame BuildGiveUpFrame(std::uint8_t seat_code) {
   return FrameFrom(kTypeBet, seat_code);
 }
 
+Frame BuildChatFrame(std::uint8_t seat_code) {
+  return FrameFrom(kTypeChat, seat_code);
+}
+
 bool EncodeChatText(Frame& frame) {
   if (g_sChatText.empty()) return false;
   std::u32string chars = text::DecodeUtf8(g_sChatText);

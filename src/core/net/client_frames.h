@@ -32,6 +32,9 @@ Frame BuildLeaveFrame(std::uint8_t seat_code);
 Frame BuildBetFrame(std::uint8_t seat_code, double amount, bool hot_pot);
 Frame BuildGiveUpFrame(std::uint8_t seat_code);
 
+// A fresh chat frame from the seat; the sender sets its other bytes and g_sChatText.
+Frame BuildChatFrame(std::uint8_t seat_code);
+
 // The chat text of the type-19 frame being queued (UTF-8).
 inline std::string g_sChatText;
 // Writes g_sChatText into a type-19 frame from byte 16 and empties it.

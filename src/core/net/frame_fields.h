@@ -164,9 +164,18 @@ inline constexpr std::uint8_t kLeave = 0;
 inline constexpr std::uint8_t kReady = 1;
 }  // namespace ready_or_leave
 
-namespace chat {                            // type 19
-inline constexpr std::size_t kTextAt = 16;  // mixed text
+namespace chat {                                  // type 19
+inline constexpr std::size_t kPhraseListAt = 9;   // 1 quick phrase, 2 voice phrase, 0 typed
+inline constexpr std::size_t kPhraseLineAt = 10;  // the phrase's line, from 1
+inline constexpr std::size_t kTargetAt = 11;      // the private target's seat code, 0 public
+inline constexpr std::size_t kClipLetterAt = 13;  // a voice phrase's clip letter
+inline constexpr std::size_t kClipNumberAt = 15;  // and number
+inline constexpr std::size_t kTextAt = 16;        // mixed text
+inline constexpr std::size_t kTextEnd = 216;      // a received text stops before this byte
 inline constexpr std::size_t kMaxChars = 100;
+inline constexpr std::uint8_t kQuickPhrases = 1;
+inline constexpr std::uint8_t kVoicePhrases = 2;
+inline constexpr std::uint8_t kVoiceClipLetter = 97;  // 'a'
 }  // namespace chat
 
 }  // namespace tlj::net

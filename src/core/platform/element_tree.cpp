@@ -1,6 +1,7 @@
 #include "core/platform/element_tree.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 #include <stdexcept>
 
@@ -318,6 +319,25 @@ void ElementTree::Clear() {
   handlers_.clear();
   active_.clear();
   focus_.reset();
+}
+
+int FontPixels(const Element& element) {
+  constexpr double kDesignDpi = 96;
+  constexpr double kPointsPerInch = 72;
+  return std::max(1, static_cast<int>(std::lround(element.fontSize * kDesignDpi / kPointsPerInch)));
+}
+
+int ListLineHeight(const Element& list) {
+  return FontPixels(list) + 1;
+}
+
+int VisibleLines(const Element& list) {
+  return std::max(1, static_cast<int>(list.height) / ListLineHeight(list));
+}
+
+void ShowLastLine(Element& list) {
+  list.topLine = std::max(0, static_cast<int>(list.lines.size()) - VisibleLines(list));
+  list.Changed();
 }
 
 }  // namespace tlj::platform

@@ -250,6 +250,14 @@ class ElementTree {
   std::uint64_t own_revision_ = 0;
 };
 
+// The height of an element's font in pixels of the design's 96-dpi screen, at least 1.
+int FontPixels(const Element& element);
+// The height of one line of a list box, and how many lines it shows (at least one).
+int ListLineHeight(const Element& list);
+int VisibleLines(const Element& list);
+// Scrolls a list box so that its last line shows at the bottom.
+void ShowLastLine(Element& list);
+
 // The UTF-8 text of a text box after the user typed character `code` at its caret (Backspace
 // deletes before it, Enter and other control characters change nothing), within its maximum
 // length. Returns false when the text stays as it was.

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/chat/receive.h"
 #include "core/game/end_commands.h"
 #include "core/game/hand_commands.h"
 #include "core/game/login_reply.h"
@@ -24,7 +25,7 @@ constexpr std::array<CommandType, 15> kCommandTypes{{
     {net::kTypeGameOver, "game over", &game::HandleGameOver},
     {net::kTypeEndOfHand, "end of hand", &game::HandleEndOfHand},
     {net::kTypeLogin, "login reply", &game::HandleLoginReply},
-    {net::kTypeChat, "chat", nullptr},
+    {net::kTypeChat, "chat", &chat::ShowChatLine},
     {net::kTypePlayerArrives, "player arrives", &game::HandlePlayerArrives},
     {net::kTypePlayerLeft, "player left", &game::HandlePlayerLeft},
     {net::kTypeRemoved, "removed from table", &game::HandleRemoved},

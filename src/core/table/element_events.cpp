@@ -9,6 +9,9 @@
 #include "core/actions/table_mouse.h"
 #include "core/actions/third_card.h"
 #include "core/actions/title_bar.h"
+#include "core/chat/phrases.h"
+#include "core/chat/receive.h"
+#include "core/chat/send.h"
 #include "core/model/elements.h"
 #include "core/platform/services.h"
 #include "core/table/close_window.h"
@@ -71,9 +74,29 @@ void HookTitleBar() {
   OnTitleButton("imgMin", actions::imgMin_Click);
 }
 
+void OnClick(std::string_view name, void (*action)()) {
+  platform::Sys().ui->On(model::kMainForm, name, EventKind::Click, [action](const ElementEvent& e) {
+    if (Reachable(e)) action();
+  });
+}
+
 void OnKey(std::string_view name, void (*action)(int)) {
   platform::Sys().ui->On(model::kMainForm, name, EventKind::KeyDown,
                          [action](const ElementEvent& e) { action(e.key); });
+}
+
+void HookChat() {
+  auto& ui = *platform::Sys().ui;
+  ui.On(model::kMainForm, "Chat", EventKind::KeyPress, chat::Chat_KeyPress);
+  ui.On(model::kMainForm, "Chat", EventKind::Change,
+        [](const ElementEvent&) { chat::Chat_Change(); });
+  OnIndexed("Tou", EventKind::Click, chat::Tou_Click);
+  OnClick("Lbchat", chat::ToggleHistory);
+  OnClick("imgword1", chat::imgword1_Click);
+  OnClick("imgword2", chat::imgword2_Click);
+  OnMove("imgword1", [] { chat::imgword_MouseMove(1); });
+  OnMove("imgword2", [] { chat::imgword_MouseMove(2); });
+  OnMove("imgLocation", chat::imgLocation_MouseMove);
 }
 
 }  // namespace
@@ -98,6 +121,8 @@ void HookElementEvents() {
   ui.On(model::kMainForm, "Pic1", EventKind::MouseDown, [](const ElementEvent& e) {
     if (Reachable(e)) actions::Pic1_MouseDown();
   });
+
+  HookChat();
 
   OnKey("Pic1", actions::Pic1_KeyDown);
   OnKey("Pic2", actions::Pic2_KeyDown);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/actions/countdown.h"
+#include "core/chat/receive.h"
 #include "core/game/table_model.h"
 #include "core/model/button_indexes.h"
 #include "core/model/elements.h"
@@ -134,6 +135,7 @@ void TimerBong_Timer() {
   SendStep();
   ReceiveStep();
   LoginStep();
+  chat::ChatBlinkStep();
   actions::CountdownTick();
   ReadyCountdownStep();
   LinkWatchStep();

@@ -2,10 +2,13 @@
 
 #include "core/actions/leave_dialogs.h"
 #include "core/actions/sound_settings.h"
+#include "core/chat/phrases.h"
 #include "core/game/score_sheet.h"
 #include "core/model/elements.h"
 #include "core/platform/services.h"
 #include "core/view/small_windows.h"
+#include "core/view/speech_bubbles.h"
+#include "core/view/window_designs.h"
 
 namespace tlj::table {
 namespace {
@@ -67,11 +70,25 @@ void HookScoreAndRanking() {
   ui.On("Hero", "Grade", EventKind::DblClick, ShowSheetOfLine);
 }
 
+void HookChatWindows() {
+  auto& ui = *platform::Sys().ui;
+  OnClick("Talk", "Label1", [] { Hide("Talk"); });
+  OnLoad("huifu", chat::huifu_Form_Load);
+  OnClick("huifu", "Label1", [] { Hide("huifu"); });
+  ui.On("huifu", "List1", EventKind::DblClick, [](const ElementEvent&) { chat::List1_DblClick(); });
+  ui.On("huifu", "List2", EventKind::DblClick, [](const ElementEvent&) { chat::List2_DblClick(); });
+  for (const std::string_view bubble : view::kBubbleWindows) {
+    ui.On(bubble, "", EventKind::Unload,
+          [](const ElementEvent& e) { view::StopBubbleFade(e.window); });
+  }
+}
+
 }  // namespace
 
 void HookSmallWindowEvents() {
   HookLeaveDialogs();
   HookScoreAndRanking();
+  HookChatWindows();
   actions::HookSoundSettingsEvents();
   OnLoad("Information", view::Information_Load);
   OnLoad("ChuPai", view::ChuPai_Load);

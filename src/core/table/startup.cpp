@@ -3,6 +3,8 @@
 #include <exception>
 #include <stdexcept>
 
+#include "core/chat/chat_state.h"
+#include "core/chat/send.h"
 #include "core/lobby/command_line.h"
 #include "core/model/elements.h"
 #include "core/model/lobby_window.h"
@@ -30,6 +32,7 @@
 #include "core/view/random.h"
 #include "core/view/shuffle_caption.h"
 #include "core/view/sound.h"
+#include "core/view/speech_bubbles.h"
 #include "core/view/window_designs.h"
 
 namespace tlj::table {
@@ -55,6 +58,7 @@ void SetStartValues() {
   model::SetTurnStartValues();
   model::SetLobbyStartValues();
   model::SetSoundSettingsStartValues();
+  chat::SetChatStartValues();
   net::ResetTransport();
   view::ResetSound();
 }
@@ -104,6 +108,8 @@ void HookWindowEvents() {
   CreateReconnectTimers();
   view::CreateShuffleTimer();
   view::CreateAnimatedPotTimer();
+  view::CreateBubbleTimers();
+  chat::CreateChatTimer();
   view::anigif::CreateTableControls();
   HookElementEvents();
 }
@@ -186,6 +192,8 @@ void ShutDownWindows() {
   DestroyReconnectTimers();
   view::DestroyShuffleTimer();
   view::DestroyAnimatedPotTimer();
+  view::DestroyBubbleTimers();
+  chat::DestroyChatTimer();
   view::anigif::DestroyTableControls();
 }
 

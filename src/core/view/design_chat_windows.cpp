@@ -15,30 +15,35 @@ void CloseLabel(platform::ElementTree& ui, platform::Window& w, double width) {
 
 void History(platform::ElementTree& ui, platform::Window& w) {
   Form(w, "聊天", 318, 180);
-  Put(ui, w, "Text1", {}, ElementKind::List, 10, 28, 298, 142);
+  // The lists stand in the sunken well of the window's ground.
+  Put(ui, w, "Text1", {}, ElementKind::List, 10, 28, 298, 142).transparent = true;
   CloseLabel(ui, w, w.width);
 }
 
 void Phrases(platform::ElementTree& ui, platform::Window& w) {
   Form(w, "", 319, 180);
-  Put(ui, w, "List1", {}, ElementKind::List, 10, 28, 299, 142);
-  Put(ui, w, "List2", {}, ElementKind::List, 10, 28, 299, 142, false).tooltip =
-      "双击后发送你想说的话";
+  Put(ui, w, "List1", {}, ElementKind::List, 10, 28, 299, 142).transparent = true;
+  auto& voice = Put(ui, w, "List2", {}, ElementKind::List, 10, 28, 299, 142, false);
+  voice.transparent = true;
+  voice.tooltip = "双击后发送你想说的话";
   CloseLabel(ui, w, w.width);
 }
 
-// One bubble per screen position; the window's shape follows its picture once drawn.
+// One bubble per screen position; the window takes the size and the shape of its picture
+// when it is first made.
 void Bubble(platform::ElementTree& ui, platform::Window& w) {
-  Form(w, kBubbleCaption, 150, 90);
+  Form(w, kBubbleCaption, 180, 100);
   w.design = "frmSpeakBox";
   w.owner.clear();  // top-most on its own
   w.tag = w.name;
   w.frameless = true;
   w.topmost = true;
-  Put(ui, w, "picSplash", {}, ElementKind::PictureBox, 0, 0, 150, 90, false);
+  Put(ui, w, "picSplash", {}, ElementKind::PictureBox, 0, 0, 180, 100, false);
   for (int p = 0; p <= 3; ++p)
-    Put(ui, w, "imgSpeakBox", p, ElementKind::Picture, 0, 0, 150, 90, false);
-  Caption(ui, w, "labPhrase", {}, "", 17, 12, 120, 60);
+    Put(ui, w, "imgSpeakBox", p, ElementKind::Picture, 0, 0, 180, 100, false);
+  auto& phrase = Caption(ui, w, "labPhrase", {}, "", 17, 12, 146, 48);
+  phrase.transparent = true;
+  phrase.color = 0x1A2A4A;  // dark brown on the bubble's cream
 }
 
 }  // namespace

@@ -72,6 +72,12 @@ inline constexpr std::array kDesignPictures = {
     DesignPicture{44, "VosSet", "Image1", 3, 96, 36, "row name 桌面背景"},
     DesignPicture{45, "MainForm", "pic3", {}, 1024, 768, "table ground one: the green felt", true},
     DesignPicture{46, "MainForm", "pic4", {}, 1024, 768, "table ground two: blue felt", true},
+    DesignPicture{47, "Talk", "", {}, 318, 180, "chat history ground, title 聊天"},
+    DesignPicture{48, "huifu", "", {}, 319, 180, "phrase list ground, title 短语"},
+    DesignPicture{49, "frmSpeakBox", "imgSpeakBox", 0, 180, 100, "the user's speech bubble"},
+    DesignPicture{50, "frmSpeakBox", "imgSpeakBox", 1, 180, 100, "left seat's speech bubble"},
+    DesignPicture{51, "frmSpeakBox", "imgSpeakBox", 2, 180, 100, "speech bubble, seat across"},
+    DesignPicture{52, "frmSpeakBox", "imgSpeakBox", 3, 180, 100, "right seat's speech bubble"},
 };
 
 // Gives the window and its elements their design pictures from the resource store, as the

@@ -31,6 +31,16 @@ inline std::array<int, 20> CoinFrames10{};
 inline std::array<int, 20> CoinFrames20{};
 inline std::array<int, 20> CoinFrames50{};
 inline std::array<int, 20> CoinFrames100{};
+// The phrase buttons imgword1 (quick phrases) and imgword2 (voice phrases).
+struct PhraseButtonPictures {
+  const char* name;
+  int normal;
+  int hover;
+};
+inline constexpr std::array<PhraseButtonPictures, 2> kPhraseButtons{{
+    {"imgword1", 506, 508},
+    {"imgword2", 507, 509},
+}};
 inline int CoinImageId1 = 0;
 inline int CoinImageId500 = 0;
 

@@ -110,6 +110,11 @@ void LayoutLocationStrip() {
   MoveTo(model::El("Location"), 760, 668);
   Place(model::El("imgword1"), 640, 659, 57, 13);
   Place(model::El("imgword2"), 640, 675, 57, 13);
+  for (const auto& button : kPhraseButtons) {
+    auto& picture = model::El(button.name);
+    LoadGifResource(button.normal, "GIF", picture);
+    picture.pointer = platform::Pointer::Hand;
+  }
 }
 
 // The video views would sit below each avatar with their tool strips; video stays off here,

@@ -5,6 +5,7 @@
 #include "core/model/table_state.h"
 #include "core/model/turn_state.h"
 #include "core/platform/services.h"
+#include "core/view/speech_bubbles.h"
 #include "core/view/window_designs.h"
 
 namespace tlj::view {
@@ -37,9 +38,10 @@ void RestoreMainForm() {
   }
   model::g_iTimeoutCount = 0;
   ForEachBubble([](platform::Window& bubble) {
-    bubble.opacity = 0;
+    StopBubbleFade(bubble.name);
+    SetWindowAlpha(bubble, 0);
     bubble.visible = false;
-    bubble.topmost = true;
+    SetTopMost(bubble, true);
   });
 }
 

@@ -55,7 +55,12 @@ TEST_P(LobbyDemoTest, LogsInPlaysAWholeGameLeavesGoesIdleAndStopsEverything) {
       "table: table 1: a game of 4 hands starts",
       "table: table 1: hand 1 of 4",
       "lobby <- 1127 0 0: a hand starts",
-      "you: ",
+      // The user's phrase of the game, at the first turn: back from the server as a chat line
+      // and in the bubble at the user's place.
+      "you: say quick phrase 1",
+      "server: recv conn=1 seat=1 type=19 chat",
+      "chat: 你说道： 大家好，很高兴见到各位！",
+      "bubble over [玩家] demo: 大家好，很高兴见到各位！",
       "table: table 1: hand 4 of 4",
       "table: table 1: game over",
       "score sheet of game 1:",
@@ -91,6 +96,11 @@ TEST_P(LobbyDemoTest, LogsInPlaysAWholeGameLeavesGoesIdleAndStopsEverything) {
                                                        "credit [1-9][0-9]*, logins [1-9][0-9]*, "
                                                        "drops [0-9]+, wins [1-9][0-9]*, losses "
                                                        "[1-9][0-9]*; closed\n")))
+      << transcript;
+  // The bots chat on the server's clock: with this seed one of them speaks early in the game.
+  EXPECT_TRUE(std::regex_search(
+      transcript,
+      std::regex(R"(chat: (李白|李清照|杜甫)说道： [^\n]+\n[\s\S]*bubble over \[电脑\] )")))
       << transcript;
   // The bots sit down on the server's clock, before or after the user's first click.
   EXPECT_NE(transcript.find("table: table 1: 李白 (bot1) sits down at seat 2"), std::string::npos);

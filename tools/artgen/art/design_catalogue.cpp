@@ -54,6 +54,8 @@ Entries DesignCatalogue() {
   AddCardWindows(entries);
   AddDialogGrounds(entries);
   AddSoundSettings(entries);
+  AddChatGrounds(entries);
+  AddSpeechBubbles(entries);
   std::sort(entries.begin(), entries.end(),
             [](const Entry& a, const Entry& b) { return a.id < b.id; });
   CheckEveryListedPictureOnce(entries);

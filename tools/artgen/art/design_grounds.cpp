@@ -41,9 +41,9 @@ void DrawGround(draw::Canvas& canvas, int border) {
               draw::Solid(design::kParchment));
 }
 
-void DrawTitleStrip(draw::Canvas& canvas, int height, std::string_view title) {
+void DrawStrip(draw::Canvas& canvas, int height) {
   const int w = canvas.Width();
-  const float fw = static_cast<float>(w), fh = static_cast<float>(height);
+  const float fh = static_cast<float>(height);
   canvas.Fill(Rect(0, 0, w, height), draw::Solid(design::kLacquerEdge));
   canvas.Fill(Rect(1, 1, w - 2, height - 3),
               draw::Linear({0, 1}, {0, fh - 2},
@@ -51,6 +51,11 @@ void DrawTitleStrip(draw::Canvas& canvas, int height, std::string_view title) {
                             {0.45f, design::kLacquerLight},
                             {1, design::kLacquerDark}}));
   canvas.Fill(Rect(1, height - 2, w - 2, 1), draw::Solid(design::kGold));
+}
+
+void DrawTitleStrip(draw::Canvas& canvas, int height, std::string_view title) {
+  const float fw = static_cast<float>(canvas.Width()), fh = static_cast<float>(height);
+  DrawStrip(canvas, height);
   // The title as large as the strip allows, up to 18 pixels.
   const draw::TextStyle style{draw::Face::kSerifBold, std::min(18.0f, fh - 6), 2};
   const float cx = fw / 2, cy = std::floor((fh - 2) / 2) + 0.5f;

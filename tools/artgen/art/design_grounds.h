@@ -13,7 +13,9 @@ namespace tlj::artgen::art {
 // round a flat parchment field.
 void DrawGround(draw::Canvas& canvas, int border);
 
-// A lacquer strip across the top, `height` pixels high, the title in gold in its middle.
+// A lacquer strip across the top, `height` pixels high, with a gold line at its foot.
+void DrawStrip(draw::Canvas& canvas, int height);
+// The same strip with the title in gold in its middle.
 void DrawTitleStrip(draw::Canvas& canvas, int height, std::string_view title);
 
 // A flat light card with a thin brown line round it: where lists, names and figures stand.

@@ -27,5 +27,7 @@ void AddCloseButtons(Entries& entries);
 void AddCardWindows(Entries& entries);
 void AddDialogGrounds(Entries& entries);
 void AddSoundSettings(Entries& entries);
+void AddChatGrounds(Entries& entries);
+void AddSpeechBubbles(Entries& entries);
 
 }  // namespace tlj::artgen::art
