@@ -90,8 +90,10 @@ void WindowView::SyncFrame(const platform::Window& window) {
   Qt::WindowFlags flags = Qt::Window;
   if (window.frameless) flags |= Qt::FramelessWindowHint;
   if (window.topmost) flags |= Qt::WindowStaysOnTopHint;
+  if (!window.activates) flags |= Qt::WindowDoesNotAcceptFocus;
   if (flags != flags_) {
     setWindowFlags(flags);  // hides the window
+    setAttribute(Qt::WA_ShowWithoutActivating, !window.activates);
     flags_ = flags;
     shown_ = false;
   }

@@ -139,6 +139,7 @@ nlohmann::json WindowToJson(const platform::Window& window, bool active) {
       {"owner", window.owner},
       {"frameless", window.frameless},
       {"topmost", window.topmost},
+      {"activates", window.activates},
       {"opacity", window.opacity},
       {"shape", shape},
       {"painting", painting},

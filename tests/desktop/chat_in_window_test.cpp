@@ -93,6 +93,10 @@ TEST_F(ChatInWindowTest, APhrasesBubbleShowsOverTheTableInItsShape) {
   QWidget* view = renderer->View("speak2");
   ASSERT_NE(view, nullptr);
   EXPECT_TRUE(view->isVisible());
+  // It shows without taking the keys from the chat line.
+  EXPECT_TRUE(view->testAttribute(Qt::WA_ShowWithoutActivating));
+  EXPECT_TRUE(view->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+  EXPECT_TRUE(view->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   EXPECT_NEAR(view->windowOpacity(), 208 / 255.0, 0.01);
   const QRegion mask = view->mask();
   EXPECT_FALSE(mask.contains(QPoint(0, 0)));  // the key colour's corner is cut away

@@ -112,6 +112,9 @@ struct Window {
   std::string owner;        // the window it stays above, empty for none
   bool frameless = false;
   bool topmost = false;
+  // Showing the window makes it the one the user works in; a window that only shows something
+  // (a speech bubble) leaves the keys where they were.
+  bool activates = true;
   int opacity = 255;        // whole-window opacity 0..255
   std::vector<Rect> shape;  // the window's region as rectangles; empty for the whole window
   // What was painted onto the background, in painting order; elements stand in front of it.

@@ -38,6 +38,7 @@ void Bubble(platform::ElementTree& ui, platform::Window& w) {
   w.tag = w.name;
   w.frameless = true;
   w.topmost = true;
+  w.activates = false;  // the user goes on typing at the table
   Put(ui, w, "picSplash", {}, ElementKind::PictureBox, 0, 0, 180, 100, false);
   for (int p = 0; p <= 3; ++p)
     Put(ui, w, "imgSpeakBox", p, ElementKind::Picture, 0, 0, 180, 100, false);
