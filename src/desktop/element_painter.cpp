@@ -123,10 +123,10 @@ void PaintElement(QPainter& painter, const PlacedElement& placed, const QColor& 
 
 }  // namespace
 
-void PaintWindow(QPainter& painter, const platform::Window& window,
+void PaintWindow(QPainter& painter, const platform::Window& window, const platform::Image* ground,
                  const std::vector<PlacedElement>& placed, const QColor& background) {
   painter.fillRect(painter.window(), background);
-  if (window.image) painter.drawImage(QPoint(0, 0), View(*window.image));
+  if (ground != nullptr) painter.drawImage(QPoint(0, 0), View(*ground));
   for (const platform::PaintedPiece& piece : window.painting) {
     if (!piece.image) continue;
     const auto& s = piece.source;

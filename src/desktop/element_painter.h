@@ -11,8 +11,9 @@
 
 namespace tlj::desktop {
 
-// `placed` is PlaceElements(window); `background` fills what the window's picture leaves.
-void PaintWindow(QPainter& painter, const platform::Window& window,
+// `ground` is the window's picture (or none), `placed` is PlaceElements(window); `background`
+// fills what the picture leaves.
+void PaintWindow(QPainter& painter, const platform::Window& window, const platform::Image* ground,
                  const std::vector<PlacedElement>& placed, const QColor& background);
 
 }  // namespace tlj::desktop

@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 
+#include "core/view/design_pictures.h"
 #include "core/view/layout.h"
 #include "desktop/drawn_state.h"
 #include "desktop/element_layout.h"
@@ -130,6 +131,7 @@ void WindowView::SyncFrame(const platform::Window& window) {
   if (shown != shown_ || window.minimized != minimized_) {
     if (!shown) {
       hide();
+      ground_.reset();
     } else if (window.minimized) {
       showMinimized();
     } else {
@@ -422,6 +424,14 @@ void WindowView::closeEvent(QCloseEvent* event) {
   Post(EventOn({}, EventKind::CloseRequest));
 }
 
+// The window's own picture, or its design's ground, decoded when it is first drawn and let go
+// when the window hides.
+const platform::Image* WindowView::Ground(const platform::Window& window) {
+  if (window.image) return window.image.get();
+  if (!ground_) ground_ = view::DesignGround(window);
+  return ground_.get();
+}
+
 void WindowView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QColor background = palette().color(QPalette::Window);
@@ -430,7 +440,7 @@ void WindowView::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), background);
     return;
   }
-  PaintWindow(painter, *window, PlaceElements(*window), background);
+  PaintWindow(painter, *window, Ground(*window), PlaceElements(*window), background);
   LogPaint(window_);
 }
 

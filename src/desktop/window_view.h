@@ -88,6 +88,7 @@ class WindowView : public QWidget {
   // The frontmost element at `point` that takes the mouse.
   std::optional<PlacedElement> ElementUnder(QPoint point) const;
   void ShowTooltip(const QHelpEvent& help);
+  const platform::Image* Ground(const platform::Window& window);
 
   platform::ElementTree& tree_;
   platform::EventLoop& loop_;
@@ -97,6 +98,7 @@ class WindowView : public QWidget {
   std::optional<QPoint> drag_;
   QPoint pressed_at_;  // where the last button went down, on the screen
   std::vector<std::unique_ptr<TextBox>> text_boxes_;
+  std::shared_ptr<const platform::Image> ground_;  // the design's ground while drawn
   // What was last taken from the model, so that only its changes are applied.
   std::uint64_t synced_revision_ = 0;
   std::uint64_t synced_state_ = 0;  // DrawnState at the last catching up

@@ -26,15 +26,18 @@ platform::Element* Member(platform::Window& window, const DesignPicture& entry) 
 
 void GiveDesignPictures(platform::Window& window) {
   for (const DesignPicture& entry : kDesignPictures) {
-    if (entry.window != window.design || entry.held) continue;
-    std::shared_ptr<const platform::Image>* slot = &window.image;
-    if (!entry.element.empty()) {
-      platform::Element* element = Member(window, entry);
-      if (element == nullptr) continue;
-      slot = &element->image;
-    }
-    if (auto image = Decode(entry)) *slot = std::move(image);
+    if (entry.window != window.design || entry.held || entry.element.empty()) continue;
+    platform::Element* element = Member(window, entry);
+    if (element == nullptr) continue;
+    if (auto image = Decode(entry)) element->image = std::move(image);
   }
+}
+
+std::shared_ptr<const platform::Image> DesignGround(const platform::Window& window) {
+  for (const DesignPicture& entry : kDesignPictures) {
+    if (entry.window == window.design && entry.element.empty()) return Decode(entry);
+  }
+  return nullptr;
 }
 
 std::shared_ptr<const platform::Image> HeldPicture(const platform::Element& holder) {

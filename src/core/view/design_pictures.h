@@ -74,16 +74,22 @@ inline constexpr std::array kDesignPictures = {
     DesignPicture{46, "MainForm", "pic4", {}, 1024, 768, "table ground two: blue felt", true},
     DesignPicture{47, "Talk", "", {}, 318, 180, "chat history ground, title 聊天"},
     DesignPicture{48, "huifu", "", {}, 319, 180, "phrase list ground, title 短语"},
-    DesignPicture{49, "frmSpeakBox", "imgSpeakBox", 0, 180, 100, "the user's speech bubble"},
-    DesignPicture{50, "frmSpeakBox", "imgSpeakBox", 1, 180, 100, "left seat's speech bubble"},
-    DesignPicture{51, "frmSpeakBox", "imgSpeakBox", 2, 180, 100, "speech bubble, seat across"},
-    DesignPicture{52, "frmSpeakBox", "imgSpeakBox", 3, 180, 100, "right seat's speech bubble"},
+    DesignPicture{49, "frmSpeakBox", "imgSpeakBox", 0, 180, 100, "the user's speech bubble", true},
+    DesignPicture{50, "frmSpeakBox", "imgSpeakBox", 1, 180, 100, "left seat's speech bubble", true},
+    DesignPicture{51, "frmSpeakBox", "imgSpeakBox", 2, 180, 100, "speech bubble, seat across",
+                  true},
+    DesignPicture{52, "frmSpeakBox", "imgSpeakBox", 3, 180, 100, "right seat's speech bubble",
+                  true},
 };
 
-// Gives the window and its elements their design pictures from the resource store, as the
-// window loads; without a store, or where an entry is missing or does not decode, the element
-// stays without a picture.
+// Gives the window's elements their design pictures from the resource store, as the window
+// loads; without a store, or where an entry is missing or does not decode, the element stays
+// without a picture.
 void GiveDesignPictures(platform::Window& window);
+
+// The window's own ground, decoded for whoever draws it: a window loaded for its lists and
+// never shown costs nothing for it. Null when its design has none.
+std::shared_ptr<const platform::Image> DesignGround(const platform::Window& window);
 
 // The picture a holder element holds: its own, or for a holder of the design, its design
 // picture decoded now. Null when there is none.

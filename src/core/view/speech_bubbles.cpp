@@ -5,6 +5,7 @@
 
 #include "core/model/elements.h"
 #include "core/platform/services.h"
+#include "core/view/design_pictures.h"
 #include "core/view/layout.h"
 #include "core/view/window_designs.h"
 
@@ -90,7 +91,8 @@ std::vector<platform::Rect> ShapeOf(const platform::Image& picture) {
 
 void Shape(platform::Window& bubble, int p) {
   auto& splash = model::ElOf(bubble.name, "picSplash");
-  splash.image = model::ElOf(bubble.name, "imgSpeakBox", p).image;
+  // Only this position's picture is decoded: the window never shows the other three.
+  splash.image = HeldPicture(model::ElOf(bubble.name, "imgSpeakBox", p));
   if (splash.image) {
     splash.width = splash.image->width;
     splash.height = splash.image->height;
