@@ -38,7 +38,8 @@ void Add(Digest& d, const platform::Element& e) {
   d << e.name << e.index.value_or(platform::Window::kNoIndex) << e.kind << e.parent << e.visible
     << e.enabled << e.left << e.top << e.width << e.height << e.image.get() << e.stretch
     << e.caption << e.color << e.font << e.fontSize << e.alignment << e.transparent << e.autoSize
-    << e.z << e.selected << e.topLine << e.maxLength << e.caret << e.lines.size();
+    << e.z << e.selected << e.topLine << e.maxLength << e.caret << e.url << e.page
+    << e.lines.size();
   for (const std::string& line : e.lines) d << line;
 }
 

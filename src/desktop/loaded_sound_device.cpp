@@ -44,7 +44,10 @@ LoadedSoundDevice::~LoadedSoundDevice() = default;
 bool LoadedSoundDevice::Open() {
   if (!device_) {
     if (!UnixSocketAnswers(server_socket_)) return false;
-    device_ = LoadDevice(folder_ / kSoundLibrary);
+    for (const char* place : kSoundLibraryFolders) {
+      device_ = LoadDevice((folder_ / place / kSoundLibrary).lexically_normal());
+      if (device_) break;
+    }
     if (!device_) return false;
   }
   return device_->Open();

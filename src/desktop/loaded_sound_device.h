@@ -1,6 +1,7 @@
 #pragma once
-// The desktop's sound device: the Qt Multimedia device of the sound library beside the program,
-// loaded when the device is opened and a sound server answers. Without a server, or without
+// The desktop's sound device: the Qt Multimedia device of the sound library beside the program
+// (or, installed, in lib/tlj beside its bin/), loaded when the device is opened and a sound
+// server answers. Without a server, or without
 // the library, the device does not open and the table is silent, as on any machine without
 // sound.
 
@@ -13,6 +14,9 @@
 namespace tlj::desktop {
 
 inline constexpr const char* kSoundLibrary = "libtlj_qt_sound.so";
+// Where the library is looked for, from the program folder: a build puts it beside the
+// program, an installation in its private library folder (packaging/install.cmake).
+inline constexpr const char* kSoundLibraryFolders[] = {".", "../lib/tlj"};
 
 // Where a sound server would answer: PULSE_SERVER when it names a socket, else the socket in
 // the user's runtime folder; empty when there is no place to look.
@@ -20,7 +24,7 @@ std::string SoundServerSocket();
 
 class LoadedSoundDevice : public platform::SoundDevice {
  public:
-  // `folder`: where the sound library is; `server_socket`: where a sound server must answer.
+  // `folder`: the program folder; `server_socket`: where a sound server must answer.
   LoadedSoundDevice(std::filesystem::path folder, std::string server_socket);
   ~LoadedSoundDevice() override;
 

@@ -22,6 +22,7 @@
 #include "desktop/paint_log.h"
 #include "desktop/post_input.h"
 #include "desktop/text_box.h"
+#include "desktop/web_panel.h"
 
 namespace tlj::desktop {
 namespace {
@@ -73,7 +74,7 @@ void WindowView::Sync(const platform::Window& window, bool now) {
     synced_revision_ = window.revision;
     const std::uint64_t state = DrawnState(window);
     if (state != synced_state_) {
-      SyncTextBoxes(window);
+      SyncChildren(window);
       synced_state_ = state;
     }
   }
@@ -142,24 +143,40 @@ void WindowView::SyncFrame(const platform::Window& window) {
   }
 }
 
-void WindowView::SyncTextBoxes(const platform::Window& window) {
+namespace {
+
+const PlacedElement* PlacedOf(const std::vector<PlacedElement>& placed,
+                              const platform::Element& element) {
+  const auto shown = std::find_if(placed.begin(), placed.end(),
+                                  [&](const PlacedElement& p) { return p.element == &element; });
+  return shown == placed.end() ? nullptr : &*shown;
+}
+
+}  // namespace
+
+void WindowView::SyncChildren(const platform::Window& window) {
   const std::vector<PlacedElement> placed = PlaceElements(window);
   std::vector<std::unique_ptr<TextBox>> kept;
   for (const auto& element : window.elements) {
-    if (element->kind != platform::ElementKind::TextBox) continue;
+    const PlacedElement* shown = PlacedOf(placed, *element);
+    const std::optional<QRect> rect = shown ? std::optional(shown->rect) : std::nullopt;
     const ElementKey key = KeyOf(*element);
+    if (element->kind == platform::ElementKind::WebPanel) {
+      auto it = std::find_if(web_panels_.begin(), web_panels_.end(),
+                             [&key](const auto& panel) { return panel.first == key; });
+      // A panel's view is made once it has a page to show.
+      if (it == web_panels_.end() && element->page.empty()) continue;
+      if (it == web_panels_.end())
+        it = web_panels_.insert(web_panels_.end(), {key, std::make_unique<WebPanel>(this)});
+      it->second->Sync(*element, rect);
+      continue;
+    }
+    if (element->kind != platform::ElementKind::TextBox) continue;
     auto it = std::find_if(text_boxes_.begin(), text_boxes_.end(),
                            [&key](const auto& box) { return box->Key() == key; });
     std::unique_ptr<TextBox> box =
         it != text_boxes_.end() ? std::move(*it) : std::make_unique<TextBox>(*this, key);
-    const auto shown = std::find_if(placed.begin(), placed.end(), [&](const PlacedElement& p) {
-      return p.element == element.get();
-    });
-    if (shown == placed.end()) {
-      box->Sync(*element, std::nullopt, false);
-    } else {
-      box->Sync(*element, shown->rect, shown->enabled);
-    }
+    box->Sync(*element, rect, shown != nullptr && shown->enabled);
     kept.push_back(std::move(box));
   }
   text_boxes_ = std::move(kept);

@@ -27,6 +27,7 @@ struct ElementKey {
 };
 
 class TextBox;
+class WebPanel;
 
 class WindowView : public QWidget {
  public:
@@ -79,7 +80,8 @@ class WindowView : public QWidget {
 
   void SyncFrame(const platform::Window& window);
   void BeginUserMove();
-  void SyncTextBoxes(const platform::Window& window);
+  // The elements drawn by widgets of their own: text boxes and web panels.
+  void SyncChildren(const platform::Window& window);
   void Post(platform::ElementEvent event);
   platform::ElementEvent EventOn(const ElementKey& element, platform::EventKind kind) const;
   void PostMouse(const ElementKey& element, QPoint origin, platform::EventKind kind, int button,
@@ -98,6 +100,7 @@ class WindowView : public QWidget {
   std::optional<QPoint> drag_;
   QPoint pressed_at_;  // where the last button went down, on the screen
   std::vector<std::unique_ptr<TextBox>> text_boxes_;
+  std::vector<std::pair<ElementKey, std::unique_ptr<WebPanel>>> web_panels_;
   std::shared_ptr<const platform::Image> ground_;  // the design's ground while drawn
   // What was last taken from the model, so that only its changes are applied.
   std::uint64_t synced_revision_ = 0;

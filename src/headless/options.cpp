@@ -34,6 +34,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       options_ended = true;
     } else if (arg == "--headless") {
       parsed.options.headless = true;
+    } else if (arg == "--folders") {
+      parsed.options.show_folders = true;
     } else if (arg == "--help" || arg == "-h") {
       parsed.help = true;
     } else if (arg == "--screen" || arg.starts_with("--screen=")) {
@@ -66,6 +68,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 
 const char* Usage() {
   return "usage: tlj [--headless] [--screen WIDTHxHEIGHT] [--] 'COMMAND LINE'\n"
+         "       tlj --folders\n"
          "\n"
          "Runs the table client, in a window where a display is available (DISPLAY,\n"
          "WAYLAND_DISPLAY or QT_QPA_PLATFORM set) and the build has the desktop, else without\n"
@@ -75,6 +78,8 @@ const char* Usage() {
          "\n"
          "  --headless       run without a window\n"
          "  --screen WxH     the screen size the table is laid out for (default 1280x1024)\n"
+         "  --folders        print where the local files are kept and the sounds are\n"
+         "                   found, then end\n"
          "  --help           print this help\n"
          "\n"
          "Automation commands, one per line on standard input:\n"
@@ -84,7 +89,11 @@ const char* Usage() {
          "  snapshot WINDOW PATH        (in a window only) the window as drawn, as PNG\n"
          "NAME is ELEMENT on the table window MainForm, or WINDOW.ELEMENT on another window.\n"
          "Without a window, message boxes are printed to standard error as\n"
-         "'MessageBox: TITLE: TEXT'.\n";
+         "'MessageBox: TITLE: TEXT'.\n"
+         "\n"
+         "Local files (settings, phrases, game records) are kept beside the program, or in\n"
+         "TLJ_APP_DIR when it is set. An installed client keeps them in $XDG_DATA_HOME/tlj\n"
+         "(default ~/.local/share/tlj) and copies the shipped phrase file there once.\n";
 }
 
 }  // namespace tlj::headless

@@ -10,6 +10,8 @@ namespace tlj::headless {
 
 struct Options {
   bool headless = false;  // no window even where one could be shown
+  // Print the folders of the local files and the sounds, and end, instead of running.
+  bool show_folders = false;
   // The screen the table is laid out for: given by --screen, else the desktop's own screen,
   // else (headless) this size.
   int screen_width = 1280;

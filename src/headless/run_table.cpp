@@ -1,26 +1,35 @@
 #include "headless/run_table.h"
 
-#include <cstdlib>
 #include <filesystem>
+#include <iostream>
 #include <random>
 
 #include "core/platform/services.h"
 #include "core/table/installed_services.h"
 #include "core/table/startup.h"
+#include "core/view/sound.h"
 #include "headless/stderr_shell.h"
+#include "posix/client_folders.h"
 #include "posix/http_downloader.h"
 #include "posix/posix_socket.h"
-#include "posix/program_shell.h"
 #include "posix/window_link.h"
 #include "resources/embedded_store.h"
 
 namespace tlj::headless {
 namespace {
 
-std::filesystem::path AppFolder() {
-  if (const char* own = std::getenv("TLJ_APP_DIR"); own != nullptr && *own != '\0') return own;
-  const auto program = posix::ProgramFolder();
-  return program.empty() ? std::filesystem::current_path() : program;
+// What --folders prints: the folders as the client's own sound table names them.
+int PrintFolders(const posix::ClientFolders& folders) {
+  platform::Sys().app_dir = folders.local;
+  platform::Sys().sound_root = folders.sounds;
+  view::BuildSoundTable();
+  std::cout << "files: " << folders.local.string() << "\n"
+            << "sounds: " << view::g_sSoundPath << "\n"
+            << "voices: " << view::g_sVoicePath << "\n"
+            << "music: " << std::filesystem::path(view::g_sSound[1]).parent_path().string()
+            << "/\n";
+  platform::Sys() = platform::Services{};
+  return 0;
 }
 
 }  // namespace
@@ -28,6 +37,10 @@ std::filesystem::path AppFolder() {
 int RunTable(platform::EventLoop& loop, posix::DescriptorWatcher& watcher,
              platform::ElementTree& tree, platform::MessageBoxes& boxes,
              platform::SoundDevice& sound, const Options& options) {
+  const posix::ClientFolders folders =
+      posix::PrepareClientFolders(posix::SituationFromEnvironment(), std::cerr);
+  if (options.show_folders) return PrintFolders(folders);
+
   posix::PosixSocket socket(loop, watcher);
   posix::WindowLink lobby(loop, watcher,
                           posix::WindowDirectory(posix::WindowDirectoryFromEnvironment()));
@@ -45,7 +58,8 @@ int RunTable(platform::EventLoop& loop, posix::DescriptorWatcher& watcher,
       .store = &resources::EmbeddedStore(),
       .downloader = &downloader,
       .shell = &shell,
-      .app_dir = AppFolder(),
+      .app_dir = folders.local,
+      .sound_root = folders.sounds,
       .screen_width = options.screen_width,
       .screen_height = options.screen_height,
       .command_line = options.command_line,

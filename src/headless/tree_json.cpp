@@ -108,6 +108,7 @@ nlohmann::json ElementToJson(const platform::Element& element) {
       {"caret", element.caret},
       {"autoSize", element.autoSize},
       {"url", element.url},
+      {"page", element.page},
   };
 }
 

@@ -26,6 +26,7 @@
 #include "posix/window_directory.h"
 #include "sim/temp_dir.h"
 #include "tests/app/fixture_server.h"
+#include "tests/app/png_size.h"
 
 namespace tlj::e2e {
 namespace {
@@ -212,17 +213,6 @@ struct ScreenCase {
 };
 
 class ClientScreenTest : public ClientTest, public ::testing::WithParamInterface<ScreenCase> {};
-
-// The PNG's size from its header.
-std::pair<int, int> PngSize(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  unsigned char header[24] = {};
-  in.read(reinterpret_cast<char*>(header), sizeof(header));
-  const auto word = [&](int at) {
-    return (header[at] << 24) | (header[at + 1] << 16) | (header[at + 2] << 8) | header[at + 3];
-  };
-  return {word(16), word(20)};
-}
 
 // On a screen that scales, the table is laid out for the screen's scaled size, so it fits, and
 // drawn at the screen's own resolution.

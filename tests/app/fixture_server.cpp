@@ -36,12 +36,14 @@ void FixtureServer::Receive() {
     std::copy_n(pending_.begin(), frame.size(), frame.begin());
     pending_.erase(pending_.begin(), pending_.begin() + frame.size());
     frames_.push_back(frame);
-    if (frame[net::kTypeAt] == net::kTypeLogin) {
-      const Frame reply = tlj::testing::LoginReplyFrame({.turn_seconds = 15});
-      ::send(connection_, reply.data(), reply.size(), MSG_NOSIGNAL);
-    }
+    if (frame[net::kTypeAt] == net::kTypeLogin)
+      Send(tlj::testing::LoginReplyFrame({.turn_seconds = 15}));
   }
   if (n == 0) Disconnect();
+}
+
+void FixtureServer::Send(const Frame& frame) {
+  if (connection_ >= 0) ::send(connection_, frame.data(), frame.size(), MSG_NOSIGNAL);
 }
 
 int FixtureServer::CountOfType(std::uint8_t type) const {

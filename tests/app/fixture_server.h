@@ -1,6 +1,7 @@
 #pragma once
 // A game server stand-in on a loopback port below 32768: takes one connection, splits what
-// arrives into 272-byte frames, and answers the login request with a successful login reply.
+// arrives into 272-byte frames, answers the login request with a successful login reply, and
+// sends what a test gives it.
 
 #include <cstdint>
 #include <string>
@@ -26,6 +27,8 @@ class FixtureServer {
   // Every whole frame received, in order.
   const std::vector<Frame>& Frames() const { return frames_; }
   int CountOfType(std::uint8_t type) const;
+  // Sends a frame on the connection, as the game server would.
+  void Send(const Frame& frame);
   // Ends the connection from the server's side.
   void Disconnect();
 

@@ -2,6 +2,7 @@
 // otherwise the table is silent without a word.
 
 #include "desktop/loaded_sound_device.h"
+#include "tests/support/listening_socket.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -19,21 +20,7 @@
 namespace tlj::desktop {
 namespace {
 
-// A socket that accepts connections, as a sound server's does.
-class ListeningSocket {
- public:
-  explicit ListeningSocket(const std::string& path) : fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
-    ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
-    ::listen(fd_, 4);
-  }
-  ~ListeningSocket() { ::close(fd_); }
-
- private:
-  int fd_;
-};
+using ::tlj::testing::ListeningSocket;
 
 std::filesystem::path ProgramFolder() {
   const char* dir = std::getenv("TLJ_BIN_DIR");

@@ -9,6 +9,7 @@
 #include "core/net/rings.h"
 #include "core/view/animations.h"
 #include "core/view/shuffle_caption.h"
+#include "tests/support/fake_downloader.h"
 #include "tests/support/table_fixture.h"
 
 #include <gmock/gmock.h>
@@ -79,7 +80,10 @@ TEST_F(EndOfHandTest, ShuffleAnnouncedButNotShownYet) {
 }
 
 TEST_F(EndOfHandTest, ShuffleNoticeShownAtOnce) {
+  FakeDownloader downloads(h.loop);  // the notice's page stays on its way
+  platform::Sys().downloader = &downloads;
   Send(EndOfHandFrame({.show_shuffle_now = 1}));
+  platform::Sys().downloader = nullptr;
   EXPECT_FALSE(model::g_bShuffleNext);
   EXPECT_TRUE(model::g_bShufflePending);
   EXPECT_TRUE(model::g_bShuffleShown);
@@ -89,6 +93,7 @@ TEST_F(EndOfHandTest, ShuffleNoticeShownAtOnce) {
   EXPECT_TRUE(view::ShuffleCaptionRunning());
   EXPECT_TRUE(h.El("WebBrowser2").visible);
   EXPECT_EQ(h.El("WebBrowser2").url, "http://ads.example/p.gamead");
+  EXPECT_EQ(downloads.urls, std::vector<std::string>{"http://ads.example/p.gamead"});
 }
 
 // Statuses 1 and 2.

@@ -8,6 +8,7 @@
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/platform/lobby_link.h"
+#include "tests/support/fake_downloader.h"
 #include "tests/support/table_fixture.h"
 
 namespace tlj::testing {
@@ -19,7 +20,10 @@ using LoginReplyTest = ConnectedFixture;
 
 TEST_F(LoginReplyTest, AcceptedPutsTheClientAtTheTable) {
   const std::string page = "http://ads.example/p";
+  FakeDownloader downloads(h.loop);  // the page stays on its way
+  platform::Sys().downloader = &downloads;
   Send(LoginReplyFrame({.turn_seconds = 20, .ad_page = page}));
+  platform::Sys().downloader = nullptr;
   ASSERT_FALSE(h.Ended());
   EXPECT_THAT(h.SysmsgLines(0), ElementsAre("连接服务器成功！"));
   ASSERT_EQ(h.SysmsgLines(1).size(), 1u);
@@ -34,6 +38,7 @@ TEST_F(LoginReplyTest, AcceptedPutsTheClientAtTheTable) {
   EXPECT_EQ(model::AdPage, page);
   EXPECT_EQ(model::AdPanelPage, page + ".gamead");
   EXPECT_EQ(h.El("WebBrowser1").url, page);
+  EXPECT_EQ(downloads.urls, std::vector<std::string>{page});
   EXPECT_TRUE(h.El("WebBrowser1").visible);
 }
 

@@ -2,6 +2,8 @@
 // <id>.jpg, the window designs' pictures as design-<number>.gif or .jpg, and packs them all
 // into OUTDIR/resources.pack. --png adds a PNG copy of what each file shows (<id>.png,
 // design-<number>.png; the animation's frames as 876-1.png ..), for people to look at.
+// tlj-artgen --icons OUTDIR: the program's icon for the desktop, as
+// OUTDIR/hicolor/<size>x<size>/apps/tlj.png in each installed size.
 
 #include <algorithm>
 #include <cstdint>
@@ -15,6 +17,7 @@
 #include <vector>
 
 #include "resources/pack.h"
+#include "tools/artgen/art/app_icon.h"
 #include "tools/artgen/art/catalogue.h"
 #include "tools/artgen/encode/gif.h"
 #include "tools/artgen/encode/jpeg.h"
@@ -105,15 +108,33 @@ int Run(const fs::path& dir, bool png) {
   return 0;
 }
 
+int WriteIcons(const fs::path& dir) {
+  for (const int size : art::kAppIconSizes) {
+    const std::string side = std::to_string(size);
+    const fs::path folder = dir / "hicolor" / (side + "x" + side) / "apps";
+    fs::create_directories(folder);
+    // Written whole under another name first, as the pictures are.
+    const fs::path partial = folder / "tlj.png.part";
+    encode::WritePng(partial, art::AppIcon(size).Pixels(), size, size);
+    fs::rename(partial, folder / "tlj.png");
+  }
+  std::printf("tlj-artgen: the icon in %zu sizes in %s\n", std::size(art::kAppIconSizes),
+              dir.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   bool png = false;
+  bool icons = false;
   std::string dir;
   for (const std::string& arg : args) {
     if (arg == "--png") {
       png = true;
+    } else if (arg == "--icons") {
+      icons = true;
     } else if (dir.empty() && !arg.starts_with("-")) {
       dir = arg;
     } else {
@@ -121,12 +142,12 @@ int main(int argc, char** argv) {
       break;
     }
   }
-  if (dir.empty()) {
-    std::fputs("usage: tlj-artgen OUTDIR [--png]\n", stderr);
+  if (dir.empty() || (icons && png)) {
+    std::fputs("usage: tlj-artgen OUTDIR [--png]\n       tlj-artgen --icons OUTDIR\n", stderr);
     return 2;
   }
   try {
-    return Run(dir, png);
+    return icons ? WriteIcons(dir) : Run(dir, png);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "tlj-artgen: %s\n", error.what());
     return 1;

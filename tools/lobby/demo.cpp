@@ -131,6 +131,22 @@ void Demo::ShowTable() {
     transcript_.Line("status line " + std::to_string(line) + ": " + text);
   }
   transcript_.Line("table window caption: " + view.caption);
+  ShowAdvert();
+}
+
+// The page the login reply named shows over the bird once the client has fetched it.
+void Demo::ShowAdvert() {
+  const platform::TimeMs deadline = loop_.Now() + kStepDeadline;
+  std::string advert = Look().advert;
+  while (advert.empty()) {
+    if (loop_.Now() > deadline) throw DemoFailure("the advertisement panel did not show in 10 s");
+    loop_.ProcessEventsUntil(loop_.Now() + kLookInterval, [&] {
+      CheckChildrenRun();
+      return false;
+    });
+    advert = Look().advert;
+  }
+  transcript_.Line("advertisement panel shows " + advert);
 }
 
 void Demo::PlayGames() {
@@ -257,7 +273,7 @@ void Demo::AskToLeave() {
     throw DemoFailure("there is no window titled " + Quoted(kTableTitle) + " to post to");
   }
   transcript_.Line("lobby -> " + std::to_string(platform::kLeaveUnlessBusy) + " 0 0 to " +
-                   Quoted(kTableTitle) + ": leave the table");
+                   Quoted(kTableTitle) + ": " + Request(platform::kLeaveUnlessBusy));
   WaitUntil([&] { return phase_ == ClientPhase::Idle; }, kStepDeadline,
             "the client did not answer the request to leave within 10 s");
 }

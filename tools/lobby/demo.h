@@ -59,6 +59,7 @@ class Demo {
   void StartClient();
   void WaitForLogin();
   void ShowTable();
+  void ShowAdvert();
   void PlayGames();
   void SayPhrase(std::size_t game);
   void ReportChat(const TableView& view);

@@ -1,7 +1,5 @@
 #include "tools/lobby/lobby_messages.h"
 
-#include "core/platform/lobby_link.h"
-
 namespace tlj::lobby_tool {
 
 ClientPhase NextPhase(ClientPhase phase, const posix::WindowMessage& message) {
@@ -47,6 +45,20 @@ std::string Meaning(ClientPhase phase, const posix::WindowMessage& message) {
     default:
       return "unknown message";
   }
+}
+
+std::string Request(platform::TableMessage message) {
+  switch (message) {
+    case platform::kEnterTable:
+      return "enter a table again";
+    case platform::kLeaveUnlessBusy:
+      return "leave the table";
+    case platform::kLeaveNow:
+      return "leave now";
+    case platform::kMayLeave:
+      return "may the user leave?";
+  }
+  return "unknown request";
 }
 
 }  // namespace tlj::lobby_tool

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "core/platform/lobby_link.h"
 #include "posix/window_message.h"
 
 namespace tlj::lobby_tool {
@@ -20,5 +21,7 @@ enum class ClientPhase {
 ClientPhase NextPhase(ClientPhase phase, const posix::WindowMessage& message);
 // A short explanation of `message` arriving in `phase`.
 std::string Meaning(ClientPhase phase, const posix::WindowMessage& message);
+// What the lobby asks of the table window when it posts `message`.
+std::string Request(platform::TableMessage message);
 
 }  // namespace tlj::lobby_tool

@@ -5,9 +5,15 @@
 #include "posix/program_shell.h"
 #include "tools/lobby/demo.h"
 #include "tools/lobby/options.h"
+#ifdef TLJ_LOBBY_WINDOW
+#include "desktop/display_probe.h"
+#include "tools/lobby/window/lobby_view.h"
+#endif
 
 namespace tlj::lobby_tool {
 namespace {
+
+constexpr const char* kName = "tlj-lobby";
 
 // The build puts the client, the server and the lobby in one folder.
 std::string Beside(const std::string& name) {
@@ -15,9 +21,13 @@ std::string Beside(const std::string& name) {
   return folder.empty() ? name : (folder / name).string();
 }
 
+std::string ClientProgram(const Options& options) {
+  return options.client.empty() ? Beside("tlj") : options.client;
+}
+
 int RunDemo(const Options& options) {
   DemoSettings settings;
-  settings.client_program = options.client.empty() ? Beside("tlj") : options.client;
+  settings.client_program = ClientProgram(options);
   settings.server_program = options.server.empty() ? Beside("tlj-server") : options.server;
   settings.games = options.games;
   settings.seed = options.seed;
@@ -28,10 +38,31 @@ int RunDemo(const Options& options) {
   return 0;
 }
 
+// Without a window to show, the options cannot be used: the same exit as for a bad option.
+int RunWindow(const Options& options) {
+#ifdef TLJ_LOBBY_WINDOW
+  if (desktop::DisplayAnswers()) {
+    LobbyViewSettings settings;
+    if (!options.title.empty()) settings.title = options.title;
+    settings.client_program = ClientProgram(options);
+    return RunLobbyWindow(settings);
+  }
+  const char* why = "no display: use --demo, or run where a display is";
+#else
+  (void)options;
+  const char* why = "this build has no window (no Qt 6): use --demo";
+#endif
+  return posix::RunParsedProgram(kName, why, false, Usage(), {});
+}
+
+int Run(const Options& options) {
+  return options.demo ? RunDemo(options) : RunWindow(options);
+}
+
 }  // namespace
 }  // namespace tlj::lobby_tool
 
 int main(int argc, char** argv) {
   using namespace tlj::lobby_tool;
-  return tlj::posix::RunProgram("tlj-lobby", argc, argv, ParseOptions, Usage(), RunDemo);
+  return tlj::posix::RunProgram(kName, argc, argv, ParseOptions, Usage(), Run);
 }

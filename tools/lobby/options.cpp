@@ -9,15 +9,25 @@ namespace {
 
 constexpr int kMostGames = 1000;
 
+// The options of the demo, which the window would silently ignore.
+bool DemoOnly(const std::string& arg) {
+  for (const char* option : {"--games", "--seed", "--server", "--verbose", "--headless"}) {
+    if (arg == option) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args) {
   ParsedOptions parsed;
   Options& o = parsed.options;
+  std::string demo_only;  // the first option that only the demo takes
   for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
     const std::string& arg = args[i];
-    const bool takes_value =
-        arg == "--games" || arg == "--seed" || arg == "--client" || arg == "--server";
+    if (demo_only.empty() && DemoOnly(arg)) demo_only = arg;
+    const bool takes_value = arg == "--games" || arg == "--seed" || arg == "--client" ||
+                             arg == "--server" || arg == "--title";
     if (takes_value && i + 1 == args.size()) {
       parsed.error = "option '" + arg + "' needs a value";
     } else if (arg == "--games") {
@@ -34,6 +44,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       o.client = args[++i];
     } else if (arg == "--server") {
       o.server = args[++i];
+    } else if (arg == "--title") {
+      o.title = args[++i];
+      if (o.title.empty()) parsed.error = "the title must not be empty";
     } else if (arg == "--demo") {
       o.demo = true;
     } else if (arg == "--verbose") {
@@ -46,25 +59,38 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       parsed.error = "unknown option '" + arg + "'";
     }
   }
-  if (parsed.error.empty() && !parsed.help && !o.demo) parsed.error = "nothing to do: use --demo";
+  if (parsed.error.empty() && !parsed.help) {
+    if (!o.demo && !demo_only.empty()) parsed.error = "'" + demo_only + "' goes with --demo";
+    if (o.demo && !o.title.empty()) parsed.error = "'--title' is for the window, not --demo";
+  }
   return parsed;
 }
 
 const char* Usage() {
-  return "Usage: tlj-lobby --demo [--games N] [--seed N] [--client PATH] [--server PATH]\n"
-         "                  [--verbose] [--headless]\n"
-         "Plays the lobby's part for one client at a table with three bots, plays the user's\n"
-         "turns with a simple policy and prints what happens at the table.\n"
+  return "Usage: tlj-lobby [--title TEXT] [--client PATH]\n"
+         "       tlj-lobby --demo [--games N] [--seed N] [--client PATH] [--server PATH]\n"
+         "                        [--verbose] [--headless]\n"
+         "Plays the lobby's part for the table client.\n"
          "\n"
+         "Without --demo it opens the lobby's window (a display is needed): start the client\n"
+         "with a seat's command line by hand, send the table window the lobby's messages and\n"
+         "see the client's messages and diagnostics.\n"
+         "\n"
+         "With --demo it starts the server and a client at a table with three bots, plays the\n"
+         "user's turns with a simple policy and prints what happens at the table.\n"
+         "\n"
+         "  --title TEXT     the lobby window's title (default 星湖山庄); a seat's command line\n"
+         "                   then carries it for the client\n"
+         "  --client PATH    the client program (default: tlj beside tlj-lobby)\n"
          "  --demo           start the server and a client, play whole games, then leave\n"
          "  --games N        how many games the client plays before it leaves (default 1)\n"
          "  --seed N         the server's seed, for a game that plays the same every time\n"
-         "  --client PATH    the client program (default: tlj beside tlj-lobby)\n"
          "  --server PATH    the server program (default: tlj-server beside tlj-lobby)\n"
          "  --verbose        pass the server's and the client's diagnostics through\n"
          "  --headless       the client without its window, even where a display is\n"
          "\n"
-         "Exits with 0 when everything went as expected, 1 when something did not.\n";
+         "Exits with 0 when everything went as expected, 1 when something did not, 2 when the\n"
+         "options cannot be used or, without --demo, there is no display.\n";
 }
 
 }  // namespace tlj::lobby_tool

@@ -16,6 +16,7 @@ struct Options {
   std::string server;  // empty: tlj-server beside this program
   bool verbose = false;
   bool headless = false;  // the client without a window even where a display is
+  std::string title;      // the window's title; empty: the lobby's default
 };
 
 using ParsedOptions = posix::ParsedArguments<Options>;

@@ -1,14 +1,16 @@
 #include "tools/lobby/table_client.h"
 
+#include "tools/common/shipped_files.h"
+
 namespace tlj::lobby_tool {
 namespace {
 
-// The client runs in a folder of its own, which gets the files that ship beside the program:
-// without its phrase file the phrase window would be empty.
+// The client runs in a folder of its own, which gets the files the program ships with: without
+// its phrase file the phrase window would be empty.
 void CopyShippedFiles(const std::filesystem::path& program, const std::filesystem::path& folder) {
-  const auto phrases = program.parent_path() / "chat.txt";
+  const auto phrases = tools::ShippedFile(program.parent_path(), "chat.txt");
+  if (phrases.empty()) return;
   std::error_code ec;
-  if (!program.has_parent_path() || !std::filesystem::exists(phrases, ec)) return;
   std::filesystem::copy_file(phrases, folder / "chat.txt",
                              std::filesystem::copy_options::overwrite_existing, ec);
 }

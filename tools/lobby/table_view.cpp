@@ -29,6 +29,9 @@ void ReadTableElement(const Json& element, TableView& view) {
     view.pot = caption;
   } else if (name == "Nid" && dump::Within(index, view.players.size())) {
     view.players[static_cast<std::size_t>(index)] = caption;
+  } else if (name == "WebBrowser1" && dump::Visible(element) &&
+             !element.value("page", std::string()).empty()) {
+    view.advert = element.value("url", std::string());
   } else if (name == "imgDiPai" && dump::Visible(element)) {
     const auto picture = dump::Picture(element);
     if (picture && *picture != kCardBack) view.face_up_cards.push_back(*picture);

@@ -28,6 +28,7 @@ struct TableView {
   std::array<std::vector<std::string>, 8> scores;  // Score.State(0..7)
   std::vector<std::string> game_numbers;           // Hero.Num: one line per finished game
 
+  std::string advert;                   // the advertisement panel's address while it shows
   std::vector<std::string> chat_lines;  // the chat history, Talk.Text1
   std::array<std::string, 4> bubbles;   // the phrase of each seat's speech bubble while it shows
 };

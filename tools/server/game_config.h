@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/platform/event_loop.h"
@@ -25,6 +26,8 @@ struct GameConfig {
   platform::TimeMs bot_delay_ms = 2000;  // before empty seats get bots
   platform::TimeMs bot_think_ms = 800;
   int turn_seconds = 15;  // sent in the login reply
+  // The advertisement page an accepted login reply names; empty: none.
+  std::string ad_page;
   // Added to the turn length before the server gives up for a silent player: the client shows
   // its animations before it handles the turn.
   platform::TimeMs turn_grace_ms = 10'000;

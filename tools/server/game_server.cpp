@@ -128,7 +128,8 @@ void GameServer::Login(Session& session, const Frame& frame) {
   if (const auto place = PlaceOf(session.id)) {
     const Player* p = tables_[static_cast<std::size_t>(place->table)]->At(place->seat);
     const bool same = p->profile.account == account;
-    Reply(session, same ? LoginReply(kLoginAccepted, turn_seconds) : LoginReply(kLoginTableFull));
+    Reply(session, same ? LoginReply(kLoginAccepted, turn_seconds, house_.config.ad_page)
+                        : LoginReply(kLoginTableFull));
     return;
   }
   Table* table = AccountSeated(account, session) ? nullptr : ChooseTable();
@@ -146,7 +147,7 @@ void GameServer::Login(Session& session, const Frame& frame) {
   ++profile.logins;
   house_.members[account] = profile;
   const int seat = table->Seat(session.id, session.token, std::move(profile));
-  Reply(session, LoginReply(kLoginAccepted, turn_seconds));
+  Reply(session, LoginReply(kLoginAccepted, turn_seconds, house_.config.ad_page));
   table->Welcome(seat);
 }
 

@@ -5,6 +5,8 @@
 #include <sstream>
 
 #include "tools/common/whole_number.h"
+#include "tools/server/web_pages.h"
+#include "tools/server/wire.h"
 
 namespace tlj::server {
 namespace {
@@ -90,16 +92,50 @@ const std::map<std::string, Setter>& GameOptions() {
   return options;
 }
 
+// The login reply carries the address as single-byte text in a field of its own size.
+std::string AdPage(const std::string& value, std::string& ad_page) {
+  if (value.empty()) return "the advertisement page's address must not be empty";
+  if (value.size() > kAdPageSize) {
+    return "the advertisement page's address must be at most " + std::to_string(kAdPageSize) +
+           " characters, not " + std::to_string(value.size());
+  }
+  for (const char c : value) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte <= ' ' || byte > '~') {
+      return "the advertisement page's address must be printable ASCII without spaces, not '" +
+             value + "'";
+    }
+  }
+  ad_page = value;
+  return "";
+}
+
+// What the options say together, once each has been read.
+std::string CheckTogether(const Options& o, bool web_port_given) {
+  if (!o.web && web_port_given) return "--web-port and --no-web do not go together";
+  if (o.web && o.web_port != 0 && o.web_port == o.port) {
+    return "the web port must differ from the game port";
+  }
+  if (o.web && o.ad_page.empty() && WebAddress(o.host, 65535, kAdvertPath).size() > kAdPageSize) {
+    return "the page address " + WebAddress(o.host, 65535, kAdvertPath) +
+           " would not fit the login reply's " + std::to_string(kAdPageSize) +
+           " characters; name a shorter one with --ad-page";
+  }
+  return "";
+}
+
 }  // namespace
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args) {
   ParsedOptions parsed;
   Options& o = parsed.options;
+  bool web_port_given = false;
   for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
     const std::string& arg = args[i];
     const auto game_option = GameOptions().find(arg);
     const bool takes_value = arg == "--host" || arg == "--port" || arg == "--accounts" ||
-                             arg == "--phrases" || game_option != GameOptions().end();
+                             arg == "--phrases" || arg == "--web-port" || arg == "--ad-page" ||
+                             game_option != GameOptions().end();
     if (takes_value && i + 1 == args.size()) {
       parsed.error = "option '" + arg + "' needs a value";
     } else if (game_option != GameOptions().end()) {
@@ -117,6 +153,15 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     } else if (arg == "--phrases") {
       o.phrases = args[++i];
       if (o.phrases.empty()) parsed.error = "the phrases file must not be empty";
+    } else if (arg == "--web-port") {
+      web_port_given = true;
+      if (!tools::ParseWholeNumber(args[++i], 0, 65535, o.web_port)) {
+        parsed.error = "the web port must be a number from 0 to 65535, not '" + args[i] + "'";
+      }
+    } else if (arg == "--no-web") {
+      o.web = false;
+    } else if (arg == "--ad-page") {
+      parsed.error = AdPage(args[++i], o.ad_page);
     } else if (arg == "--verbose") {
       o.verbose = true;
     } else if (arg == "--transcript") {
@@ -127,6 +172,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       parsed.error = "unknown option '" + arg + "'";
     }
   }
+  if (parsed.error.empty() && !parsed.help) parsed.error = CheckTogether(o, web_port_given);
   return parsed;
 }
 
@@ -138,7 +184,15 @@ const char* Usage() {
          "  --port PORT         port to listen on; 0 or none: a free one in 20000..32767\n"
          "  --accounts FILE     lines 'account:password' ('#' starts a comment); only these\n"
          "                      may log in (default: everyone)\n"
-         "  --verbose           one line per frame and connection on standard error\n"
+         "  --web-port PORT     port the advertisement pages are served on over HTTP;\n"
+         "                      0 or none: a free one in 20000..32767\n"
+         "  --no-web            serve no pages; the login reply names none but --ad-page's\n"
+         "  --ad-page URL       the advertisement page the login reply names, instead of the\n"
+         "                      server's own http://HOST:WEBPORT/ad.html (at most 100\n"
+         "                      characters of printable ASCII); the client shows URL.gamead\n"
+         "                      while seats are shuffled\n"
+         "  --verbose           where the pages are served, and one line per frame,\n"
+         "                      connection and page request on standard error\n"
          "                      (seats counted from 1; passwords shown as ***)\n"
          "  --transcript        one line per table event on standard output\n"
          "\n"

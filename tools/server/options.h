@@ -16,6 +16,9 @@ struct Options {
   bool transcript = false;
   std::string accounts;  // the accounts file; empty: everyone may log in
   std::string phrases;   // the bots' phrases; empty: chat.txt beside the program
+  bool web = true;       // serve the advertisement pages over HTTP
+  int web_port = 0;      // 0: a free port, chosen as the game port is
+  std::string ad_page;   // named in the login reply instead of the server's own page
   GameConfig game;
 };
 

@@ -73,11 +73,14 @@ void WriteAnsiText(Frame& frame, std::size_t first, std::size_t size, std::strin
   }
 }
 
-Frame LoginReply(std::uint8_t status, std::uint8_t turn_seconds) {
+Frame LoginReply(std::uint8_t status, std::uint8_t turn_seconds, std::string_view ad_page) {
   Frame reply{};
   reply[net::kTypeAt] = kTypeLogin;
   reply[net::kStatusAt] = status;
-  if (status == kLoginAccepted) reply[kTurnSecondsAt] = turn_seconds;
+  if (status == kLoginAccepted) {
+    reply[kTurnSecondsAt] = turn_seconds;
+    WriteByteText(reply, kAdPageAt, kAdPageSize, ad_page);
+  }
   return reply;
 }
 

@@ -43,6 +43,9 @@ inline constexpr std::size_t kPasswordSize = net::kTokenAt - kPasswordAt;
 
 // The login reply.
 inline constexpr std::size_t kTurnSecondsAt = 11;
+// The advertisement page's address, single-byte text; the client adds ".gamead" for the notice.
+inline constexpr std::size_t kAdPageAt = 16;
+inline constexpr std::size_t kAdPageSize = 100;
 inline constexpr std::uint8_t kLoginAccepted = 1;
 inline constexpr std::uint8_t kLoginTableFull = 2;  // the client reads it as "starting failed"
 inline constexpr std::uint8_t kLoginRefused = 3;
@@ -97,8 +100,9 @@ void WriteByteText(Frame& frame, std::size_t first, std::size_t size, std::strin
 // is left out.
 void WriteAnsiText(Frame& frame, std::size_t first, std::size_t size, std::string_view utf8);
 
-// A login reply with `status`; an accepted one carries the turn length and no advertisement.
-Frame LoginReply(std::uint8_t status, std::uint8_t turn_seconds = 0);
+// A login reply with `status`; an accepted one carries the turn length and the advertisement
+// page's address (none when empty; cut at its field's end).
+Frame LoginReply(std::uint8_t status, std::uint8_t turn_seconds = 0, std::string_view ad_page = {});
 Frame ReconnectReply(std::uint8_t status);
 
 }  // namespace tlj::server

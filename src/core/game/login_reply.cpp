@@ -9,6 +9,7 @@
 #include "core/net/pump.h"
 #include "core/platform/services.h"
 #include "core/view/layout.h"
+#include "core/view/web_panels.h"
 
 namespace tlj::game {
 namespace {
@@ -28,9 +29,8 @@ void Accept(const net::Frame& message) {
       net::ReadByteText(message, net::login_reply::kAdPageAt, net::login_reply::kAdPageSize);
   if (!model::AdPage.empty()) {
     model::AdPanelPage = model::AdPage + ".gamead";
-    auto& panel = model::El("WebBrowser1");
-    panel.url = model::AdPage;
-    panel.visible = true;
+    view::Navigate("WebBrowser1", model::AdPage);
+    model::El("WebBrowser1").visible = true;
   }
 }
 

@@ -41,6 +41,7 @@ void SetTableStartValues() {
   g_iShuffleStep = 0;
   AdPage.clear();
   AdPanelPage.clear();
+  AdLoadFailed = false;
   ScoreTouTag = {};
 }
 

@@ -93,7 +93,8 @@ inline std::int16_t g_iShuffleStep = 0;
 
 // The advertisement pages the server named in the login reply.
 inline std::string AdPage;
-inline std::string AdPanelPage;  // AdPage + ".gamead", shown with the seat-change notice
+inline std::string AdPanelPage;    // AdPage + ".gamead", shown with the seat-change notice
+inline bool AdLoadFailed = false;  // the advertisement page did not load: its panel stays away
 
 // The tag of Score.Tou(pos): the decimal avatar index of the player last seated there.
 inline std::array<std::string, 4> ScoreTouTag;

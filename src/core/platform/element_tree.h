@@ -72,6 +72,7 @@ struct Element {
   int maxLength = 0;               // text box: most characters it takes, 0 for no limit
   int caret = 0;                   // text box: the insertion point, in characters
   std::string url;                 // web panel: the address navigated to
+  std::string page;                // web panel: the page that address gave, as HTML (UTF-8)
   Window* window = nullptr;        // the window that holds the element
 
   // Tells the front ends that the element changed. Lookups through the tree do it; code that

@@ -38,7 +38,12 @@ struct Services {
   ResourceStore* store = nullptr;
   Downloader* downloader = nullptr;  // null: this platform downloads nothing
   Shell* shell = nullptr;
-  std::filesystem::path app_dir;  // the program folder: local files and the sound folders
+  // The folder of the local files: the program folder in a build, the user's data folder when
+  // installed.
+  std::filesystem::path app_dir;
+  // The folder that holds the sound folders (music/, tlj/, beiling/); empty: ../common beside
+  // app_dir, where a build puts them. Braced, so that designated initializers may leave it out.
+  std::filesystem::path sound_root{};
   int screen_width = 1280;
   int screen_height = 1024;
   std::string command_line;

@@ -16,6 +16,7 @@
 #include "core/platform/services.h"
 #include "core/table/close_window.h"
 #include "core/table/small_window_events.h"
+#include "core/view/web_panels.h"
 #include "core/view/window_state.h"
 
 namespace tlj::table {
@@ -99,6 +100,16 @@ void HookChat() {
   OnMove("imgLocation", chat::imgLocation_MouseMove);
 }
 
+void HookWebPanels() {
+  auto& ui = *platform::Sys().ui;
+  ui.On(model::kMainForm, "WebBrowser1", EventKind::NavigationFailed,
+        [](const ElementEvent&) { view::WebBrowser1_NavigationFailed(); });
+  ui.On(model::kMainForm, "WebBrowser1", EventKind::PageLoaded,
+        [](const ElementEvent&) { view::WebBrowser1_PageLoaded(); });
+  ui.On(model::kMainForm, "WebBrowser2", EventKind::NavigationFailed,
+        [](const ElementEvent&) { view::WebBrowser2_NavigationFailed(); });
+}
+
 }  // namespace
 
 void HookElementEvents() {
@@ -123,6 +134,7 @@ void HookElementEvents() {
   });
 
   HookChat();
+  HookWebPanels();
 
   OnKey("Pic1", actions::Pic1_KeyDown);
   OnKey("Pic2", actions::Pic2_KeyDown);

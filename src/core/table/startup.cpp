@@ -33,6 +33,7 @@
 #include "core/view/shuffle_caption.h"
 #include "core/view/sound.h"
 #include "core/view/speech_bubbles.h"
+#include "core/view/web_panels.h"
 #include "core/view/window_designs.h"
 
 namespace tlj::table {
@@ -193,6 +194,7 @@ void ShutDownWindows() {
   view::DestroyShuffleTimer();
   view::DestroyAnimatedPotTimer();
   view::DestroyBubbleTimers();
+  view::CancelNavigations();
   chat::DestroyChatTimer();
   view::anigif::DestroyTableControls();
 }

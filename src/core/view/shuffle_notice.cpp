@@ -3,6 +3,7 @@
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
 #include "core/view/shuffle_caption.h"
+#include "core/view/web_panels.h"
 
 namespace tlj::view {
 namespace {
@@ -19,9 +20,8 @@ void ShowShuffleNotice() {
   Show(model::El("LblShuffle"));
   StartShuffleCaption();
   model::g_bShuffleShown = true;
-  auto& panel = model::El("WebBrowser2");
-  panel.url = model::AdPanelPage;
-  Show(panel);
+  Navigate("WebBrowser2", model::AdPanelPage);
+  Show(model::El("WebBrowser2"));
 }
 
 void ShowPendingShuffleNotice() {

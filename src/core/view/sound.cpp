@@ -12,19 +12,24 @@ constexpr int kFullVolume = 3000;
 bool device_open = false;
 std::unique_ptr<platform::SoundBuffer> effect_buffer;
 
-std::string AppFolder() {
-  std::string folder = platform::Sys().app_dir.string();
+std::string WithoutTrailingSlashes(std::string folder) {
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
   return folder;
+}
+
+std::string SoundRoot() {
+  const platform::Services& sys = platform::Sys();
+  if (!sys.sound_root.empty()) return WithoutTrailingSlashes(sys.sound_root.string());
+  return WithoutTrailingSlashes(sys.app_dir.string()) + "/../common";
 }
 
 }  // namespace
 
 void BuildSoundTable() {
-  const std::string app = AppFolder();
-  g_sSoundPath = app + "/../common/tlj/";
-  g_sVoicePath = app + "/../common/beiling/";
-  const std::string music = app + "/../common/music/";
+  const std::string root = SoundRoot();
+  g_sSoundPath = root + "/tlj/";
+  g_sVoicePath = root + "/beiling/";
+  const std::string music = root + "/music/";
   g_sSound = {"",
               music + "majiang.wav",
               music + "dapai.wav",

@@ -49,6 +49,7 @@ TEST_P(LobbyDemoTest, LogsInPlaysAWholeGameLeavesGoesIdleAndStopsEverything) {
       "status line 0: 连接服务器成功！",
       "status line 1: 欢迎进入",
       "table window caption: 铜炉局",
+      "advertisement panel shows http://127.0.0.1:",
       "playing 1 game",
       "you: click start",
       "server: recv conn=1 seat=1 type=16 ready",

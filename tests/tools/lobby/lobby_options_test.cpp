@@ -17,18 +17,20 @@ struct OptionsCase {
   const char* error;  // "" when the arguments are good
   int games;
   const char* seed;
+  const char* title = "";
   friend void PrintTo(const OptionsCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class LobbyOptionsTest : public ::testing::TestWithParam<OptionsCase> {};
 
-TEST_P(LobbyOptionsTest, ReadsGamesAndSeed) {
+TEST_P(LobbyOptionsTest, ReadsTheDemosOrTheWindowsOptions) {
   const OptionsCase& c = GetParam();
   const ParsedOptions parsed = ParseOptions(c.args);
   EXPECT_EQ(parsed.error, c.error);
   if (parsed.error.empty()) {
     EXPECT_EQ(parsed.options.games, c.games);
     EXPECT_EQ(parsed.options.seed, c.seed);
+    EXPECT_EQ(parsed.options.title, c.title);
   }
 }
 
@@ -55,7 +57,24 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{
             "SeedWithoutValue", {"--demo", "--seed"}, "option '--seed' needs a value", 0, ""},
         OptionsCase{
-            "SecondsAreGone", {"--demo", "--seconds", "6"}, "unknown option '--seconds'", 0, ""}),
+            "SecondsAreGone", {"--demo", "--seconds", "6"}, "unknown option '--seconds'", 0, ""},
+        // Without --demo: the window, under the lobby's title or one of the tester's.
+        OptionsCase{"Window", {}, "", 1, ""},
+        OptionsCase{"WindowWithTitle", {"--title", "别的大厅"}, "", 1, "", "别的大厅"},
+        OptionsCase{"EmptyTitle", {"--title", ""}, "the title must not be empty", 0, ""},
+        OptionsCase{"TitleForTheDemo",
+                    {"--demo", "--title", "别的大厅"},
+                    "'--title' is for the window, not --demo",
+                    0,
+                    ""},
+        OptionsCase{"GamesForTheWindow", {"--games", "3"}, "'--games' goes with --demo", 0, ""},
+        OptionsCase{"HeadlessForTheWindow",
+                    {"--client", "/x/tlj", "--headless"},
+                    "'--headless' goes with --demo",
+                    0,
+                    ""},
+        // A title may look like an option.
+        OptionsCase{"TitleLikeAnOption", {"--title", "--seed"}, "", 1, "", "--seed"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

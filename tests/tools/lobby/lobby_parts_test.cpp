@@ -105,10 +105,87 @@ TEST(ListeningLineTest, RefusesOtherLines) {
   }
 }
 
-TEST(SeatCommandLineTest, ThirteenFieldsForADirectConnectionAndThePasswordMaskedForPrinting) {
-  const SeatCommandLine line{"demo", "s3cret", "127.0.0.1", 23456, "房间一"};
-  EXPECT_EQ(line.Text(), "demo$s3cret$127.0.0.1$23456$房间一$0$$$$$0$$$");
-  EXPECT_EQ(line.MaskedText(), "demo$***$127.0.0.1$23456$房间一$0$$$$$0$$$");
+struct SeatCase {
+  const char* name;
+  SeatCommandLine line;
+  const char* text;
+  const char* masked;
+  friend void PrintTo(const SeatCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class SeatCommandLineTest : public ::testing::TestWithParam<SeatCase> {};
+
+TEST_P(SeatCommandLineTest, ThirteenFieldsAndThePasswordsMaskedForPrinting) {
+  EXPECT_EQ(GetParam().line.Text(), GetParam().text);
+  EXPECT_EQ(GetParam().line.MaskedText(), GetParam().masked);
+  EXPECT_EQ(GetParam().line.Problem(), "");
+}
+
+SeatCommandLine Seat() {
+  return {.account = "demo",
+          .password = "s3cret",
+          .host = "127.0.0.1",
+          .port = 23456,
+          .location = "房间一"};
+}
+
+SeatCommandLine Proxied(const std::string& proxy_password) {
+  SeatCommandLine line = Seat();
+  line.connection = Connection::kSocks5;
+  line.proxy_host = "proxy.lan";
+  line.proxy_port = 1080;
+  line.proxy_user = "bob";
+  line.proxy_password = proxy_password;
+  return line;
+}
+
+SeatCommandLine Titled(const std::string& lobby, const std::string& table) {
+  SeatCommandLine line = Seat();
+  line.lobby_title = lobby;
+  line.table_title = table;
+  return line;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Seats, SeatCommandLineTest,
+    ::testing::Values(SeatCase{"Direct", Seat(), "demo$s3cret$127.0.0.1$23456$房间一$0$$$$$0$$$",
+                               "demo$***$127.0.0.1$23456$房间一$0$$$$$0$$$"},
+                      SeatCase{"Socks5", Proxied("px"),
+                               "demo$s3cret$127.0.0.1$23456$房间一$5$proxy.lan$1080$bob$px$0$$$",
+                               "demo$***$127.0.0.1$23456$房间一$5$proxy.lan$1080$bob$***$0$$$"},
+                      // An empty proxy password is not there to hide.
+                      SeatCase{"Socks5WithoutPassword", Proxied(""),
+                               "demo$s3cret$127.0.0.1$23456$房间一$5$proxy.lan$1080$bob$$0$$$",
+                               "demo$***$127.0.0.1$23456$房间一$5$proxy.lan$1080$bob$$0$$$"},
+                      // Either title of its own makes field 11 say that fields 12 and 13 apply.
+                      SeatCase{"OwnLobbyTitle", Titled("别的大厅", "铜炉局"),
+                               "demo$s3cret$127.0.0.1$23456$房间一$0$$$$$1$别的大厅$铜炉局$",
+                               "demo$***$127.0.0.1$23456$房间一$0$$$$$1$别的大厅$铜炉局$"},
+                      SeatCase{"OwnTableTitle", Titled("星湖山庄", "二号桌"),
+                               "demo$s3cret$127.0.0.1$23456$房间一$0$$$$$1$星湖山庄$二号桌$",
+                               "demo$***$127.0.0.1$23456$房间一$0$$$$$1$星湖山庄$二号桌$"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST(SeatCommandLineProblemTest, SaysWhatKeepsALineFromBeingMade) {
+  struct Case {
+    SeatCommandLine line;
+    const char* problem;
+  };
+  SeatCommandLine dollar = Seat();
+  dollar.location = "房间$一";
+  SeatCommandLine no_port = Seat();
+  no_port.port = 0;
+  SeatCommandLine high_port = Seat();
+  high_port.port = 32768;
+  SeatCommandLine proxy_port = Proxied("px");
+  proxy_port.proxy_port = 0;
+  for (const Case& c : {Case{dollar, "the table contains '$'"},
+                        Case{no_port, "the server port must be from 1 to 32767"},
+                        Case{high_port, "the server port must be from 1 to 32767"},
+                        Case{proxy_port, "the proxy port must be from 1 to 32767"},
+                        Case{Titled("", "铜炉局"), "a window title is empty"}}) {
+    EXPECT_EQ(c.line.Problem(), c.problem) << c.line.MaskedText();
+  }
 }
 
 TEST(TableViewTest, ReadsTheTableWindowAndItsTwoStatusLines) {

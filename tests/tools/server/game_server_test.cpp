@@ -1,9 +1,11 @@
-// The server's connections in-process: the answers to logins, the seats of the tables, the
-// token on every frame, keep-alives, and frames it does not take, counted and never answered.
+// The server's connections in-process: the answers to logins and the page they name, the seats of
+// the tables, the token on every frame, keep-alives, and frames it does not take, counted and
+// never answered.
 
 #include "tools/server/game_server.h"
 #include "core/net/client_frames.h"
 #include "core/net/frame.h"
+#include "core/net/frame_fields.h"
 #include "tests/tools/server/game_test_fixture.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@
 #include <ostream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tlj::server::testing {
@@ -253,6 +256,64 @@ INSTANTIATE_TEST_SUITE_P(
                       // Fills the account field to its end, with no zero before the password.
                       LoginCase{"SixteenCharacterAccount", "abcdefghijklmnop", "sixteen",
                                 kLoginAccepted}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+struct AdPageCase {
+  const char* name;
+  std::string configured;
+  std::string named;
+  friend void PrintTo(const AdPageCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class AdPageTest : public GameFixture, public ::testing::WithParamInterface<AdPageCase> {
+ protected:
+  AdPageTest() {
+    GameConfig config = TestConfig();
+    config.ad_page = GetParam().configured;
+    StartServer(std::move(config), AccountBook(std::map<std::string, std::string>{{"abc", "pw"}}));
+  }
+  // The reply to a login, with what the client reads as the page.
+  std::pair<Frame, std::string> Reply(Person& person, const std::string& password = "pw") {
+    const std::size_t before = person.frames.size();
+    Send(person, LoginFor(person.account, password));
+    EXPECT_GT(person.frames.size(), before);
+    const Frame reply = person.frames.size() > before ? person.frames[before] : Frame{};
+    return {reply,
+            net::ReadByteText(reply, net::login_reply::kAdPageAt, net::login_reply::kAdPageSize)};
+  }
+};
+
+TEST_P(AdPageTest, AnAcceptedLoginNamesThePageAndNoOtherReplyDoes) {
+  Person& me = Connect("abc");
+  const auto [accepted, page] = Reply(me);
+  EXPECT_EQ(accepted[net::kStatusAt], kLoginAccepted);
+  EXPECT_EQ(page, GetParam().named);
+  EXPECT_EQ(accepted[kTurnSecondsAt], 15) << "the turn length stays beside it";
+  for (std::size_t at = kAdPageAt + kAdPageSize; at < net::kTokenAt; ++at) {
+    ASSERT_EQ(accepted[at], 0) << "byte " << at << " after the field";
+  }
+  EXPECT_EQ(Reply(me).second, GetParam().named) << "again on the same connection";
+
+  Person& twice = Connect("abc");
+  const auto [full, full_page] = Reply(twice);
+  EXPECT_EQ(full[net::kStatusAt], kLoginTableFull);
+  EXPECT_EQ(full_page, "");
+  Person& stranger = Connect("abc");
+  const auto [refused, refused_page] = Reply(stranger, "wrong");
+  EXPECT_EQ(refused[net::kStatusAt], kLoginRefused);
+  EXPECT_EQ(refused_page, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, AdPageTest,
+    ::testing::Values(AdPageCase{"None", "", ""},
+                      AdPageCase{"TheServersOwn", "http://127.0.0.1:20001/ad.html",
+                                 "http://127.0.0.1:20001/ad.html"},
+                      // Fills the field to its end, with no zero after it.
+                      AdPageCase{"HundredCharacters", "http://ads.example/" + std::string(81, 'p'),
+                                 "http://ads.example/" + std::string(81, 'p')},
+                      AdPageCase{"CutAtTheFieldsEnd", "http://ads.example/" + std::string(90, 'p'),
+                                 "http://ads.example/" + std::string(81, 'p')}),
     [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

@@ -1,5 +1,6 @@
 // tlj-server as a program: where it listens, its accounts and phrases files, a clean stop on
-// SIGTERM, and the table transcript of a game played over a real socket.
+// SIGTERM, the table transcript of a game played over a real socket, and the pages its login
+// reply names, fetched from it.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -8,18 +9,26 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <optional>
 #include <regex>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/net/client_frames.h"
+#include "core/net/frame.h"
+#include "core/net/frame_fields.h"
 #include "core/text/ansi.h"
+#include "posix/tcp_listener.h"
 #include "sim/temp_dir.h"
 #include "tests/support/tool_programs.h"
+#include "tests/tools/server/loopback_client.h"
 #include "tools/lobby/server_process.h"
+#include "tools/server/web_pages.h"
 
 namespace tlj::tools::testing {
 namespace {
@@ -41,8 +50,111 @@ class ServerProgramTest : public ProgramTest {
     return server;
   }
 
+  // Logs in as the client does and reads the page the reply names, at the client's offsets;
+  // nothing when no reply came.
+  std::optional<std::string> NamedPage() {
+    server::testing::LoopbackClient client(address->port);
+    EXPECT_TRUE(net::BuildLoginFrame("abc", "pw"));
+    client.Write(net::LoginFrame);
+    if (!RunUntil([&] { return client.Received().size() >= net::kFrameSize; }, kGenerous)) {
+      return std::nullopt;
+    }
+    net::Frame reply{};
+    std::copy_n(client.Received().begin(), net::kFrameSize, reply.begin());
+    return net::ReadByteText(reply, net::login_reply::kAdPageAt, net::login_reply::kAdPageSize);
+  }
+  // GET `path` from `port` over a plain socket: the whole answer.
+  std::string Fetch(int port, const std::string& path) {
+    server::testing::LoopbackClient client(port);
+    EXPECT_TRUE(client.Connected()) << "port " << port;
+    client.Write("GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n");
+    EXPECT_TRUE(RunUntil([&] { return client.Ended(); }, kGenerous));
+    return client.Text();
+  }
+
   std::optional<lobby_tool::ListenAddress> address;
 };
+
+TEST_F(ServerProgramTest, ServesThePagesItsLoginReplyNames) {
+  auto server = StartListening({"--verbose"});
+  ASSERT_TRUE(address);
+  const std::optional<std::string> page = NamedPage();
+  ASSERT_TRUE(page) << server->Stderr();
+  std::smatch m;
+  ASSERT_TRUE(std::regex_match(*page, m, std::regex("http://127\\.0\\.0\\.1:([0-9]+)/ad\\.html")))
+      << *page;
+  const int web_port = std::stoi(m[1]);
+  EXPECT_GE(web_port, 20000);
+  EXPECT_LE(web_port, 32767);
+
+  for (const auto& [path, html] : {std::pair{"/ad.html", server::AdvertPage()},
+                                   std::pair{"/ad.html.gamead", server::NoticePage()}}) {
+    const std::string answer = Fetch(web_port, path);
+    EXPECT_TRUE(answer.starts_with("HTTP/1.1 200 OK\r\n")) << path << ":\n" << answer;
+    EXPECT_TRUE(answer.ends_with("\r\n\r\n" + std::string(html))) << path << ":\n" << answer;
+  }
+  EXPECT_EQ(server->Stop(std::chrono::milliseconds(kGenerous)), 0);
+  EXPECT_NE(
+      server->Stderr().find("tlj-server: pages served at " + *page + " and " + *page + ".gamead\n"),
+      std::string::npos)
+      << server->Stderr();
+  EXPECT_EQ(server->Stdout(),
+            "tlj-server: listening on 127.0.0.1:" + std::to_string(address->port) + "\n")
+      << "nothing more on standard output, which the lobby and the demo read";
+}
+
+TEST_F(ServerProgramTest, NamesThePageOnTheWebPortItIsGiven) {
+  int free_port = 0;
+  {
+    posix::TcpListener probe(poll_, "127.0.0.1", posix::kCommandLinePorts, [](int, auto&) {});
+    free_port = probe.Port();
+  }
+  auto server = StartListening({"--web-port", std::to_string(free_port)});
+  ASSERT_TRUE(address);
+  EXPECT_EQ(NamedPage(), server::WebAddress("127.0.0.1", free_port, server::kAdvertPath));
+  EXPECT_TRUE(Fetch(free_port, "/ad.html").starts_with("HTTP/1.1 200 OK\r\n"));
+  EXPECT_EQ(server->Stop(std::chrono::milliseconds(kGenerous)), 0);
+}
+
+struct NamedPageCase {
+  const char* name;
+  std::vector<std::string> args;
+  std::string named;  // in the login reply
+  bool serves;        // its own pages
+  friend void PrintTo(const NamedPageCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ServerAdPageTest : public ServerProgramTest,
+                         public ::testing::WithParamInterface<NamedPageCase> {};
+
+TEST_P(ServerAdPageTest, TheLoginReplyNamesWhatTheOptionsSay) {
+  std::vector<std::string> args = GetParam().args;
+  args.push_back("--verbose");
+  auto server = StartListening(args);
+  ASSERT_TRUE(address);
+  EXPECT_EQ(NamedPage(), GetParam().named);
+  EXPECT_EQ(server->Stop(std::chrono::milliseconds(kGenerous)), 0);
+  EXPECT_EQ(server->Stderr().find("tlj-server: pages served at ") != std::string::npos,
+            GetParam().serves)
+      << server->Stderr();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, ServerAdPageTest,
+    ::testing::Values(NamedPageCase{"AnotherPage",
+                                    {"--ad-page", "http://ads.example/spring.html"},
+                                    "http://ads.example/spring.html",
+                                    true},
+                      NamedPageCase{"HundredCharacters",
+                                    {"--ad-page", "http://ads.example/" + std::string(81, 'p')},
+                                    "http://ads.example/" + std::string(81, 'p'),
+                                    true},
+                      NamedPageCase{"NoWeb", {"--no-web"}, "", false},
+                      NamedPageCase{"NoWebButAnotherPage",
+                                    {"--no-web", "--ad-page", "http://ads.example/spring.html"},
+                                    "http://ads.example/spring.html",
+                                    false}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(ServerProgramTest, WarnsOfBadAccountLinesListensAndStopsCleanly) {
   sim::TempDir dir;
@@ -250,6 +362,37 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   "the bots' chat chance must be a number from 0 to 1000000, not '-1'"},
         UsageCase{"NoPhrasesFileName", {"--phrases", ""}, 2, "the phrases file must not be empty"},
+        UsageCase{"WebPortOutOfRange",
+                  {"--web-port", "70000"},
+                  2,
+                  "the web port must be a number from 0 to 65535, not '70000'"},
+        UsageCase{"WebPortWithoutWeb",
+                  {"--no-web", "--web-port", "20000"},
+                  2,
+                  "--web-port and --no-web do not go together"},
+        UsageCase{"WebPortIsTheGamePort",
+                  {"--port", "23456", "--web-port", "23456"},
+                  2,
+                  "the web port must differ from the game port"},
+        UsageCase{"AdPageOverAHundredCharacters",
+                  {"--ad-page", "http://ads.example/" + std::string(82, 'p')},
+                  2,
+                  "the advertisement page's address must be at most 100 characters, not 101"},
+        UsageCase{"AdPageNotSingleByte",
+                  {"--ad-page", "http://广告.example/"},
+                  2,
+                  "the advertisement page's address must be printable ASCII without spaces"},
+        UsageCase{"AdPageWithASpace",
+                  {"--ad-page", "http://ads.example/a b"},
+                  2,
+                  "the advertisement page's address must be printable ASCII without spaces"},
+        UsageCase{
+            "NoAdPage", {"--ad-page", ""}, 2, "the advertisement page's address must not be empty"},
+        UsageCase{"HostTooLongForThePage",
+                  {"--host", std::string(80, 'h')},
+                  2,
+                  "would not fit the login reply's 100 characters; name a shorter one with "
+                  "--ad-page"},
         UsageCase{"NoAccountsFile",
                   {"--accounts", "/nonexistent/accounts"},
                   1,

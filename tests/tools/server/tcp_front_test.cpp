@@ -5,10 +5,8 @@
 #include "core/net/client_frames.h"
 #include "core/net/frame.h"
 #include "posix/tcp_listener.h"
+#include "tests/tools/server/loopback_client.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -23,41 +21,7 @@ namespace {
 // Deadlines only keep a broken run from hanging.
 constexpr platform::TimeMs kGenerous = 10'000;
 
-class LoopbackClient {
- public:
-  explicit LoopbackClient(int port) : fd_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-  }
-  ~LoopbackClient() { Close(); }
-
-  bool Connected() const { return connected_; }
-  void Write(std::span<const std::uint8_t> bytes) {
-    ASSERT_EQ(::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL),
-              static_cast<ssize_t>(bytes.size()));
-  }
-  // Takes what has arrived without waiting.
-  const std::vector<std::uint8_t>& Received() {
-    std::uint8_t chunk[1024];
-    ssize_t n;
-    while ((n = ::recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT)) > 0) {
-      received_.insert(received_.end(), chunk, chunk + n);
-    }
-    return received_;
-  }
-  void Close() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
-  }
-
- private:
-  int fd_;
-  bool connected_ = false;
-  std::vector<std::uint8_t> received_;
-};
+using testing::LoopbackClient;
 
 class TcpFrontTest : public ::testing::Test {
  protected:

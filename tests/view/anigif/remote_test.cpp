@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/fake_downloader.h"
 #include "tests/view/anigif/control_fixture.h"
-#include "tests/view/anigif/fake_downloader.h"
 
 namespace tlj::view::anigif::testing {
 namespace {
@@ -27,7 +27,7 @@ class RemoteTest : public ::testing::Test {
 
   sim::VirtualClock clock;
   platform::EventLoop loop{clock};
-  FakeDownloader downloads{loop};
+  tlj::testing::FakeDownloader downloads{loop};
   platform::Element element;
   Control control{loop, element, &downloads};
   std::vector<std::string> events;

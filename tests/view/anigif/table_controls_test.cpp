@@ -8,7 +8,7 @@
 
 #include "core/platform/services.h"
 #include "sim/virtual_clock.h"
-#include "tests/view/anigif/fake_downloader.h"
+#include "tests/support/fake_downloader.h"
 #include "tests/view/anigif/pot_gif.h"
 
 namespace tlj::view::anigif {
@@ -67,7 +67,7 @@ TEST_F(TableControlsTest, ThePotPlaysInUcBuGuoWithoutEnd) {
 }
 
 TEST_F(TableControlsTest, ThePotDownloadsThroughTheServicesDownloaderWhenThereIsOne) {
-  testing::FakeDownloader downloads{loop};
+  tlj::testing::FakeDownloader downloads{loop};
   struct Case {
     const char* name;
     platform::Downloader* downloader;

@@ -1,8 +1,8 @@
 // The window's border artwork (cut into eight pieces when the window is painted) and its icon.
 
 #include <algorithm>
-#include <numbers>
 
+#include "tools/artgen/art/app_icon.h"
 #include "tools/artgen/art/design_colours.h"
 #include "tools/artgen/art/design_groups.h"
 #include "tools/artgen/art/mattes.h"
@@ -10,7 +10,6 @@
 namespace tlj::artgen::art {
 namespace {
 
-using draw::Hex;
 using draw::Path;
 using draw::Rgba;
 
@@ -67,38 +66,14 @@ draw::Canvas Skin(int width, int height) {
   return skin;
 }
 
-// A card of the icon, turned about the middle of its foot: the back one shows its red
-// back, the front one a diamond.
-void IconCard(draw::Canvas& icon, float degrees, float dx, bool front) {
-  const draw::Affine turn =
-      draw::Then(draw::Affine::Rotate(degrees * std::numbers::pi_v<float> / 180),
-                 draw::Affine::Translate(8 + dx, 15));
-  const Path card = Path().AddRoundRect(-4, -13.5f, 8, 13, 1.5f).Transformed(turn);
-  icon.Fill(card, draw::Solid(Hex(0x2A0E04)));
-  const Path face = Path().AddRoundRect(-3, -12.5f, 6, 11, 1).Transformed(turn);
-  if (!front) {
-    icon.Fill(face, draw::Vertical(2, 14, Hex(0xE8503A), Hex(0x9A1A10)));
-    return;
-  }
-  icon.Fill(face, draw::Solid(Hex(0xFFFCF2)));
-  const Path diamond =
-      Path().AddPolygon({{0, -11}, {2.4f, -7}, {0, -3}, {-2.4f, -7}}).Transformed(turn);
-  icon.Fill(diamond, draw::Solid(Hex(0xD01810)));
-}
-
-draw::Canvas Icon(int width, int height) {
-  draw::Canvas icon(width, height);
-  IconCard(icon, -10, -1.5f, false);
-  IconCard(icon, 10, 1.5f, true);
-  return icon;
-}
-
 }  // namespace
 
 void AddWindowFrame(Entries& entries) {
   const encode::QuantizeOptions on_caption{.matte = mattes::kCaption};
   AddDesign(entries, 1, Format::kGif, Skin, on_caption);
-  AddDesign(entries, 2, Format::kGif, Icon, on_caption);
+  // The program's icon at the size of the caption: the same drawing the desktop's icons scale.
+  AddDesign(
+      entries, 2, Format::kGif, [](int width, int) { return AppIcon(width); }, on_caption);
 }
 
 }  // namespace tlj::artgen::art

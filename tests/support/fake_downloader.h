@@ -9,7 +9,7 @@
 #include "core/platform/download.h"
 #include "core/platform/event_loop.h"
 
-namespace tlj::view::anigif::testing {
+namespace tlj::testing {
 
 class FakeDownloader : public platform::Downloader {
  public:
@@ -48,4 +48,4 @@ class FakeDownloader : public platform::Downloader {
   int next_id_ = 1;
 };
 
-}  // namespace tlj::view::anigif::testing
+}  // namespace tlj::testing
