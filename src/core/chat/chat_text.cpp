@@ -59,6 +59,18 @@ void AddWrapped(platform::Element& list, std::string_view text, int width) {
   list.Changed();
 }
 
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  if (from.empty()) return std::string(text);
+  std::string replaced;
+  std::size_t start = 0;
+  for (std::size_t found = text.find(from); found != std::string_view::npos;
+       found = text.find(from, start)) {
+    replaced.append(text.substr(start, found - start)).append(to);
+    start = found + from.size();
+  }
+  return replaced.append(text.substr(start));
+}
+
 std::string FirstCharacters(std::string_view text, std::size_t count) {
   std::u32string chars = text::DecodeUtf8(text);
   if (chars.size() > count) chars.resize(count);

@@ -22,6 +22,10 @@ int DisplayWidth(char32_t c);
 // character at which the width was reached, and every later line starts with a blank.
 void AddWrapped(platform::Element& list, std::string_view text, int width);
 
+// Every occurrence of `from` replaced by `to` in one pass, as a replace does: what a
+// replacement joins together is not looked at again. An empty `from` changes nothing.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+
 // The text cut to its first `count` characters.
 std::string FirstCharacters(std::string_view text, std::size_t count);
 

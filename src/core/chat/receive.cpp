@@ -31,21 +31,9 @@ const std::string& Nick(int pos) {
   return model::profile[static_cast<std::size_t>(pos)].nick;
 }
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-  if (from.empty()) return;
-  std::string replaced;
-  std::size_t start = 0;
-  for (std::size_t found = text.find(from); found != std::string::npos;
-       found = text.find(from, start)) {
-    replaced.append(text, start, found - start).append(to);
-    start = found + from.size();
-  }
-  text = replaced.append(text, start);
-}
-
 // The user's own name in a line reads "你".
 void NameTheUser(std::string& line) {
-  ReplaceAll(line, Nick(0), "你");
+  line = ReplaceAll(line, Nick(0), "你");
 }
 
 void AddLine(const std::string& line) {
