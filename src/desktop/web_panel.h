@@ -1,19 +1,24 @@
 #pragma once
-// A web panel of the model as a light HTML view of its window: it shows the page the logic
-// fetched into the element (`page`), without a context menu, links that go anywhere or pictures
-// from the network. A panel whose page has not come shows as an empty framed panel.
+// A web panel of the model in the real window: the page the logic fetched into the element
+// (`page`), laid out once by Qt's rich text into a picture of the panel's size and drawn from
+// it. No context menu, no links that go anywhere, no pictures from the network or the disk. A
+// panel whose page has not come does not show.
 
 #include <optional>
 #include <string>
 
+#include <QImage>
 #include <QRect>
-#include <QTextBrowser>
+#include <QWidget>
 
 #include "core/platform/element_tree.h"
 
 namespace tlj::desktop {
 
-class WebPanel : public QTextBrowser {
+// The page drawn at `size`, over white, in a browser's default serif for Chinese text.
+QImage RenderPage(const std::string& html, const QSize& size);
+
+class WebPanel : public QWidget {
  public:
   explicit WebPanel(QWidget* parent);
 
@@ -22,11 +27,11 @@ class WebPanel : public QTextBrowser {
   void Sync(const platform::Element& element, const std::optional<QRect>& rect);
 
  protected:
-  // Nothing is fetched for the page: what it names beyond its own text does not show.
-  QVariant loadResource(int type, const QUrl& name) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   std::string page_;
+  QImage picture_;
 };
 
 }  // namespace tlj::desktop

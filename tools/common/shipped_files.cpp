@@ -13,4 +13,14 @@ std::filesystem::path ShippedFile(const std::filesystem::path& program_folder,
   return {};
 }
 
+std::filesystem::path ShippedSounds(const std::filesystem::path& program_folder) {
+  if (program_folder.empty()) return {};
+  const std::filesystem::path above = program_folder.parent_path();
+  std::error_code ec;
+  for (const auto& candidate : {above / "common", above / "share" / "tlj" / "common"}) {
+    if (std::filesystem::is_directory(candidate, ec)) return candidate.lexically_normal();
+  }
+  return {};
+}
+
 }  // namespace tlj::tools

@@ -1,6 +1,6 @@
 #pragma once
-// The files the programs ship with (the phrase file): beside the program in a build tree, under
-// share/tlj/ beside its bin/ once installed.
+// The files the programs ship with (the phrase file, the sounds): beside the program in a build
+// tree, under share/tlj/ beside its bin/ once installed.
 
 #include <filesystem>
 #include <string_view>
@@ -11,5 +11,9 @@ namespace tlj::tools {
 // it.
 std::filesystem::path ShippedFile(const std::filesystem::path& program_folder,
                                   std::string_view name);
+
+// The shipped sound folders' parent ("common"): beside the program's folder in a build tree,
+// under share/tlj/ once installed; empty when neither place holds it.
+std::filesystem::path ShippedSounds(const std::filesystem::path& program_folder);
 
 }  // namespace tlj::tools

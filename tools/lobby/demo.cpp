@@ -23,10 +23,10 @@ constexpr std::chrono::milliseconds kStopGrace{5000};
 // How often the lobby looks at the table while a game runs, and how long a game may take.
 constexpr platform::TimeMs kLookInterval = 150;
 constexpr platform::TimeMs kGameDeadline = 600'000;
-// Bots that think and sit down quickly, so that a game takes a minute or two, and chat often
-// enough to be heard in one game.
-const std::vector<std::string> kQuickBots = {"--bot-delay", "500",        "--bot-think",
-                                             "400",         "--bot-chat", "3"};
+// Bots that think and sit down quickly, so that a game takes a minute or two, chat often enough
+// to be heard in one game, and change seats after every game.
+const std::vector<std::string> kQuickBots = {"--bot-delay", "500", "--bot-think",     "400",
+                                             "--bot-chat",  "3",   "--shuffle-seats", "1"};
 // The user's quick phrase of each game: a line of the phrase window's first list.
 constexpr int kPhraseLines = 4;
 
@@ -159,6 +159,7 @@ void Demo::PlayGames() {
   while (games_played < static_cast<std::size_t>(settings_.games)) {
     const TableView view = Look();
     ReportChat(view);
+    ReportNotice(view);
     if (view.game_numbers.size() > games_played) {
       games_played = view.game_numbers.size();
       ShowScoreSheet(view);
@@ -213,6 +214,13 @@ void Demo::ReportChat(const TableView& view) {
     transcript_.Line("bubble over " + (who.empty() ? "seat " + std::to_string(seat) : who) + ": " +
                      phrase);
   }
+}
+
+// The notice panel, each time it comes up while the seats change.
+void Demo::ReportNotice(const TableView& view) {
+  if (!view.notice.empty() && view.notice != notice_seen_)
+    transcript_.Line("notice panel shows " + view.notice + " while the seats change");
+  notice_seen_ = view.notice;
 }
 
 void Demo::ShowScoreSheet(const TableView& view) {

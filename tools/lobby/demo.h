@@ -63,6 +63,7 @@ class Demo {
   void PlayGames();
   void SayPhrase(std::size_t game);
   void ReportChat(const TableView& view);
+  void ReportNotice(const TableView& view);
   void ShowScoreSheet(const TableView& view);
   void ShowSmallWindows(const TableView& view);
   void ShowRanking();
@@ -98,6 +99,7 @@ class Demo {
   std::unique_ptr<ServerProcess> server_;
   std::unique_ptr<LobbyWindow> lobby_;
   std::size_t chat_lines_seen_ = 0;
+  std::string notice_seen_;  // the notice panel's address, while it shows
   std::array<std::string, 4> bubbles_seen_;
   std::unique_ptr<TableClient> client_;
   ClientPhase phase_ = ClientPhase::Connecting;

@@ -6,13 +6,19 @@ namespace tlj::lobby_tool {
 namespace {
 
 // The client runs in a folder of its own, which gets the files the program ships with: without
-// its phrase file the phrase window would be empty.
+// its phrase file the phrase window would be empty, and without the sound folders beside it
+// (linked, as the client looks for them there) the table would be silent.
 void CopyShippedFiles(const std::filesystem::path& program, const std::filesystem::path& folder) {
-  const auto phrases = tools::ShippedFile(program.parent_path(), "chat.txt");
-  if (phrases.empty()) return;
   std::error_code ec;
-  std::filesystem::copy_file(phrases, folder / "chat.txt",
-                             std::filesystem::copy_options::overwrite_existing, ec);
+  if (const auto phrases = tools::ShippedFile(program.parent_path(), "chat.txt");
+      !phrases.empty()) {
+    std::filesystem::copy_file(phrases, folder / "chat.txt",
+                               std::filesystem::copy_options::overwrite_existing, ec);
+  }
+  const auto sounds = tools::ShippedSounds(program.parent_path());
+  const std::filesystem::path beside = folder.parent_path() / "common";
+  if (!sounds.empty() && !std::filesystem::exists(beside, ec))
+    std::filesystem::create_directory_symlink(std::filesystem::absolute(sounds, ec), beside, ec);
 }
 
 }  // namespace

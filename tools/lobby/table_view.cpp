@@ -32,6 +32,9 @@ void ReadTableElement(const Json& element, TableView& view) {
   } else if (name == "WebBrowser1" && dump::Visible(element) &&
              !element.value("page", std::string()).empty()) {
     view.advert = element.value("url", std::string());
+  } else if (name == "WebBrowser2" && dump::Visible(element) &&
+             !element.value("page", std::string()).empty()) {
+    view.notice = element.value("url", std::string());
   } else if (name == "imgDiPai" && dump::Visible(element)) {
     const auto picture = dump::Picture(element);
     if (picture && *picture != kCardBack) view.face_up_cards.push_back(*picture);

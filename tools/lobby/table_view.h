@@ -29,6 +29,7 @@ struct TableView {
   std::vector<std::string> game_numbers;           // Hero.Num: one line per finished game
 
   std::string advert;                   // the advertisement panel's address while it shows
+  std::string notice;                   // the notice panel's address while it shows
   std::vector<std::string> chat_lines;  // the chat history, Talk.Text1
   std::array<std::string, 4> bubbles;   // the phrase of each seat's speech bubble while it shows
 };

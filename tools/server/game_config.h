@@ -35,6 +35,10 @@ struct GameConfig {
   int tables = 1;
   platform::TimeMs start_delay_ms = 1000;  // from all ready to the first hand
   platform::TimeMs between_hands_ms = 2000;
+  // After every this many games at a table, the bots change seats (a person keeps his); 0:
+  // never. The players hear of the new seating once all are ready, after shuffle_ms.
+  int shuffle_every = 0;
+  platform::TimeMs shuffle_ms = 3000;
   platform::TimeMs hold_ms = 60'000;  // a lost connection's seat waits this long after its hand
   int timeout_limit = 3;              // consecutive server time-outs before a removal
   // At each hand, each bot says a phrase with a chance of one in this many; 0: never. The line

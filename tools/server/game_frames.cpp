@@ -90,8 +90,10 @@ Frame PotFrame(Coins pot) {
   return frame;
 }
 
-Frame EndOfHandFrame() {
-  return OfType(kTypeEndOfHand);
+Frame EndOfHandFrame(bool shuffle_after_game) {
+  Frame frame = OfType(kTypeEndOfHand);
+  frame[at::kShuffleAfterGame] = shuffle_after_game ? 1 : 0;
+  return frame;
 }
 
 Frame CoinsLowFrame(std::uint8_t out, std::uint8_t change_room) {

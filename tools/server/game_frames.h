@@ -25,8 +25,8 @@ Frame ResultFrame(int seat, bool won, Coins stake, Coins coins, Coins paid, Coin
 Frame RefillFrame(std::uint8_t payers, Coins amount, Coins pot, const std::array<Coins, 4>& coins);
 // Type 6.
 Frame PotFrame(Coins pot);
-// Type 16, status 0.
-Frame EndOfHandFrame();
+// Type 16, status 0; with `shuffle_after_game` the seats change before the next game.
+Frame EndOfHandFrame(bool shuffle_after_game);
 // Type 16, status 3: `out` and `change_room` are seat bits.
 Frame CoinsLowFrame(std::uint8_t out, std::uint8_t change_room);
 
@@ -73,6 +73,7 @@ inline constexpr std::size_t kRefillSeats = 64;  // + i
 inline constexpr std::size_t kPotValid = 11;
 inline constexpr std::size_t kPot = 24;
 inline constexpr std::size_t kChangeRoom = 11;
+inline constexpr std::size_t kShuffleAfterGame = 11;
 inline constexpr std::size_t kRoomBars = 8;
 inline constexpr std::size_t kBlocks = 16;  // + 30i
 inline constexpr std::size_t kBlockSize = 30;

@@ -86,6 +86,9 @@ const std::map<std::string, Setter>& GameOptions() {
       {"--bot-chat",
        Number("the bots' chat chance", 0, 1'000'000,
               [](GameConfig& g, std::int64_t n) { g.bot_chat = static_cast<int>(n); })},
+      {"--shuffle-seats",
+       Number("the games between seat changes", 0, 1'000'000,
+              [](GameConfig& g, std::int64_t n) { g.shuffle_every = static_cast<int>(n); })},
       {"--bot-coins", BotCoins},
       {"--bot-leaves", BotLeaves},
   };
@@ -215,6 +218,9 @@ const char* Usage() {
          "                      (quick phrases) and [chat2] (voice phrases), each with\n"
          "                      'num=N' and the keys 1..N (default: chat.txt beside the\n"
          "                      program; without it the bots say nothing)\n"
+         "  --shuffle-seats N   after every N games at a table the bots change seats, a\n"
+         "                      person keeps his; the players see the new seating 3 s\n"
+         "                      after all are ready; 0: never (default 0)\n"
          "\n"
          "For tests:\n"
          "  --bot-coins A,B,..  starting coins of bot 1, bot 2, ... (default: 20000..80000)\n"

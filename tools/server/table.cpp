@@ -102,6 +102,7 @@ void Table::AnnounceArrival(int seat) {
 }
 
 int Table::Seat(int connection, std::uint16_t token, Profile profile) {
+  SendOwedArrivals();  // those seated see the table before the newcomer
   auto free = std::find(seats_.begin(), seats_.end(), nullptr);
   if (free == seats_.end()) {
     // A bot gives way to a person between games.
@@ -132,6 +133,7 @@ void Table::Release(int seat) {
 }
 
 std::unique_ptr<Player> Table::Unseat(int seat) {
+  SendOwedArrivals();  // those who stay see who leaves
   const auto index = static_cast<std::size_t>(seat);
   holds_[index].Stop();
   bot_chat_[index].Stop();
@@ -170,6 +172,8 @@ void Table::ClearTable() {
   turn_.Stop();
   for (Alarm& chat : bot_chat_) chat.Stop();
   awaiting_ = false;
+  arrivals_owed_ = false;
+  shuffle_announced_ = false;
   stage_ = Stage::kWaiting;
   const bool bots =
       std::any_of(seats_.begin(), seats_.end(), [](const auto& p) { return p != nullptr; });

@@ -128,6 +128,10 @@ class Table {
   void BotsReady();
   void CheckStart();
   void StartHold(int seat);
+  // Seat changes between games (table_shuffle.cpp).
+  bool ShuffleDue() const;
+  void ShuffleBots();
+  void SendOwedArrivals();
   void HoldExpired(int seat);
 
   // Chat (table_chat.cpp).
@@ -161,6 +165,11 @@ class Table {
   std::array<std::unique_ptr<Player>, kSeatCount> gone_;
   Stage stage_ = Stage::kWaiting;
 
+  int games_played_ = 0;  // at this table
+  // The last hand's end announced a seat change; then, after the game, the players hear of
+  // the new seating only once all are ready (or when somebody comes or goes).
+  bool shuffle_announced_ = false;
+  bool arrivals_owed_ = false;
   int hand_in_game_ = 0;  // 1..hands
   int hands_dealt_ = 0;   // at this table
   int turn_offset_ = 0;   // the first seat to play; moves on every hand

@@ -3,6 +3,7 @@
 #include "tools/server/table.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "tools/server/bot_player.h"
 #include "tools/server/game_frames.h"
@@ -225,8 +226,10 @@ std::string Table::ReturnPot() {
 void Table::EndHand() {
   awaiting_ = false;
   const std::string shares = ReturnPot();
-  Broadcast(EndOfHandFrame());
-  Say("end of hand " + std::to_string(hand_in_game_) + ": " + shares);
+  shuffle_announced_ = hand_in_game_ >= config_.hands && ShuffleDue();
+  Broadcast(EndOfHandFrame(shuffle_announced_));
+  Say("end of hand " + std::to_string(hand_in_game_) + ": " + shares +
+      (shuffle_announced_ ? "; the seats change after this game" : ""));
   ++turn_offset_;
   std::uint8_t out = 0;
   std::uint8_t change_room = 0;
@@ -296,15 +299,16 @@ void Table::EndGame() {
     p.reset();
   }
   ++house_.stats.games;
+  ++games_played_;
   stage_ = Stage::kWaiting;
   stage_alarm_.Stop();
   for (auto& p : seats_) {
     if (p) p->ready = false;
   }
-  // Everybody hears the table afresh for the next game.
-  for (int seat = 0; seat < kSeatCount; ++seat) {
-    if (At(seat) != nullptr) SendArrivals(seat);
-  }
+  // Everybody hears the table afresh for the next game: at once, or after the seat change.
+  if (shuffle_announced_) ShuffleBots();
+  arrivals_owed_ = true;
+  if (!std::exchange(shuffle_announced_, false)) SendOwedArrivals();
   AfterDeparture();
 }
 

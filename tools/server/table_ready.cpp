@@ -75,10 +75,17 @@ void Table::BotsReady() {
 void Table::CheckStart() {
   const bool all_ready =
       std::all_of(seats_.begin(), seats_.end(), [](const auto& p) { return p && p->ready; });
-  if (stage_ == Stage::kWaiting && all_ready) {
-    stage_ = Stage::kStarting;
+  if (stage_ != Stage::kWaiting || !all_ready) return;
+  stage_ = Stage::kStarting;
+  if (!arrivals_owed_) {
     stage_alarm_.Start(config_.start_delay_ms, [this] { StartGame(); });
+    return;
   }
+  Say("the seats are being changed");
+  stage_alarm_.Start(config_.shuffle_ms, [this] {
+    SendOwedArrivals();
+    stage_alarm_.Start(config_.start_delay_ms, [this] { StartGame(); });
+  });
 }
 
 }  // namespace tlj::server

@@ -13,9 +13,9 @@ std::string_view AdvertPage() {
 <table width="100%" cellspacing="0" cellpadding="0" border="1"
  style="border-color:#e8b93a; border-style:solid">
 <tr><td align="center" style="padding-top:6px; padding-bottom:6px">
-<span style="font-size:16px; font-weight:bold; color:#f6c945">星湖山庄</span><br>
+<span style="font-size:16px; color:#f6c945">星湖山庄</span><br>
 <span style="font-size:9px; color:#e8b93a">— ◆ —</span><br>
-<span style="font-size:15px; font-weight:bold; color:#ffedb5">新春礼包</span>
+<span style="font-size:15px; color:#ffedb5">新春礼包</span>
 </td></tr>
 </table>
 </body></html>
@@ -30,7 +30,7 @@ std::string_view NoticePage() {
 <body bgcolor="#8e1414">
 <table width="100%" cellspacing="0" cellpadding="0" border="0">
 <tr><td align="center" bgcolor="#8e1414" style="padding-top:1px; padding-bottom:3px">
-<span style="font-size:13px; font-weight:bold; color:#f6c945">正在为您换座，请稍候…</span>
+<span style="font-size:13px; color:#f6c945">正在为您换座，请稍候…</span>
 </td></tr>
 <tr><td align="center" bgcolor="#fff4d6" style="padding-top:10px; padding-bottom:10px">
 <span style="font-size:12px; color:#6b4a1e">祝您手气长红，好运连连！</span>

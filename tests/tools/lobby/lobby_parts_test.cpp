@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 
 #include "core/platform/lobby_link.h"
+#include "tools/common/shipped_files.h"
 #include "tools/lobby/lobby_messages.h"
 #include "tools/lobby/seat_command_line.h"
 #include "tools/lobby/server_process.h"
@@ -206,6 +208,33 @@ TEST(TableViewTest, ADumpWithoutTheTableWindowOrNotJsonIsAnError) {
   EXPECT_THROW(ReadTableView(R"({"windows": []})"), std::runtime_error);
   EXPECT_THROW(ReadTableView("{"), std::runtime_error);
 }
+
+// Where the client the lobby starts finds the sounds it links beside the client's own folder.
+struct SoundsCase {
+  const char* name;
+  const char* made;  // the sound folder made under the root; nullptr: none
+  const char* found;
+};
+
+class ShippedSoundsTest : public ::testing::TestWithParam<SoundsCase> {};
+
+TEST_P(ShippedSoundsTest, BesideTheBuildsProgramsOrUnderTheInstalledData) {
+  const std::filesystem::path root = std::filesystem::temp_directory_path() /
+                                     ("tlj-shipped-sounds-" + std::string(GetParam().name));
+  std::filesystem::remove_all(root);
+  std::filesystem::create_directories(root / "bin");
+  if (GetParam().made != nullptr) std::filesystem::create_directories(root / GetParam().made);
+  const std::filesystem::path found = tools::ShippedSounds(root / "bin");
+  EXPECT_EQ(found, GetParam().found[0] ? root / GetParam().found : std::filesystem::path());
+  std::filesystem::remove_all(root);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, ShippedSoundsTest,
+                         ::testing::Values(SoundsCase{"Build", "common", "common"},
+                                           SoundsCase{"Installed", "share/tlj/common",
+                                                      "share/tlj/common"},
+                                           SoundsCase{"None", nullptr, ""}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace tlj::lobby_tool

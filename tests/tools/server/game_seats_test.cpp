@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <ostream>
+#include <vector>
 
 #include "core/net/frame.h"
 #include "tests/tools/server/game_test_fixture.h"
@@ -314,6 +317,94 @@ TEST_F(GameSeatTest, APersonGoesToTheNextTableWhileAGameRunsAtTheFirst) {
   EXPECT_NE(log.str().find("conn=2 seat=2.1"), std::string::npos);
   EXPECT_NE(transcript.str().find("table 2: def (def) sits down at seat 1"), std::string::npos);
 }
+
+// The seats after a game, as the server shows them: who sits where, by account.
+std::array<std::string, 4> Seating(const TableView& table) {
+  std::array<std::string, 4> accounts;
+  for (std::size_t seat = 0; seat < accounts.size(); ++seat)
+    if (table.seats[seat]) accounts[seat] = table.seats[seat]->account;
+  return accounts;
+}
+
+struct SeatChange {
+  const char* name;
+  int shuffle_every;
+};
+
+class SeatChangeTest : public GameSeatTest, public ::testing::WithParamInterface<SeatChange> {
+ protected:
+  // One game of one hand with `people` seated; they do not get ready after it by themselves.
+  void PlayOneGame(const std::vector<std::string>& accounts) {
+    GameConfig config = TestConfig();
+    config.hands = 1;
+    config.shuffle_every = GetParam().shuffle_every;
+    StartServer(std::move(config));
+    for (const std::string& account : accounts) {
+      Person& person = Join(account, GiveUp);
+      person.ready_after_game = false;
+      players.push_back(&person);
+    }
+    Advance(server->Config().bot_delay_ms);
+    before = Seating(Table());
+    for (Person* person : players) Ready(*person);
+    ASSERT_TRUE(RunUntil([&] { return players[0]->Count(9) == 1; }));
+  }
+
+  static std::size_t GameOverAt(const Person& person) {
+    const auto over = std::find_if(person.frames.begin(), person.frames.end(),
+                                   [](const Frame& frame) { return frame[3] == 9; });
+    return static_cast<std::size_t>(over - person.frames.begin());
+  }
+
+  std::vector<Person*> players;
+  std::array<std::string, 4> before;
+};
+
+TEST_P(SeatChangeTest, TheLastHandSaysWhetherTheSeatsChange) {
+  PlayOneGame({"abc"});
+  const Frame end = players[0]->OfType(16).at(0);
+  EXPECT_EQ(end[8], 0) << "status 0";
+  EXPECT_EQ(end[11], GetParam().shuffle_every == 1 ? 1 : 0);
+}
+
+TEST_P(SeatChangeTest, BotsMoveAndThePlayersHearOfItOnlyWhenAllAreReady) {
+  PlayOneGame({"abc"});
+  Person& me = *players[0];
+  const std::size_t over = GameOverAt(me);
+  if (GetParam().shuffle_every == 0) {
+    EXPECT_EQ(TypesFrom(me, over), "9 20 20 20 20") << "the table at once, as it was";
+    EXPECT_EQ(Seating(Table()), before);
+    return;
+  }
+  EXPECT_EQ(TypesFrom(me, over), "9") << "the seat-change notice stays up meanwhile";
+  const std::size_t mark = me.frames.size();
+  const std::array<std::string, 4> after = Seating(Table());
+  EXPECT_EQ(after[0], "abc") << "a person keeps his seat";
+  EXPECT_NE(after, before);
+  EXPECT_TRUE(std::is_permutation(after.begin(), after.end(), before.begin()));
+
+  Ready(me);
+  const platform::TimeMs bots_ready = server->Config().bot_think_ms;
+  Advance(bots_ready + server->Config().shuffle_ms - 1);
+  EXPECT_EQ(TypesFrom(me, mark), "23 23 23 23") << "everybody ready, nobody arrived yet";
+  Advance(1);
+  EXPECT_EQ(TypesFrom(me, mark), "23 23 23 23 20 20 20 20");
+  EXPECT_EQ(NameIn(me.frames[mark + 4]), "abc");
+  ASSERT_TRUE(RunUntil([&] { return me.Count(1) == 2; })) << "and the next game starts";
+}
+
+TEST_P(SeatChangeTest, SomebodyLeavingMeanwhileShowsTheNewSeatingFirst) {
+  PlayOneGame({"abc", "def"});
+  Person& stays = *players[0];
+  const std::size_t mark = stays.frames.size();
+  Send(*players[1], ClientFrame(16, players[1]->seat_code, 0));
+  EXPECT_EQ(TypesFrom(stays, mark), GetParam().shuffle_every == 1 ? "20 20 20 20 21" : "21");
+  EXPECT_EQ(NameIn(stays.frames.back()), "def");
+}
+
+INSTANTIATE_TEST_SUITE_P(Every, SeatChangeTest,
+                         ::testing::Values(SeatChange{"Never", 0}, SeatChange{"EveryGame", 1}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace tlj::server::testing
