@@ -121,6 +121,36 @@ INSTANTIATE_TEST_SUITE_P(
                                "client started: tlj 'demo$***$127.0.0.1$"}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// Between two games the bots change seats: the user's notice panel shows until the new seating
+// comes, and the second game starts.
+TEST_F(ProgramTest, TwoGamesShowTheNoticePanelWhileTheSeatsChange) {
+  posix::ChildProcess::Options options;
+  options.args = {"--demo", "--seed", "3", "--games", "2", "--headless"};
+  options.env = {{"QT_QPA_PLATFORM", "offscreen"}};
+  auto lobby = Start("tlj-lobby", options);
+  ASSERT_EQ(WaitForExit(*lobby, 2 * kDemoDeadline), 0) << lobby->Stdout() << lobby->Stderr();
+  const std::vector<std::string> expected = {
+      "playing 2 games",
+      "the seats change after this game",
+      "score sheet of game 1:",
+      "you: click continue",
+      "notice panel shows http://127.0.0.1:",
+      "/ad.html.gamead while the seats change",
+      "table: table 1: the seats are being changed",
+      "table: table 1: a game of 4 hands starts",
+      "score sheet of game 2:",
+      "demo finished",
+  };
+  const std::string& transcript = lobby->Stdout();
+  std::size_t at = 0;
+  for (const std::string& line : expected) {
+    const auto found = transcript.find(line, at);
+    ASSERT_NE(found, std::string::npos) << "missing, or out of order: " << line << "\n"
+                                        << transcript;
+    at = found + line.size();
+  }
+}
+
 struct FailureCase {
   const char* name;
   std::vector<std::string> args;
