@@ -26,6 +26,17 @@ struct DemoCase {
   friend void PrintTo(const DemoCase& c, std::ostream* out) { *out << c.name; }
 };
 
+// Each line is found in the transcript after the one before it.
+void ExpectInOrder(const std::string& transcript, const std::vector<std::string>& expected) {
+  std::size_t at = 0;
+  for (const std::string& line : expected) {
+    const auto found = transcript.find(line, at);
+    ASSERT_NE(found, std::string::npos) << "missing, or out of order: " << line << "\n"
+                                        << transcript;
+    at = found + line.size();
+  }
+}
+
 class LobbyDemoTest : public ProgramTest, public ::testing::WithParamInterface<DemoCase> {};
 
 TEST_P(LobbyDemoTest, LogsInPlaysAWholeGameLeavesGoesIdleAndStopsEverything) {
@@ -85,13 +96,8 @@ TEST_P(LobbyDemoTest, LogsInPlaysAWholeGameLeavesGoesIdleAndStopsEverything) {
       "demo finished",
   };
   const std::string& transcript = lobby->Stdout();
-  std::size_t at = 0;
-  for (const std::string& line : expected) {
-    const auto found = transcript.find(line, at);
-    ASSERT_NE(found, std::string::npos) << "missing, or out of order: " << line << "\n"
-                                        << transcript;
-    at = found + line.size();
-  }
+  ExpectInOrder(transcript, expected);
+  if (HasFatalFailure()) return;
   // The first bot's record, as the server sends it, on the card the client shows.
   EXPECT_TRUE(std::regex_search(transcript, std::regex("player 李白: 男, 长安, points [1-9][0-9]*, "
                                                        "credit [1-9][0-9]*, logins [1-9][0-9]*, "
@@ -141,14 +147,7 @@ TEST_F(ProgramTest, TwoGamesShowTheNoticePanelWhileTheSeatsChange) {
       "score sheet of game 2:",
       "demo finished",
   };
-  const std::string& transcript = lobby->Stdout();
-  std::size_t at = 0;
-  for (const std::string& line : expected) {
-    const auto found = transcript.find(line, at);
-    ASSERT_NE(found, std::string::npos) << "missing, or out of order: " << line << "\n"
-                                        << transcript;
-    at = found + line.size();
-  }
+  ExpectInOrder(lobby->Stdout(), expected);
 }
 
 struct FailureCase {
