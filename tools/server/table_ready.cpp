@@ -16,6 +16,7 @@ void Table::ArmBotFill() {
 
 void Table::FillWithBots() {
   if (stage_ != Stage::kWaiting || PeopleSeated() == 0) return;
+  SendOwedArrivals();  // those seated see the table before the newcomers
   for (int seat = 0; seat < kSeatCount; ++seat) {
     auto& place = seats_[static_cast<std::size_t>(seat)];
     if (place) continue;

@@ -334,8 +334,7 @@ struct SeatChange {
 class SeatChangeTest : public GameSeatTest, public ::testing::WithParamInterface<SeatChange> {
  protected:
   // One game of one hand with `people` seated; they do not get ready after it by themselves.
-  void PlayOneGame(const std::vector<std::string>& accounts) {
-    GameConfig config = TestConfig();
+  void PlayOneGame(const std::vector<std::string>& accounts, GameConfig config = TestConfig()) {
     config.hands = 1;
     config.shuffle_every = GetParam().shuffle_every;
     StartServer(std::move(config));
@@ -400,6 +399,19 @@ TEST_P(SeatChangeTest, SomebodyLeavingMeanwhileShowsTheNewSeatingFirst) {
   Send(*players[1], ClientFrame(16, players[1]->seat_code, 0));
   EXPECT_EQ(TypesFrom(stays, mark), GetParam().shuffle_every == 1 ? "20 20 20 20 21" : "21");
   EXPECT_EQ(NameIn(stays.frames.back()), "def");
+}
+
+TEST_P(SeatChangeTest, ABotTakingAFreedSeatShowsTheTableOnce) {
+  GameConfig config = TestConfig();
+  config.bot_coins = {0};  // bot1 goes out after the hand
+  PlayOneGame({"abc"}, config);
+  Person& me = *players[0];
+  const std::size_t over = GameOverAt(me);
+  Advance(server->Config().bot_delay_ms);
+  EXPECT_EQ(TypesFrom(me, over), "9 20 20 20 20") << "the table as it is, then the newcomer";
+  Ready(me);
+  ASSERT_TRUE(RunUntil([&] { return me.Count(1) == 2; }));
+  EXPECT_EQ(me.Count(20), 8u) << "nobody arrives twice";
 }
 
 INSTANTIATE_TEST_SUITE_P(Every, SeatChangeTest,
