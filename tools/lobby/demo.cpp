@@ -30,8 +30,16 @@ const std::vector<std::string> kQuickBots = {"--bot-delay", "500", "--bot-think"
 // The user's quick phrase of each game: a line of the phrase window's first list.
 constexpr int kPhraseLines = 4;
 
-SeatCommandLine DemoSeat(int port) {
-  return {"demo", "demo", "127.0.0.1", port, "房间一"};
+SeatCommandLine DemoSeat(int port, const std::optional<DemoProxy>& proxy) {
+  SeatCommandLine seat{"demo", "demo", "127.0.0.1", port, "房间一"};
+  if (proxy) {
+    seat.connection = Connection::kSocks5;
+    seat.proxy_host = proxy->host;
+    seat.proxy_port = proxy->port;
+    seat.proxy_user = proxy->user;
+    seat.proxy_password = proxy->password;
+  }
+  return seat;
 }
 
 std::string Indented(const std::string& text) {
@@ -105,7 +113,7 @@ void Demo::OpenLobbyWindow() {
 }
 
 void Demo::StartClient() {
-  const SeatCommandLine seat = DemoSeat(server_->Address()->port);
+  const SeatCommandLine seat = DemoSeat(server_->Address()->port, settings_.proxy);
   try {
     client_ = std::make_unique<TableClient>(loop_, poll_, settings_.client_program, seat, folders_,
                                             settings_.headless, PassThrough("client"));
@@ -117,8 +125,15 @@ void Demo::StartClient() {
 }
 
 void Demo::WaitForLogin() {
-  WaitUntil([&] { return phase_ == ClientPhase::AtTable || phase_ == ClientPhase::LoginFailed; },
-            kStepDeadline, "the client did not log in within 10 s");
+  const auto answered = [&] {
+    return phase_ == ClientPhase::AtTable || phase_ == ClientPhase::LoginFailed;
+  };
+  loop_.ProcessEventsUntil(loop_.Now() + kStepDeadline, [&] {
+    CheckChildrenRun();
+    return answered();
+  });
+  // A client that could not reach the server says why in a message box and waits there.
+  if (!answered()) throw DemoFailure("the client did not log in within 10 s" + ClientSaid());
   if (phase_ == ClientPhase::LoginFailed) throw DemoFailure("the server refused the login");
 }
 
@@ -359,12 +374,19 @@ void Demo::CheckChildrenRun() {
 }
 
 void Demo::ChildEnded(const std::string& who, posix::ChildProcess& child) {
-  std::string failure =
-      "the " + who + " ended unexpectedly (exit code " + std::to_string(*child.ExitCode()) + ")";
-  if (!settings_.verbose && !child.Stderr().empty()) {
-    failure += "; it said:" + Indented(child.Stderr());
-  }
-  throw DemoFailure(failure);
+  throw DemoFailure("the " + who + " ended unexpectedly (exit code " +
+                    std::to_string(*child.ExitCode()) + ")" + Said(child));
+}
+
+// What a child wrote on standard error, for a failure's message; with --verbose it is in the
+// transcript already.
+std::string Demo::Said(const posix::ChildProcess& child) const {
+  if (settings_.verbose || child.Stderr().empty()) return {};
+  return "; it said:" + Indented(child.Stderr());
+}
+
+std::string Demo::ClientSaid() const {
+  return Said(client_->Process());
 }
 
 posix::ChildProcess::LineHandler Demo::PassThrough(const std::string& who) {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -20,6 +21,7 @@
 #include "posix/poll_backend.h"
 #include "posix/stop_signals.h"
 #include "posix/window_directory.h"
+#include "tools/lobby/demo_proxy.h"
 #include "tools/lobby/lobby_messages.h"
 #include "tools/lobby/lobby_window.h"
 #include "tools/lobby/private_folders.h"
@@ -38,6 +40,7 @@ struct DemoSettings {
   std::string seed;  // the server's; empty: its own
   bool verbose = false;
   bool headless = false;  // the client runs without a window; else it decides by the display
+  std::optional<DemoProxy> proxy;  // the client goes through it; nothing: direct
 };
 
 // What went wrong, as one readable sentence (with the child's diagnostics after it, if any).
@@ -85,6 +88,8 @@ class Demo {
   void WaitUntil(const std::function<bool()>& done, platform::TimeMs span,
                  const std::string& failure);
   void CheckChildrenRun();
+  std::string Said(const posix::ChildProcess& child) const;
+  std::string ClientSaid() const;
   [[noreturn]] void ChildEnded(const std::string& who, posix::ChildProcess& child);
   posix::ChildProcess::LineHandler PassThrough(const std::string& who);
 

@@ -33,6 +33,7 @@ int RunDemo(const Options& options) {
   settings.seed = options.seed;
   settings.verbose = options.verbose;
   settings.headless = options.headless;
+  settings.proxy = options.proxy;
   Demo demo(settings, std::cout);
   demo.Run();
   return 0;

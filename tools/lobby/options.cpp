@@ -11,7 +11,8 @@ constexpr int kMostGames = 1000;
 
 // The options of the demo, which the window would silently ignore.
 bool DemoOnly(const std::string& arg) {
-  for (const char* option : {"--games", "--seed", "--server", "--verbose", "--headless"}) {
+  for (const char* option :
+       {"--games", "--seed", "--server", "--verbose", "--headless", "--proxy"}) {
     if (arg == option) return true;
   }
   return false;
@@ -27,7 +28,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     const std::string& arg = args[i];
     if (demo_only.empty() && DemoOnly(arg)) demo_only = arg;
     const bool takes_value = arg == "--games" || arg == "--seed" || arg == "--client" ||
-                             arg == "--server" || arg == "--title";
+                             arg == "--server" || arg == "--title" || arg == "--proxy";
     if (takes_value && i + 1 == args.size()) {
       parsed.error = "option '" + arg + "' needs a value";
     } else if (arg == "--games") {
@@ -47,6 +48,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     } else if (arg == "--title") {
       o.title = args[++i];
       if (o.title.empty()) parsed.error = "the title must not be empty";
+    } else if (arg == "--proxy") {
+      o.proxy = ParseDemoProxy(args[++i], parsed.error);
     } else if (arg == "--demo") {
       o.demo = true;
     } else if (arg == "--verbose") {
@@ -69,7 +72,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 const char* Usage() {
   return "Usage: tlj-lobby [--title TEXT] [--client PATH]\n"
          "       tlj-lobby --demo [--games N] [--seed N] [--client PATH] [--server PATH]\n"
-         "                        [--verbose] [--headless]\n"
+         "                        [--verbose] [--headless] [--proxy [USER:PASSWORD@]HOST:PORT]\n"
          "Plays the lobby's part for the table client.\n"
          "\n"
          "Without --demo it opens the lobby's window (a display is needed): start the client\n"
@@ -88,6 +91,8 @@ const char* Usage() {
          "  --server PATH    the server program (default: tlj-server beside tlj-lobby)\n"
          "  --verbose        pass the server's and the client's diagnostics through\n"
          "  --headless       the client without its window, even where a display is\n"
+         "  --proxy [USER:PASSWORD@]HOST:PORT\n"
+         "                   the client reaches the server through this SOCKS5 proxy\n"
          "\n"
          "Exits with 0 when everything went as expected, 1 when something did not, 2 when the\n"
          "options cannot be used or, without --demo, there is no display.\n";

@@ -1,10 +1,12 @@
 #pragma once
 // tlj-lobby's command line.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "posix/program_shell.h"
+#include "tools/lobby/demo_proxy.h"
 
 namespace tlj::lobby_tool {
 
@@ -15,8 +17,9 @@ struct Options {
   std::string client;  // empty: tlj beside this program
   std::string server;  // empty: tlj-server beside this program
   bool verbose = false;
-  bool headless = false;  // the client without a window even where a display is
-  std::string title;      // the window's title; empty: the lobby's default
+  bool headless = false;           // the client without a window even where a display is
+  std::string title;               // the window's title; empty: the lobby's default
+  std::optional<DemoProxy> proxy;  // the demo's client goes through it; nothing: direct
 };
 
 using ParsedOptions = posix::ParsedArguments<Options>;

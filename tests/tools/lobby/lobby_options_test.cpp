@@ -77,5 +77,50 @@ INSTANTIATE_TEST_SUITE_P(
         OptionsCase{"TitleLikeAnOption", {"--title", "--seed"}, "", 1, "", "--seed"}),
     [](const auto& test) { return std::string(test.param.name); });
 
+struct ProxyCase {
+  const char* name;
+  const char* text;
+  const char* error;  // "" when the proxy is good
+  DemoProxy proxy;
+  friend void PrintTo(const ProxyCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class DemoProxyTest : public ::testing::TestWithParam<ProxyCase> {};
+
+TEST_P(DemoProxyTest, ReadsHostPortAndCredentials) {
+  const ProxyCase& c = GetParam();
+  const ParsedOptions parsed = ParseOptions({"--demo", "--proxy", c.text});
+  EXPECT_EQ(parsed.error, c.error);
+  if (!parsed.error.empty()) return;
+  ASSERT_TRUE(parsed.options.proxy.has_value());
+  EXPECT_EQ(parsed.options.proxy->host, c.proxy.host);
+  EXPECT_EQ(parsed.options.proxy->port, c.proxy.port);
+  EXPECT_EQ(parsed.options.proxy->user, c.proxy.user);
+  EXPECT_EQ(parsed.options.proxy->password, c.proxy.password);
+}
+
+constexpr const char* kBadAddress =
+    "the proxy must be [USER:PASSWORD@]HOST:PORT with a port from 1 to 65535";
+
+INSTANTIATE_TEST_SUITE_P(
+    Proxies, DemoProxyTest,
+    ::testing::Values(
+        ProxyCase{"HostAndPort", "127.0.0.1:1080", "", {"127.0.0.1", 1080, "", ""}},
+        ProxyCase{"Credentials", "u:p@proxy.example:1080", "", {"proxy.example", 1080, "u", "p"}},
+        // The user ends at the first ':', the password at the last '@'.
+        ProxyCase{"PasswordWithColonAndAt", "u:a:b@c@h:9", "", {"h", 9, "u", "a:b@c"}},
+        ProxyCase{"NoPort", "127.0.0.1", kBadAddress, {}},
+        ProxyCase{"PortOutOfRange", "h:65536", kBadAddress, {}},
+        ProxyCase{"NoHost", ":1080", kBadAddress, {}},
+        ProxyCase{"UserWithoutPassword",
+                  "user@h:1080",
+                  "the proxy's credentials must be USER:PASSWORD",
+                  {}}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST(DemoProxyTest, GoesWithTheDemoOnly) {
+  EXPECT_EQ(ParseOptions({"--proxy", "h:1"}).error, "'--proxy' goes with --demo");
+}
+
 }  // namespace
 }  // namespace tlj::lobby_tool

@@ -1,0 +1,31 @@
+#include "tools/lobby/demo_proxy.h"
+
+#include "tools/common/whole_number.h"
+
+namespace tlj::lobby_tool {
+
+std::optional<DemoProxy> ParseDemoProxy(std::string_view text, std::string& error) {
+  DemoProxy proxy;
+  std::string_view address = text;
+  if (const auto at = text.rfind('@'); at != std::string_view::npos) {
+    const std::string_view credentials = text.substr(0, at);
+    address = text.substr(at + 1);
+    const auto colon = credentials.find(':');
+    if (colon == std::string_view::npos || colon == 0) {
+      error = "the proxy's credentials must be USER:PASSWORD";
+      return std::nullopt;
+    }
+    proxy.user = credentials.substr(0, colon);
+    proxy.password = credentials.substr(colon + 1);
+  }
+  const auto colon = address.rfind(':');
+  if (colon == std::string_view::npos || colon == 0 ||
+      !tools::ParseWholeNumber(address.substr(colon + 1), 1, 65535, proxy.port)) {
+    error = "the proxy must be [USER:PASSWORD@]HOST:PORT with a port from 1 to 65535";
+    return std::nullopt;
+  }
+  proxy.host = address.substr(0, colon);
+  return proxy;
+}
+
+}  // namespace tlj::lobby_tool
