@@ -5,6 +5,11 @@
 namespace tlj::lobby_tool {
 
 std::optional<DemoProxy> ParseDemoProxy(std::string_view text, std::string& error) {
+  // The seat's command line ends each field with '$', and holds the port in 16 signed bits.
+  if (text.find('$') != std::string_view::npos) {
+    error = "the proxy must not contain '$'";
+    return std::nullopt;
+  }
   DemoProxy proxy;
   std::string_view address = text;
   if (const auto at = text.rfind('@'); at != std::string_view::npos) {
@@ -20,8 +25,8 @@ std::optional<DemoProxy> ParseDemoProxy(std::string_view text, std::string& erro
   }
   const auto colon = address.rfind(':');
   if (colon == std::string_view::npos || colon == 0 ||
-      !tools::ParseWholeNumber(address.substr(colon + 1), 1, 65535, proxy.port)) {
-    error = "the proxy must be [USER:PASSWORD@]HOST:PORT with a port from 1 to 65535";
+      !tools::ParseWholeNumber(address.substr(colon + 1), 1, 32767, proxy.port)) {
+    error = "the proxy must be [USER:PASSWORD@]HOST:PORT with a port from 1 to 32767";
     return std::nullopt;
   }
   proxy.host = address.substr(0, colon);

@@ -100,7 +100,7 @@ TEST_P(DemoProxyTest, ReadsHostPortAndCredentials) {
 }
 
 constexpr const char* kBadAddress =
-    "the proxy must be [USER:PASSWORD@]HOST:PORT with a port from 1 to 65535";
+    "the proxy must be [USER:PASSWORD@]HOST:PORT with a port from 1 to 32767";
 
 INSTANTIATE_TEST_SUITE_P(
     Proxies, DemoProxyTest,
@@ -110,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         // The user ends at the first ':', the password at the last '@'.
         ProxyCase{"PasswordWithColonAndAt", "u:a:b@c@h:9", "", {"h", 9, "u", "a:b@c"}},
         ProxyCase{"NoPort", "127.0.0.1", kBadAddress, {}},
-        ProxyCase{"PortOutOfRange", "h:65536", kBadAddress, {}},
+        ProxyCase{"PortAboveTheSeatsField", "h:32768", kBadAddress, {}},
+        ProxyCase{"FieldEnd", "u:pa$s@h:1080", "the proxy must not contain '$'", {}},
         ProxyCase{"NoHost", ":1080", kBadAddress, {}},
         ProxyCase{"UserWithoutPassword",
                   "user@h:1080",
