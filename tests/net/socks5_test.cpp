@@ -4,10 +4,15 @@
 #include "core/net/pump.h"
 #include "core/net/rings.h"
 #include "core/platform/lobby_link.h"
+#include "tests/support/frames.h"
 #include "tests/support/table_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace tlj::sim {
 namespace {
@@ -32,6 +37,7 @@ class Socks5Test : public tlj::testing::ClientFixture {
         }
         for (const auto& piece : replies.front()) proxy_->Send(piece);
         replies.erase(replies.begin());
+        if (replies.empty() && close_after_replies) proxy_->Close();
       };
     });
   }
@@ -43,6 +49,7 @@ class Socks5Test : public tlj::testing::ClientFixture {
   }
 
   std::vector<std::vector<Bytes>> replies;  // per request: the pieces the proxy sends back
+  bool close_after_replies = false;         // the proxy closes once its replies are out
   std::vector<Bytes> requests;
   Bytes tunnel;  // what came through after the handshake
 
@@ -121,6 +128,99 @@ TEST_F(Socks5Test, UnreachableProxyFailsInsteadOfWaitingForever) {
   Start();
   ASSERT_EQ(h.boxes.shown.size(), 1u);
   EXPECT_EQ(h.boxes.shown[0].text, "请求代理失败！");
+}
+
+// A hostile proxy: what it sends, and how it comes.
+
+Bytes Singles(const Bytes& bytes, std::vector<Bytes>& pieces) {
+  for (std::uint8_t b : bytes) pieces.push_back({b});
+  return bytes;
+}
+
+TEST_F(Socks5Test, RepliesInSingleBytesAreGatheredBeforeTheyAreJudged) {
+  std::vector<Bytes> greeting, auth, connect;
+  Singles({5, 2}, greeting);
+  Singles({1, 0}, auth);
+  Singles({5, 0, 0, 1, 10, 0, 0, 7, 19, 136}, connect);
+  replies = {greeting, auth, connect};
+  Start();
+  EXPECT_TRUE(h.boxes.shown.empty());
+  EXPECT_TRUE(net::DataMode);
+  EXPECT_EQ(net::RecvRing.Unread(), 0u) << "no byte of the reply reaches the frame stream";
+}
+
+TEST_F(Socks5Test, FramesInTheConnectReplysBatchAreKept) {
+  const net::Frame reply = tlj::testing::LoginReplyFrame();
+  Bytes batch{5, 0, 0, 1, 10, 0, 0, 7, 19, 136};
+  batch.insert(batch.end(), reply.begin(), reply.end());
+  replies = {{{5, 2}}, {{1, 0}}, {batch}};
+  Start();
+  EXPECT_TRUE(h.boxes.shown.empty());
+  EXPECT_THAT(h.SysmsgLines(0), ElementsAre("连接服务器成功！"))
+      << "the login reply that came with the proxy's reply was read";
+}
+
+// Garbage is judged by its first two bytes; a batch that fills the proxy buffer ends the client
+// with the lobby restored, as a full ring does.
+TEST_F(Socks5Test, GarbageForAGreetingIsRefused) {
+  replies = {{Bytes(net::kProxyBufferSize - 1, 0xAB)}};
+  Start();
+  ASSERT_FALSE(h.Ended());
+  ASSERT_EQ(h.boxes.shown.size(), 1u);
+  EXPECT_EQ(h.boxes.shown[0].text, "请求代理失败！");
+  EXPECT_EQ(h.socket.State(), platform::SocketState::Closed);
+}
+
+TEST_F(Socks5Test, AKilobyteOfGarbageEndsTheClientWithTheLobbyRestored) {
+  replies = {{Bytes(net::kProxyBufferSize, 0xAB)}};
+  Start();
+  EXPECT_TRUE(h.Ended());
+  EXPECT_THAT(h.LobbyMessages(), ::testing::Contains(platform::kWmSysCommand));
+  EXPECT_TRUE(h.boxes.shown.empty());
+}
+
+// A proxy that stops answering, or closes, fails the step it stopped at once the handshake's
+// time is up, instead of leaving the table waiting.
+struct SilentProxy {
+  const char* name;
+  std::vector<std::vector<Bytes>> replies;  // before it falls silent
+  bool closes;
+  const char* text;
+  friend void PrintTo(const SilentProxy& c, std::ostream* out) { *out << c.name; }
+};
+
+class Socks5Silence : public Socks5Test, public ::testing::WithParamInterface<SilentProxy> {};
+
+TEST_P(Socks5Silence, FailsTheStepItStoppedAt) {
+  replies = GetParam().replies;
+  if (GetParam().closes) close_after_replies = true;
+  Start();
+  h.RunFor(net::kProxyHandshakeTimeoutMs - 1000);
+  EXPECT_TRUE(h.boxes.shown.empty()) << "still within the handshake's time";
+  h.RunFor(1000);
+  ASSERT_EQ(h.boxes.shown.size(), 1u);
+  EXPECT_EQ(h.boxes.shown[0].text, GetParam().text);
+  EXPECT_EQ(h.socket.State(), platform::SocketState::Closed);
+  EXPECT_FALSE(net::PumpRunning());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Proxies, Socks5Silence,
+    ::testing::Values(
+        SilentProxy{"NeverAnswers", {}, false, "请求代理失败！"},
+        SilentProxy{"SilentAfterTheGreeting", {{{5, 2}}}, false, "代理服务器用户验证失败！"},
+        SilentProxy{
+            "ClosesAfterTheAuthentication", {{{5, 2}}, {{1, 0}}}, true, "通过代理连接主站失败！"},
+        SilentProxy{
+            "HalfAConnectReply", {{{5, 2}}, {{1, 0}}, {{5}}}, false, "通过代理连接主站失败！"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(Socks5Test, ATunnelThatOpenedInTimeIsNotFailedLater) {
+  replies = {{{5, 2}}, {{1, 0}}, {{5, 0, 0, 1, 10, 0, 0, 7, 19, 136}}};
+  Start();
+  h.RunFor(net::kProxyHandshakeTimeoutMs + 1000);
+  EXPECT_TRUE(h.boxes.shown.empty());
+  EXPECT_TRUE(net::DataMode);
 }
 
 }  // namespace

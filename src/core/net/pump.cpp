@@ -23,11 +23,13 @@ void CreateTransportTimers(std::function<void()> tick) {
   TimerBong.SetInterval(kPumpIntervalMs);
   TimerKeepAlive = platform::Timer(loop, TimerKeepAlive_Timer);
   TimerKeepAlive.SetInterval(kKeepAliveIntervalMs);
+  CreateProxyTimer();
 }
 
 void DestroyTransportTimers() {
   TimerBong = platform::Timer();
   TimerKeepAlive = platform::Timer();
+  DestroyProxyTimer();
 }
 
 void StartPump() {

@@ -27,6 +27,8 @@ void AppendByteText(std::vector<std::uint8_t>& out, const std::string& utf8) {
   }
 }
 
+platform::Timer TimerProxyWait;
+
 void SendRequest(std::uint8_t step) {
   std::vector<std::uint8_t> request;
   if (step == 1) request = BuildGreeting();
@@ -38,11 +40,31 @@ void SendRequest(std::uint8_t step) {
 }
 
 void Fail(const char* text) {
+  TimerProxyWait.SetEnabled(false);
   platform::ShowMessageBox(model::kProgramTitle, text);
   Socket().Close();
 }
 
+void TimerProxyWait_Timer() {
+  TimerProxyWait.SetEnabled(false);
+  if (DataMode) return;
+  switch (ProxyStep) {
+    case 2:
+      Fail("请求代理失败！");
+      break;
+    case 4:
+      Fail("代理服务器用户验证失败！");
+      break;
+    case 6:
+      Fail("通过代理连接主站失败！");
+      break;
+    default:
+      break;
+  }
+}
+
 void OpenTunnel() {
+  TimerProxyWait.SetEnabled(false);
   DataMode = true;
   model::PostToLobby(platform::kLoggedIn);
   model::ClearSysmsg(0);
@@ -165,7 +187,18 @@ void ConnectToSock5Server() {
   }
   LoginPending = true;
   SendRequest(1);
+  TimerProxyWait.SetEnabled(false);
+  TimerProxyWait.SetEnabled(true);
   ArmChannel(kLinkWatchChannel);
+}
+
+void CreateProxyTimer() {
+  TimerProxyWait = platform::Timer(*platform::Sys().loop, TimerProxyWait_Timer);
+  TimerProxyWait.SetInterval(kProxyHandshakeTimeoutMs);
+}
+
+void DestroyProxyTimer() {
+  TimerProxyWait = platform::Timer();
 }
 
 void ProxyBytesArrived(const platform::GameSocket::Bytes& bytes) {

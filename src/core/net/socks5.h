@@ -23,6 +23,13 @@ inline ByteRing<kProxyBufferSize> ProxyBuffer;
 
 // How long to wait for the proxy's TCP connection before giving up with the greeting failure.
 inline constexpr platform::TimeMs kProxyConnectTimeoutMs = 30'000;
+// How long the proxy may take over the rest of its handshake; then the step it stopped at fails
+// as if refused (a proxy that answers nothing, or closes, would leave the table waiting).
+inline constexpr platform::TimeMs kProxyHandshakeTimeoutMs = 30'000;
+
+// The handshake's timer, owned by the table window with the transport's timers.
+void CreateProxyTimer();
+void DestroyProxyTimer();
 
 // Connects to the proxy and sends the greeting; the rest follows from the proxy's replies.
 void ConnectToSock5Server();
