@@ -137,12 +137,17 @@ Bytes Singles(const Bytes& bytes, std::vector<Bytes>& pieces) {
   return bytes;
 }
 
-TEST_F(Socks5Test, RepliesInSingleBytesAreGatheredBeforeTheyAreJudged) {
+// A whole handshake's replies, each byte an arrival of its own.
+std::vector<std::vector<Bytes>> SingleByteHandshake() {
   std::vector<Bytes> greeting, auth, connect;
   Singles({5, 2}, greeting);
   Singles({1, 0}, auth);
   Singles({5, 0, 0, 1, 10, 0, 0, 7, 19, 136}, connect);
-  replies = {greeting, auth, connect};
+  return {greeting, auth, connect};
+}
+
+TEST_F(Socks5Test, RepliesInSingleBytesAreGatheredBeforeTheyAreJudged) {
+  replies = SingleByteHandshake();
   Start();
   EXPECT_TRUE(h.boxes.shown.empty());
   EXPECT_TRUE(net::DataMode);
@@ -221,6 +226,41 @@ TEST_F(Socks5Test, ATunnelThatOpenedInTimeIsNotFailedLater) {
   h.RunFor(net::kProxyHandshakeTimeoutMs + 1000);
   EXPECT_TRUE(h.boxes.shown.empty());
   EXPECT_TRUE(net::DataMode);
+}
+
+// Back at a table from the lobby (22), the client goes through the proxy again; a proxy that
+// now falls silent fails as at start-up, and one that answers in single bytes lets it in.
+class Socks5ReEntryTest : public Socks5Test {
+ protected:
+  // In through the proxy, then sent back to the lobby: the client is idle.
+  void SetUp() override {
+    Socks5Test::SetUp();
+    replies = {{{5, 2}}, {{1, 0}}, {{5, 0, 0, 1, 10, 0, 0, 7, 19, 136}}};
+    Start();
+    h.lobby.PostToClient(platform::kLeaveNow);
+    h.RunFor(1000);
+    ASSERT_FALSE(h.Ended());
+    requests.clear();
+  }
+};
+
+TEST_F(Socks5ReEntryTest, GoesThroughTheProxyAgain) {
+  replies = SingleByteHandshake();
+  h.lobby.PostToClient(platform::kEnterTable);
+  h.RunFor(1000);
+  ASSERT_EQ(requests.size(), 4u) << "greeting, authentication, CONNECT, and the login";
+  EXPECT_EQ(requests[3], Bytes(net::LoginFrame.begin(), net::LoginFrame.end()));
+  EXPECT_TRUE(h.boxes.shown.empty());
+  EXPECT_TRUE(net::DataMode);
+}
+
+TEST_F(Socks5ReEntryTest, ASilentProxyFailsAsAtStartUp) {
+  h.lobby.PostToClient(platform::kEnterTable);  // no replies now
+  h.RunFor(net::kProxyHandshakeTimeoutMs + 1000);
+  ASSERT_FALSE(h.Ended());
+  ASSERT_EQ(h.boxes.shown.size(), 1u);
+  EXPECT_EQ(h.boxes.shown[0].text, "请求代理失败！");
+  EXPECT_EQ(h.socket.State(), platform::SocketState::Closed);
 }
 
 }  // namespace
