@@ -1,5 +1,7 @@
 #include "core/net/socks5.h"
+#include "core/model/turn_state.h"
 #include "core/net/client_frames.h"
+#include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
 #include "core/net/rings.h"
@@ -47,6 +49,13 @@ class Socks5Test : public tlj::testing::ClientFixture {
             std::to_string(kProxyPort) + "$" + user + "$" + password + "$0$$$");
     h.RunFor(500);
   }
+
+  // The game server's frame, through the tunnel.
+  void ServerSays(const net::Frame& frame) {
+    proxy_->Send(frame);
+    h.RunFor(100);
+  }
+  void ProxyCloses() { proxy_->Close(); }
 
   std::vector<std::vector<Bytes>> replies;  // per request: the pieces the proxy sends back
   bool close_after_replies = false;         // the proxy closes once its replies are out
@@ -261,6 +270,29 @@ TEST_F(Socks5ReEntryTest, ASilentProxyFailsAsAtStartUp) {
   ASSERT_EQ(h.boxes.shown.size(), 1u);
   EXPECT_EQ(h.boxes.shown[0].text, "请求代理失败！");
   EXPECT_EQ(h.socket.State(), platform::SocketState::Closed);
+}
+
+// A link lost in a hand comes back through the proxy: the reconnect request goes out once the
+// handshake, this time in single bytes, is through.
+TEST_F(Socks5Test, AReconnectionGoesThroughTheProxy) {
+  replies = {{{5, 2}}, {{1, 0}}, {{5, 0, 0, 1, 10, 0, 0, 7, 19, 136}}};
+  Start();
+  ServerSays(tlj::testing::LoginReplyFrame());
+  ServerSays(tlj::testing::IgnoredFrame(0x12, 0x34));
+  net::HandInProgress = true;
+  ASSERT_TRUE(model::g_bGameActive);
+  requests.clear();
+
+  replies = SingleByteHandshake();
+  ProxyCloses();
+  h.RunFor(4'000);
+  ASSERT_GE(requests.size(), 4u) << "greeting, authentication, CONNECT, and the request";
+  EXPECT_EQ(requests[3][net::kTypeAt], net::kTypeReconnect);
+  EXPECT_EQ(requests[3][net::kTokenAt], 0x12);
+  ServerSays(tlj::testing::ReconnectReplyFrame());
+  EXPECT_TRUE(model::g_bGameActive);
+  EXPECT_TRUE(net::Reconnected);
+  EXPECT_TRUE(h.boxes.shown.empty());
 }
 
 }  // namespace
