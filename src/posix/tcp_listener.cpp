@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <random>
 #include <system_error>
+#include <utility>
 
 namespace tlj::posix {
 namespace {
@@ -130,6 +131,12 @@ void TcpListener::AcceptAll() {
     ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
     on_accept_(fd, PeerName(peer));
   }
+}
+
+TcpListener ListenOnPortOrFree(PollBackend& poll, const std::string& host, int port,
+                               TcpListener::AcceptHandler on_accept) {
+  if (port == 0) return TcpListener(poll, host, kCommandLinePorts, std::move(on_accept));
+  return TcpListener(poll, host, port, std::move(on_accept));
 }
 
 }  // namespace tlj::posix

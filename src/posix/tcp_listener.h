@@ -48,4 +48,9 @@ class TcpListener {
   AcceptHandler on_accept_;
 };
 
+// Listens on `port`, or with port 0 on a free port of kCommandLinePorts: what the servers'
+// fronts take from their command line.
+TcpListener ListenOnPortOrFree(PollBackend& poll, const std::string& host, int port,
+                               TcpListener::AcceptHandler on_accept);
+
 }  // namespace tlj::posix

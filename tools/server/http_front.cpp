@@ -163,15 +163,10 @@ HttpFront::HttpFront(platform::EventLoop& loop, posix::PollBackend& poll, const 
       pages_(std::move(pages)),
       log_(log),
       timeout_ms_(timeout_ms),
-      listener_(Listen(host, port)) {}
+      listener_(posix::ListenOnPortOrFree(
+          poll, host, port, [this](int fd, const std::string& peer) { Accept(fd, peer); })) {}
 
 HttpFront::~HttpFront() = default;
-
-posix::TcpListener HttpFront::Listen(const std::string& host, int port) {
-  auto accept = [this](int fd, const std::string& peer) { Accept(fd, peer); };
-  if (port == 0) return posix::TcpListener(poll_, host, posix::kCommandLinePorts, accept);
-  return posix::TcpListener(poll_, host, port, accept);
-}
 
 void HttpFront::Accept(int fd, const std::string& peer) {
   const int id = next_id_++;

@@ -45,7 +45,6 @@ class HttpFront {
  private:
   struct Link;
 
-  posix::TcpListener Listen(const std::string& host, int port);
   void Accept(int fd, const std::string& peer);
   void OnReady(int id);
   void Read(int id, Link& link);

@@ -4,13 +4,11 @@ namespace tlj::server {
 
 TcpFront::TcpFront(platform::EventLoop& loop, posix::PollBackend& poll, GameServer& server,
                    const std::string& host, int port)
-    : loop_(loop), poll_(poll), server_(server), listener_(Listen(host, port)) {}
-
-posix::TcpListener TcpFront::Listen(const std::string& host, int port) {
-  auto accept = [this](int fd, const std::string& peer) { Accept(fd, peer); };
-  if (port == 0) return posix::TcpListener(poll_, host, posix::kCommandLinePorts, accept);
-  return posix::TcpListener(poll_, host, port, accept);
-}
+    : loop_(loop),
+      poll_(poll),
+      server_(server),
+      listener_(posix::ListenOnPortOrFree(
+          poll, host, port, [this](int fd, const std::string& peer) { Accept(fd, peer); })) {}
 
 void TcpFront::Accept(int fd, const std::string& peer) {
   const int id = next_id_++;

@@ -25,7 +25,6 @@ class TcpFront {
   int Port() const { return listener_.Port(); }
 
  private:
-  posix::TcpListener Listen(const std::string& host, int port);
   void Accept(int fd, const std::string& peer);
 
   platform::EventLoop& loop_;
