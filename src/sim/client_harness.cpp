@@ -115,7 +115,7 @@ void ClientHarness::StartAtTable() {
 }
 
 void ClientHarness::Post(std::function<void()> action) {
-  loop.Post([this, action = std::move(action)] { action(); });
+  loop.Post(std::move(action));
 }
 
 platform::Element& ClientHarness::El(const std::string& name, std::optional<int> index) {

@@ -1,5 +1,3 @@
-#include <ranges>
-
 #include "core/view/animations.h"
 #include "core/view/animations_coins.h"
 #include "core/view/layout.h"
@@ -88,10 +86,10 @@ void StakeFlight(int pos, double amount) {
 
   int arrived = 0;
   for (int pass = 1; arrived < count; ++pass) {
-    for (Flying& flying : std::views::reverse(flight)) {  // newest first
-      if (flying.arrived) continue;
-      flying.arrived = FlyStep(flying, path, pass);
-      if (flying.arrived) ++arrived;
+    for (auto flying = flight.rbegin(); flying != flight.rend(); ++flying) {  // newest first
+      if (flying->arrived) continue;
+      flying->arrived = FlyStep(*flying, path, pass);
+      if (flying->arrived) ++arrived;
     }
   }
 }
