@@ -39,6 +39,12 @@ constexpr platform::TimeMs kGenerous = 20'000;
 constexpr platform::TimeMs kKeepAliveDeadline = 40'000;
 constexpr platform::TimeMs kDumpRetry = 250;
 
+#ifdef TLJ_CLIENT_HAS_WINDOWS
+constexpr bool kClientHasWindows = true;
+#else
+constexpr bool kClientHasWindows = false;
+#endif
+
 const WindowMessage kRestore{platform::kWmSysCommand, platform::kScRestore, 0};
 
 std::string ClientProgram() {
@@ -195,6 +201,7 @@ TEST_F(ClientTest, AnUnusableOptionIsAUsageError) {
 // A display that is named but does not answer: the client plays without windows rather than
 // letting the toolkit end it.
 TEST_F(ClientTest, ADisplayThatDoesNotAnswerLeavesTheClientHeadless) {
+  if (!kClientHasWindows) GTEST_SKIP() << "the client was built without windows";
   FixtureServer server(poll);
   StartWith({"acct$pw$127.0.0.1$" + std::to_string(server.Port()) + "$房间一$0$$$$$0$$$"},
             {{"DISPLAY", ":97531"}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}});
@@ -217,6 +224,7 @@ class ClientScreenTest : public ClientTest, public ::testing::WithParamInterface
 // On a screen that scales, the table is laid out for the screen's scaled size, so it fits, and
 // drawn at the screen's own resolution.
 TEST_P(ClientScreenTest, TheTableFitsTheScreenAndScalesAsAWhole) {
+  if (!kClientHasWindows) GTEST_SKIP() << "the client was built without windows";
   const ScreenCase& c = GetParam();
   const auto config = app.path() / "screen.json";
   std::ofstream(config) << R"({"screens": [{"name": "s", "x": 0, "y": 0, "width": )" << c.width

@@ -60,6 +60,36 @@ TEST_F(ReconnectTest, AttemptsEveryThreeSecondsAndResumes) {
   EXPECT_FALSE(table::ReconnectWindowLoaded());
 }
 
+// The deal and the link's end come together, at each phase of the pump's ticks: the deal is
+// handled first, so the user is in a hand and the client reconnects rather than leaving.
+class DealThenLinkEndTest : public ReconnectTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(DealThenLinkEndTest, TheDealIsHandledFirst) {
+  net::HandInProgress = false;
+  h.StopListening();
+  h.RunFor(GetParam() * net::kPumpIntervalMs / 2);
+  h.ServerSend(NewHandFrame(100));
+  h.ServerClose();
+  h.RunFor(1'000);
+  EXPECT_TRUE(net::HandInProgress);
+  EXPECT_TRUE(table::ReconnectWindowLoaded());
+  EXPECT_FALSE(h.tree.Win("MainForm").minimized);
+}
+
+INSTANTIATE_TEST_SUITE_P(PumpPhases, DealThenLinkEndTest, ::testing::Range(0, 8));  // half ticks
+
+TEST_F(ReconnectTest, AFrameTheLostLinkCutShortDoesNotSpoilTheNewLink) {
+  const net::Frame deal = NewHandFrame(100);
+  h.ServerSendBytes({deal.begin(), deal.begin() + 100});
+  h.ServerClose();
+  h.RunFor(3'300);
+  ASSERT_FALSE(h.FramesFromClient().empty()) << "the reconnect request";
+  h.ServerSend(ReconnectReplyFrame());
+  h.RunFor(300);
+  EXPECT_TRUE(model::g_bGameActive) << "the reply was read as a reply";
+  EXPECT_TRUE(net::Reconnected);
+}
+
 TEST_F(ReconnectTest, GivesUpAfterTwentyOneAttempts) {
   h.StopListening();
   h.ServerClose();

@@ -24,8 +24,19 @@ void TableRig::Accept(std::shared_ptr<sim::SimEnd> end) {
   server_end_ = end;
   pending_.clear();
   std::weak_ptr<sim::SimEnd> weak = end;
-  server->Open(id, "sim", [weak](const net::Frame& frame) {
-    if (auto e = weak.lock(); e && e->Open()) e->Send(frame);
+  server->Open(id, "sim", [this, weak](const net::Frame& frame) {
+    auto e = weak.lock();
+    if (!e || !e->Open() || cut_) return;
+    const bool cut_here = cut_after && cut_after(frame);
+    e->Send(std::span(frame).first(cut_here ? std::min(cut_keeps, frame.size()) : frame.size()));
+    if (cut_here) {
+      // The server may be amid a broadcast: the break comes as the loop's next event.
+      cut_ = true;
+      client.loop.Post([this] {
+        BreakLink();
+        cut_ = false;
+      });
+    }
   });
   end->on_data = [this, id](const sim::SimEnd::Bytes& bytes) {
     pending_.insert(pending_.end(), bytes.begin(), bytes.end());

@@ -37,6 +37,12 @@ class TableRig {
   int GamesShown() const;
   // The link breaks: the server hears its connection close, and so does the client.
   void BreakLink();
+  // Asked of every frame the server sends the client: true breaks the link right after that
+  // frame, so nothing sent after it arrives (a cut at a frame boundary).
+  std::function<bool(const net::Frame& frame)> cut_after;
+  // How much of the frame at the cut still arrives: all of it, or its first bytes only (a cut
+  // inside the frame).
+  std::size_t cut_keeps = net::kFrameSize;
   // Handles one automation line ("click frmOtherExit.imgOK") as the headless client would.
   void Click(const std::string& command);
 
@@ -65,6 +71,7 @@ class TableRig {
 
   int connections_ = 0;
   int connection_id_ = 0;              // the server's number of the current connection
+  bool cut_ = false;                   // the link is cut; the break itself is on its way
   std::vector<std::uint8_t> pending_;  // bytes of a client frame not yet whole
   std::shared_ptr<sim::SimEnd> server_end_;
   bool turn_seen_ = false;        // the bet button showed at the last look

@@ -182,9 +182,11 @@ bool GameServer::OwnSeatCode(const Session& session, const Frame& frame, bool ze
 }
 
 void GameServer::KeepAlive(Session& session, const Frame& frame) {
-  // A client learns its seat from the arrival command, so 0 is fine before that.
+  // A client learns its seat from the arrival command, so 0 is fine before that. A reconnecting
+  // client sends what its keep-alive timer queued meanwhile as soon as the new link is up, ahead
+  // of its reconnect request: nothing wrong, nothing to do.
   if (!PlaceOf(session.id)) {
-    CountInvalid(session, "keep-alive before a login");
+    CountIgnored(session, "keep-alive before a login");
     return;
   }
   OwnSeatCode(session, frame, true);

@@ -136,10 +136,12 @@ void Table::TimeOut() {
 Verdict Table::Answer(int connection, Coins amount, bool hot_pot) {
   const auto seat = SeatOf(connection);
   if (!seat) return {Verdict::Kind::kInvalid, "a bet without a seat"};
+  // Out of its moment rather than wrong: a player back from a lost link may answer the turn it
+  // saw before the link went and then the same turn offered again.
   if (stage_ != Stage::kHand || !awaiting_) {
-    return {Verdict::Kind::kInvalid, "a bet while no turn is open"};
+    return {Verdict::Kind::kIgnored, "a bet while no turn is open"};
   }
-  if (*seat != active_) return {Verdict::Kind::kInvalid, "a bet out of turn"};
+  if (*seat != active_) return {Verdict::Kind::kIgnored, "a bet out of turn"};
   const std::string bounds = std::to_string(offer_.min_bet) + ".." + std::to_string(offer_.max_bet);
   if (amount != 0 && (amount < offer_.min_bet || amount > offer_.max_bet)) {
     return {Verdict::Kind::kInvalid, "stake " + std::to_string(amount) + " outside " + bounds};

@@ -106,6 +106,9 @@ void ReadyCountdownStep() {
 void LinkWatchStep() {
   if (!net::ChannelDue(net::kLinkWatchChannel)) return;
   if (!net::SocketConnected()) {
+    // Frames that arrived before the link went are handled first: a deal still in the ring
+    // means the user is in a hand, and leaving would drop it.
+    if (net::RecvRing.Unread() >= kFrameSize) return;
     if (!model::LobbyWindowExists()) platform::EndProcess(0);
     if (!net::HandInProgress) {
       GiveUpTable();

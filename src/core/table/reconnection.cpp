@@ -9,6 +9,7 @@
 #include "core/net/connect.h"
 #include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
+#include "core/net/rings.h"
 #include "core/net/socks5.h"
 #include "core/platform/services.h"
 #include "core/table/give_up.h"
@@ -87,6 +88,9 @@ void StartReconnection() {
   // After a give-up the window is still loaded and its load step would not run; a later loss
   // during a hand deserves a fresh series of attempts all the same.
   net::ResetReconnectAttempts();
+  // The frames that arrived whole were handled before the link was judged lost; what is left
+  // is a frame the old link cut short, which the new link's bytes must not complete.
+  net::ResetRings();
   TimerCount.SetEnabled(false);
   TimerReconnect.SetEnabled(true);
   platform::Sys().ui->LoadWindow(kReconnectWindow);

@@ -69,13 +69,14 @@ INSTANTIATE_TEST_SUITE_P(
                       BadAnswer{"HotPotFlagTwo", 1, 20, 2}),
     [](const auto& test) { return std::string(test.param.name); });
 
-TEST_F(GameTurnTest, ABetOutOfTurnIsCounted) {
+TEST_F(GameTurnTest, ABetOutOfTurnIsIgnoredAndCounted) {
   Person& me = AtFirstTurn();
   Send(me, BetFrom(1, 0));
   ASSERT_EQ(me.Count(3), 1u);
   ASSERT_EQ(me.frames.back()[3], 2) << "the next player's turn is open";
   Send(me, BetFrom(1, 20));
-  EXPECT_EQ(server->Stats().invalid, 1);
+  EXPECT_EQ(server->Stats().ignored, 1);
+  EXPECT_EQ(server->Stats().invalid, 0);
   EXPECT_EQ(me.Count(3), 1u);
 }
 
