@@ -4,6 +4,7 @@
 #include "core/net/frame_fields.h"
 #include "core/net/link_state.h"
 #include "core/net/pump.h"
+#include "core/platform/lobby_link.h"
 #include "core/table/reconnection.h"
 #include "tests/support/table_fixture.h"
 
@@ -103,6 +104,9 @@ TEST_F(ReconnectTest, GivesUpAfterTwentyOneAttempts) {
   EXPECT_TRUE(table::ReconnectWindowLoaded());
   EXPECT_EQ(h.tree.El("frmOtherExit", "Label1").caption, "网络已断开,请退出大厅重新登陆游戏");
   EXPECT_TRUE(h.tree.Win("MainForm").minimized);
+  const auto& to_lobby = h.lobby.Received(sim::kLobbyTitle);
+  ASSERT_FALSE(to_lobby.empty());
+  EXPECT_EQ(to_lobby.back().wparam, platform::kScRestore) << "the lobby shows again";
   EXPECT_FALSE(h.Ended());
 }
 
