@@ -174,10 +174,30 @@ TEST_F(Socks5Test, FramesInTheConnectReplysBatchAreKept) {
       << "the login reply that came with the proxy's reply was read";
 }
 
-// Garbage is judged by its first two bytes; a batch that fills the proxy buffer ends the client
-// with the lobby restored, as a full ring does.
-TEST_F(Socks5Test, GarbageForAGreetingIsRefused) {
-  replies = {{Bytes(net::kProxyBufferSize - 1, 0xAB)}};
+// A batch beyond the proxy buffer's size, where a reply and then frames are due: the frames
+// after the reply are all read, the last one too.
+TEST_F(Socks5Test, MoreFramesInTheConnectReplysBatchThanTheProxyBufferHoldsAreKept) {
+  Bytes batch{5, 0, 0, 1, 10, 0, 0, 7, 19, 136};
+  const net::Frame reply = tlj::testing::LoginReplyFrame();
+  batch.insert(batch.end(), reply.begin(), reply.end());
+  for (std::uint8_t k = 1; k <= 4; ++k) {
+    const net::Frame frame = tlj::testing::IgnoredFrame(0x40, k);
+    batch.insert(batch.end(), frame.begin(), frame.end());
+  }
+  ASSERT_GT(batch.size(), net::kProxyBufferSize);
+  replies = {{{5, 2}}, {{1, 0}}, {batch}};
+  Start();
+  ASSERT_FALSE(h.Ended());
+  EXPECT_TRUE(h.boxes.shown.empty());
+  EXPECT_THAT(h.SysmsgLines(0), ElementsAre("连接服务器成功！"));
+  EXPECT_THAT(net::ServerToken, ElementsAre(0x40, 4)) << "the last frame of the batch was read";
+}
+
+// Garbage is judged by its first two bytes, however much of it comes at once.
+class Socks5Garbage : public Socks5Test, public ::testing::WithParamInterface<std::size_t> {};
+
+TEST_P(Socks5Garbage, ForAGreetingIsRefused) {
+  replies = {{Bytes(GetParam(), 0xAB)}};
   Start();
   ASSERT_FALSE(h.Ended());
   ASSERT_EQ(h.boxes.shown.size(), 1u);
@@ -185,20 +205,15 @@ TEST_F(Socks5Test, GarbageForAGreetingIsRefused) {
   EXPECT_EQ(h.socket.State(), platform::SocketState::Closed);
 }
 
-TEST_F(Socks5Test, AKilobyteOfGarbageEndsTheClientWithTheLobbyRestored) {
-  replies = {{Bytes(net::kProxyBufferSize, 0xAB)}};
-  Start();
-  EXPECT_TRUE(h.Ended());
-  EXPECT_THAT(h.LobbyMessages(), ::testing::Contains(platform::kWmSysCommand));
-  EXPECT_TRUE(h.boxes.shown.empty());
-}
+INSTANTIATE_TEST_SUITE_P(Sizes, Socks5Garbage,
+                         ::testing::Values(net::kProxyBufferSize - 1, net::kProxyBufferSize,
+                                           4 * net::kProxyBufferSize));
 
-// A proxy that stops answering, or closes, fails the step it stopped at once the handshake's
-// time is up, instead of leaving the table waiting.
+// A proxy that stops answering fails the step it stopped at once the handshake's time is up,
+// instead of leaving the table waiting; one that closes fails it at once.
 struct SilentProxy {
   const char* name;
-  std::vector<std::vector<Bytes>> replies;  // before it falls silent
-  bool closes;
+  std::vector<std::vector<Bytes>> replies;  // before it falls silent, or closes
   const char* text;
   friend void PrintTo(const SilentProxy& c, std::ostream* out) { *out << c.name; }
 };
@@ -207,7 +222,6 @@ class Socks5Silence : public Socks5Test, public ::testing::WithParamInterface<Si
 
 TEST_P(Socks5Silence, FailsTheStepItStoppedAt) {
   replies = GetParam().replies;
-  if (GetParam().closes) close_after_replies = true;
   Start();
   h.RunFor(net::kProxyHandshakeTimeoutMs - 1000);
   EXPECT_TRUE(h.boxes.shown.empty()) << "still within the handshake's time";
@@ -218,16 +232,56 @@ TEST_P(Socks5Silence, FailsTheStepItStoppedAt) {
   EXPECT_FALSE(net::PumpRunning());
 }
 
+const auto kStoppingPoints = ::testing::Values(
+    SilentProxy{"AfterTheGreeting", {{}}, "请求代理失败！"},
+    SilentProxy{"AfterTheMethodChoice", {{{5, 2}}}, "代理服务器用户验证失败！"},
+    SilentProxy{"AfterTheAuthentication", {{{5, 2}}, {{1, 0}}}, "通过代理连接主站失败！"},
+    SilentProxy{"InTheConnectReply", {{{5, 2}}, {{1, 0}}, {{5}}}, "通过代理连接主站失败！"});
+
 INSTANTIATE_TEST_SUITE_P(
     Proxies, Socks5Silence,
     ::testing::Values(
-        SilentProxy{"NeverAnswers", {}, false, "请求代理失败！"},
-        SilentProxy{"SilentAfterTheGreeting", {{{5, 2}}}, false, "代理服务器用户验证失败！"},
-        SilentProxy{
-            "ClosesAfterTheAuthentication", {{{5, 2}}, {{1, 0}}}, true, "通过代理连接主站失败！"},
-        SilentProxy{
-            "HalfAConnectReply", {{{5, 2}}, {{1, 0}}, {{5}}}, false, "通过代理连接主站失败！"}),
+        SilentProxy{"NeverAnswers", {}, "请求代理失败！"},
+        SilentProxy{"SilentAfterTheGreeting", {{{5, 2}}}, "代理服务器用户验证失败！"},
+        SilentProxy{"SilentAfterTheAuthentication", {{{5, 2}}, {{1, 0}}}, "通过代理连接主站失败！"},
+        SilentProxy{"HalfAConnectReply", {{{5, 2}}, {{1, 0}}, {{5}}}, "通过代理连接主站失败！"}),
     [](const auto& test) { return std::string(test.param.name); });
+
+class Socks5Close : public Socks5Test, public ::testing::WithParamInterface<SilentProxy> {};
+
+TEST_P(Socks5Close, FailsTheStepItStoppedAtAtOnce) {
+  replies = GetParam().replies;
+  close_after_replies = true;
+  Start();
+  ASSERT_EQ(h.boxes.shown.size(), 1u);
+  EXPECT_EQ(h.boxes.shown[0].text, GetParam().text);
+  EXPECT_EQ(h.socket.State(), platform::SocketState::Closed);
+  EXPECT_FALSE(net::PumpRunning());
+  h.RunFor(net::kProxyHandshakeTimeoutMs);
+  EXPECT_EQ(h.boxes.shown.size(), 1u) << "the handshake's time running out fails nothing again";
+}
+
+INSTANTIATE_TEST_SUITE_P(Proxies, Socks5Close, kStoppingPoints,
+                         [](const auto& test) { return std::string(test.param.name); });
+
+// A refusal stays one message while its box waits for the user, whatever the proxy does
+// meanwhile: closes, or sends more.
+class Socks5RefusalWhileTheBoxWaits : public Socks5Test,
+                                      public ::testing::WithParamInterface<bool> {};
+
+TEST_P(Socks5RefusalWhileTheBoxWaits, IsOneMessage) {
+  const bool closes = GetParam();
+  h.boxes.AnswerAfter(h.loop, 5000);
+  replies = {{{5, 2}}, {closes ? std::vector<Bytes>{{1, 1}} : std::vector<Bytes>{{1, 1}, {1, 1}}}};
+  close_after_replies = closes;
+  Start();
+  h.RunFor(10'000);
+  ASSERT_EQ(h.boxes.shown.size(), 1u);
+  EXPECT_EQ(h.boxes.shown[0].text, "代理服务器用户验证失败！");
+  EXPECT_EQ(h.socket.State(), platform::SocketState::Closed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Proxies, Socks5RefusalWhileTheBoxWaits, ::testing::Bool());
 
 TEST_F(Socks5Test, ATunnelThatOpenedInTimeIsNotFailedLater) {
   replies = {{{5, 2}}, {{1, 0}}, {{5, 0, 0, 1, 10, 0, 0, 7, 19, 136}}};

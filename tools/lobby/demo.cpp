@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <string_view>
 
 #include "core/platform/lobby_link.h"
 #include "tools/lobby/turn_policy.h"
@@ -57,6 +58,16 @@ std::string ReadWhole(const std::filesystem::path& file) {
 
 std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
+}
+
+// Whether a client without a window has shown a message box: it writes each one to standard
+// error as a line "MessageBox: TITLE: TEXT".
+bool WroteMessageBox(const std::string& said) {
+  constexpr std::string_view kBox = "MessageBox: ";
+  for (auto at = said.find(kBox); at != std::string::npos; at = said.find(kBox, at + 1)) {
+    if ((at == 0 || said[at - 1] == '\n') && said.find('\n', at) != std::string::npos) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -128,12 +139,17 @@ void Demo::WaitForLogin() {
   const auto answered = [&] {
     return phase_ == ClientPhase::AtTable || phase_ == ClientPhase::LoginFailed;
   };
+  // A client that could not reach the server says why in a message box and waits there; once
+  // it has said so, there is nothing left to wait for.
+  const auto gave_up = [&] { return WroteMessageBox(client_->Process().Stderr()); };
   loop_.ProcessEventsUntil(loop_.Now() + kStepDeadline, [&] {
     CheckChildrenRun();
-    return answered();
+    return answered() || gave_up();
   });
-  // A client that could not reach the server says why in a message box and waits there.
-  if (!answered()) throw DemoFailure("the client did not log in within 10 s" + ClientSaid());
+  if (!answered()) {
+    throw DemoFailure(std::string("the client did not log in") + (gave_up() ? "" : " within 10 s") +
+                      ClientSaid());
+  }
   if (phase_ == ClientPhase::LoginFailed) throw DemoFailure("the server refused the login");
 }
 

@@ -70,6 +70,7 @@ void Winsock1_DataArrival(const platform::GameSocket::Bytes& bytes) {
 }
 
 void Winsock1_Close() {
+  if (!DataMode) FailProxyStep();
   platform::Sys().socket->Close();
 }
 

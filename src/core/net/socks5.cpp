@@ -1,6 +1,8 @@
 #include "core/net/socks5.h"
 
+#include <algorithm>
 #include <charconv>
+#include <span>
 
 #include "core/model/elements.h"
 #include "core/model/lobby_window.h"
@@ -41,26 +43,11 @@ void SendRequest(std::uint8_t step) {
 
 void Fail(const char* text) {
   TimerProxyWait.SetEnabled(false);
+  // The handshake is over: the proxy's bytes or its close while the box waits for the user
+  // fail nothing again.
+  ProxyStep = 0;
   platform::ShowMessageBox(model::kProgramTitle, text);
   Socket().Close();
-}
-
-void TimerProxyWait_Timer() {
-  TimerProxyWait.SetEnabled(false);
-  if (DataMode) return;
-  switch (ProxyStep) {
-    case 2:
-      Fail("请求代理失败！");
-      break;
-    case 4:
-      Fail("代理服务器用户验证失败！");
-      break;
-    case 6:
-      Fail("通过代理连接主站失败！");
-      break;
-    default:
-      break;
-  }
 }
 
 void OpenTunnel() {
@@ -193,7 +180,7 @@ void ConnectToSock5Server() {
 }
 
 void CreateProxyTimer() {
-  TimerProxyWait = platform::Timer(*platform::Sys().loop, TimerProxyWait_Timer);
+  TimerProxyWait = platform::Timer(*platform::Sys().loop, FailProxyStep);
   TimerProxyWait.SetInterval(kProxyHandshakeTimeoutMs);
 }
 
@@ -202,8 +189,32 @@ void DestroyProxyTimer() {
 }
 
 void ProxyBytesArrived(const platform::GameSocket::Bytes& bytes) {
-  AppendArrived(ProxyBuffer, bytes);
+  // A reply is judged by its first bytes, so the buffer takes no more than it holds: a proxy
+  // that sends more at once is judged as any other, and what follows a CONNECT reply belongs to
+  // the frame stream.
+  const std::size_t taken = std::min(bytes.size(), kProxyBufferSize - 1 - ProxyBuffer.Unread());
+  AppendArrived(ProxyBuffer, std::span(bytes).first(taken));
   ProxyReply();
+  if (DataMode && taken < bytes.size())
+    Winsock1_DataArrival(platform::GameSocket::Bytes(bytes.begin() + taken, bytes.end()));
+}
+
+void FailProxyStep() {
+  TimerProxyWait.SetEnabled(false);
+  if (DataMode) return;
+  switch (ProxyStep) {
+    case 2:
+      Fail("请求代理失败！");
+      break;
+    case 4:
+      Fail("代理服务器用户验证失败！");
+      break;
+    case 6:
+      Fail("通过代理连接主站失败！");
+      break;
+    default:
+      break;
+  }
 }
 
 }  // namespace tlj::net

@@ -24,7 +24,7 @@ inline ByteRing<kProxyBufferSize> ProxyBuffer;
 // How long to wait for the proxy's TCP connection before giving up with the greeting failure.
 inline constexpr platform::TimeMs kProxyConnectTimeoutMs = 30'000;
 // How long the proxy may take over the rest of its handshake; then the step it stopped at fails
-// as if refused (a proxy that answers nothing, or closes, would leave the table waiting).
+// as if refused (a proxy that answers nothing would leave the table waiting).
 inline constexpr platform::TimeMs kProxyHandshakeTimeoutMs = 30'000;
 
 // The handshake's timer, owned by the table window with the transport's timers.
@@ -35,6 +35,9 @@ void DestroyProxyTimer();
 void ConnectToSock5Server();
 // Bytes from the socket while DataMode is false.
 void ProxyBytesArrived(const platform::GameSocket::Bytes& bytes);
+// The step the handshake stopped at fails as if the proxy had refused it: once the handshake's
+// time is up, or at once when the proxy closes the connection.
+void FailProxyStep();
 
 // The requests, as sent.
 std::vector<std::uint8_t> BuildGreeting();

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "tests/support/tool_programs.h"
+#include "tests/tools/lobby/loopback_port.h"
 
 namespace tlj::tools::testing {
 namespace {
@@ -37,31 +38,6 @@ fs::path Installed(const std::string& name) {
     if (fs::exists(fs::path(folder) / name)) return fs::path(folder) / name;
   }
   return {};
-}
-
-sockaddr_in Loopback(int port) {
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  address.sin_port = htons(static_cast<std::uint16_t>(port));
-  return address;
-}
-
-// A port nothing listens on now, for the proxy to take: below 32768, as the lobby's command
-// line holds the proxy's port in a signed 16-bit field.
-int FreePort() {
-  constexpr int kLowest = 20000;
-  constexpr int kSpan = 12768;
-  const int start = kLowest + static_cast<int>(::getpid() % kSpan);
-  for (int k = 0; k < kSpan; ++k) {
-    const int port = kLowest + (start - kLowest + k) % kSpan;
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    const sockaddr_in address = Loopback(port);
-    const bool free = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    if (free) return port;
-  }
-  return 0;
 }
 
 bool Accepts(int port) {
