@@ -59,6 +59,12 @@ void GameServer::Close(int connection, const std::string& reason) {
   sessions_.erase(connection);
 }
 
+CoinAudit GameServer::AuditCoins() const {
+  CoinAudit audit{house_.stats.coins_in, house_.stats.coins_out, house_.stats.fees, 0};
+  for (const auto& table : tables_) audit.at_tables += table->CoinsHere();
+  return audit;
+}
+
 std::optional<GameServer::Place> GameServer::PlaceOf(int connection) const {
   for (std::size_t t = 0; t < tables_.size(); ++t) {
     if (const auto seat = tables_[t]->SeatOf(connection)) return Place{static_cast<int>(t), *seat};

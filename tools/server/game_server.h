@@ -38,6 +38,8 @@ class GameServer {
   void Close(int connection, const std::string& reason);
 
   const ServerStats& Stats() const { return house_.stats; }
+  // The coins that came to the tables, went, were kept as fees and are there now.
+  CoinAudit AuditCoins() const;
   const GameConfig& Config() const { return house_.config; }
   int TableCount() const { return static_cast<int>(tables_.size()); }
   TableView ViewTable(int table) const {

@@ -6,6 +6,12 @@
 
 namespace tlj::server {
 
+std::string CoinAudit::Text() const {
+  return "coins: in " + std::to_string(in) + ", out " + std::to_string(out) + ", fees " +
+         std::to_string(fees) + ", at the tables " + std::to_string(at_tables) +
+         (Balanced() ? ": balanced" : ": UNBALANCED by " + std::to_string(Imbalance()));
+}
+
 std::uint32_t House::NextHandId() {
   last_hand_id = last_hand_id + 1 >= kHandIdLimit ? 1 : last_hand_id + 1;
   return last_hand_id;

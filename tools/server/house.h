@@ -22,6 +22,23 @@ struct ServerStats {
   int games = 0;        // played to the end
   int timeouts = 0;     // turns the server gave up for a silent player
   Coins fees = 0;       // table fees kept
+  Coins coins_in = 0;   // brought to a table by every player who sat down
+  Coins coins_out = 0;  // taken away by every player who left a table for good
+};
+
+// Where every coin that came to the tables is: what went in must equal what came out, the fees
+// kept and what is at the tables now; anything else is a coin made or lost.
+struct CoinAudit {
+  Coins in = 0;
+  Coins out = 0;
+  Coins fees = 0;
+  Coins at_tables = 0;  // players seated, those who left a running game, and the pots
+
+  // Positive: coins lost; negative: coins made.
+  Coins Imbalance() const { return in - out - fees - at_tables; }
+  bool Balanced() const { return Imbalance() == 0; }
+  // "coins: in N, out N, fees N, at the tables N: balanced" (or ": UNBALANCED by N").
+  std::string Text() const;
 };
 
 struct House {

@@ -81,6 +81,7 @@ int Serve(const Options& options) {
               << ", frames received: " << stats.frames << ", ignored: " << stats.ignored
               << ", invalid: " << stats.invalid << ", hands: " << stats.hands
               << ", games: " << stats.games << std::endl;
+    std::cerr << "tlj-server: " << game.AuditCoins().Text() << std::endl;
   }
   return code;
 }

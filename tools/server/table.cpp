@@ -61,6 +61,16 @@ TableView Table::View() const {
   return view;
 }
 
+Coins Table::CoinsHere() const {
+  Coins coins = pot_;
+  for (const auto* players : {&seats_, &gone_}) {
+    for (const auto& p : *players) {
+      if (p) coins += p->profile.coins;
+    }
+  }
+  return coins;
+}
+
 void Table::Send(int seat, const Frame& frame) {
   const Player* p = At(seat);
   if (p != nullptr && p->Connected()) outlet_.send(p->connection, frame);
@@ -116,10 +126,28 @@ int Table::Seat(int connection, std::uint16_t token, Profile profile) {
   player->profile = std::move(profile);
   player->connection = connection;
   player->token = token;
-  *free = std::move(player);
-  Say(Name(*At(seat)) + " sits down at seat " + std::to_string(seat + 1) + " with " +
-      std::to_string(At(seat)->profile.coins) + " coins");
+  SitDown(seat, std::move(player));
   return seat;
+}
+
+void Table::SitDown(int seat, std::unique_ptr<Player> player) {
+  house_.stats.coins_in += player->profile.coins;
+  auto& place = seats_[static_cast<std::size_t>(seat)];
+  place = std::move(player);
+  Say(Name(*place) + " sits down at seat " + std::to_string(seat + 1) + " with " +
+      std::to_string(place->profile.coins) + " coins");
+}
+
+// The coins leave with the player; a person's record keeps them for the next visit.
+void Table::SeeOff(std::unique_ptr<Player> player) {
+  house_.stats.coins_out += player->profile.coins;
+  if (!player->Bot()) house_.members[player->profile.account] = player->profile;
+}
+
+void Table::SeeOffGone() {
+  for (auto& p : gone_) {
+    if (p) SeeOff(std::move(p));
+  }
 }
 
 void Table::Welcome(int seat) {
@@ -132,14 +160,13 @@ void Table::Release(int seat) {
   if (At(seat) != nullptr && !GameRunning()) Depart(seat, "did not come back");
 }
 
-std::unique_ptr<Player> Table::Unseat(int seat) {
+void Table::Unseat(int seat) {
   SendOwedArrivals();  // those who stay see who leaves
   const auto index = static_cast<std::size_t>(seat);
   holds_[index].Stop();
   bot_chat_[index].Stop();
-  auto player = std::move(seats_[index]);
-  Broadcast(LeftFrame(player->profile.account));
-  return player;
+  gone_[index] = std::move(seats_[index]);
+  Broadcast(LeftFrame(gone_[index]->profile.account));
 }
 
 void Table::Depart(int seat, const std::string& how) {
@@ -147,9 +174,10 @@ void Table::Depart(int seat, const std::string& how) {
     stage_ = Stage::kWaiting;
     stage_alarm_.Stop();
   }
-  const auto player = Unseat(seat);
+  Unseat(seat);
+  auto& player = gone_[static_cast<std::size_t>(seat)];
   Say(Name(*player) + " " + how);
-  if (!player->Bot()) SaveMember(*player);
+  SeeOff(std::move(player));
   AfterDeparture();
 }
 
@@ -159,10 +187,6 @@ void Table::AfterDeparture() {
   } else {
     ArmBotFill();
   }
-}
-
-void Table::SaveMember(const Player& player) {
-  house_.members[player.profile.account] = player.profile;
 }
 
 void Table::ClearTable() {
@@ -177,8 +201,10 @@ void Table::ClearTable() {
   stage_ = Stage::kWaiting;
   const bool bots =
       std::any_of(seats_.begin(), seats_.end(), [](const auto& p) { return p != nullptr; });
-  for (auto& p : seats_) p.reset();
-  for (auto& p : gone_) p.reset();
+  for (auto& p : seats_) {
+    if (p) SeeOff(std::move(p));
+  }
+  SeeOffGone();
   if (bots) Say("nobody plays here any more; the bots leave");
 }
 

@@ -88,6 +88,8 @@ class Table {
   std::optional<int> HeldSeat(const std::string& account, std::uint16_t token,
                               std::uint32_t hand_id) const;
   TableView View() const;
+  // Every coin here: the players seated, those who left the running game, and the pot.
+  Coins CoinsHere() const;
 
   // A person logged in: it takes a free seat, or a bot's (Seat), and once it has its login reply,
   // hears who sits here while the others hear of it (Welcome).
@@ -116,10 +118,14 @@ class Table {
   int PeopleSeated() const;
   void SendArrivals(int seat);
   void AnnounceArrival(int seat);
-  std::unique_ptr<Player> Unseat(int seat);
+  // The only ways coins come to a table and leave it.
+  void SitDown(int seat, std::unique_ptr<Player> player);
+  void SeeOff(std::unique_ptr<Player> player);
+  void SeeOffGone();
+  // The player leaves its seat for those gone, still counted here, and the others hear of it.
+  void Unseat(int seat);
   void Depart(int seat, const std::string& how);
   void AfterDeparture();
-  void SaveMember(const Player& player);
   void ClearTable();
   void ArmBotFill();
   void FillWithBots();
@@ -161,7 +167,8 @@ class Table {
   Outlet outlet_;
 
   std::array<std::unique_ptr<Player>, kSeatCount> seats_;
-  // Players who left during the running game, kept until it is settled.
+  // Players who left their seats, kept (and their coins counted here) until the running game is
+  // settled, or between games until they are seen off.
   std::array<std::unique_ptr<Player>, kSeatCount> gone_;
   Stage stage_ = Stage::kWaiting;
 

@@ -61,7 +61,7 @@ void Table::StartGame() {
     p->game_start_coins = p->profile.coins;
     p->returned = 0;
   }
-  for (auto& p : gone_) p.reset();
+  SeeOffGone();
   hand_in_game_ = 0;
   Say("a game of " + std::to_string(config_.hands) + (config_.hands == 1 ? " hand" : " hands") +
       " starts");
@@ -260,9 +260,8 @@ void Table::EndHand() {
     } else {
       continue;
     }
-    auto player = Unseat(seat);
-    Say(Name(*player) + " " + how);
-    gone_[static_cast<std::size_t>(seat)] = std::move(player);
+    Unseat(seat);
+    Say(Name(p) + " " + how);
     departures = true;
   }
   if (departures || out != 0 || hand_in_game_ >= config_.hands) {
@@ -296,10 +295,7 @@ void Table::EndGame() {
   Broadcast(GameOverFrame(blocks, kResultText));
   Say("game over");
   for (const std::string& line : lines) Say("  " + line);
-  for (auto& p : gone_) {
-    if (p && !p->Bot()) SaveMember(*p);
-    p.reset();
-  }
+  SeeOffGone();
   ++house_.stats.games;
   ++games_played_;
   stage_ = Stage::kWaiting;
@@ -317,15 +313,11 @@ void Table::EndGame() {
 void Table::AbandonHand(int seat) {
   turn_.Stop();
   awaiting_ = false;
-  auto player = Unseat(seat);
-  gone_[static_cast<std::size_t>(seat)] = std::move(player);
+  Unseat(seat);
   const Player& leaver = *gone_[static_cast<std::size_t>(seat)];
   Say(Name(leaver) + " leaves during hand " + std::to_string(hand_in_game_) +
       "; the game is abandoned, " + ReturnPot());
-  for (auto& p : gone_) {
-    if (p && !p->Bot()) SaveMember(*p);
-    p.reset();
-  }
+  SeeOffGone();
   stage_ = Stage::kWaiting;
   stage_alarm_.Stop();
   for (int other = 0; other < kSeatCount; ++other) {
@@ -346,9 +338,8 @@ void Table::AbandonHand(int seat) {
 
 void Table::LeaveBetweenHands(int seat) {
   stage_alarm_.Stop();
-  auto player = Unseat(seat);
-  Say(Name(*player) + " leaves between hands; the game ends");
-  gone_[static_cast<std::size_t>(seat)] = std::move(player);
+  Unseat(seat);
+  Say(Name(*gone_[static_cast<std::size_t>(seat)]) + " leaves between hands; the game ends");
   EndGame();
 }
 

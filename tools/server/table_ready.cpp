@@ -18,14 +18,11 @@ void Table::FillWithBots() {
   if (stage_ != Stage::kWaiting || PeopleSeated() == 0) return;
   SendOwedArrivals();  // those seated see the table before the newcomers
   for (int seat = 0; seat < kSeatCount; ++seat) {
-    auto& place = seats_[static_cast<std::size_t>(seat)];
-    if (place) continue;
-    place = std::make_unique<Player>();
-    place->bot_number = house_.NextBotNumber();
-    place->profile =
-        BotProfile(place->bot_number, house_.BotCoins(place->bot_number), house_.config.seed);
-    Say(Name(*place) + " sits down at seat " + std::to_string(seat + 1) + " with " +
-        std::to_string(place->profile.coins) + " coins");
+    if (At(seat) != nullptr) continue;
+    auto bot = std::make_unique<Player>();
+    bot->bot_number = house_.NextBotNumber();
+    bot->profile = BotProfile(bot->bot_number, house_.BotCoins(bot->bot_number), config_.seed);
+    SitDown(seat, std::move(bot));
     AnnounceArrival(seat);
   }
   ArmBotReadiness();

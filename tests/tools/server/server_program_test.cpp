@@ -49,6 +49,8 @@ class ServerProgramTest : public ProgramTest {
         << server->Stderr();
     return server;
   }
+  // Starts the server, plays one game at it as "abc", who gives up every turn, and stops it.
+  std::unique_ptr<posix::ChildProcess> StopAfterOneGame(std::vector<std::string> args);
 
   // Logs in as the client does and reads the page the reply names, at the client's offsets;
   // nothing when no reply came.
@@ -238,14 +240,13 @@ class GivingUpClient {
   std::vector<std::uint8_t> pending_;
 };
 
-TEST_F(ServerProgramTest, WritesATranscriptOfTheTable) {
-  auto server = StartListening(
-      {"--transcript", "--seed", "3", "--hands", "1", "--bot-delay", "0", "--bot-think", "0"});
-  ASSERT_TRUE(address);
-
+std::unique_ptr<posix::ChildProcess> ServerProgramTest::StopAfterOneGame(
+    std::vector<std::string> args) {
+  auto server = StartListening(std::move(args));
+  if (!address) return server;
   GivingUpClient client(address->port, "abc");
-  ASSERT_TRUE(client.Connected());
-  ASSERT_TRUE(RunUntil(
+  EXPECT_TRUE(client.Connected());
+  EXPECT_TRUE(RunUntil(
       [&] {
         client.Pump();
         return client.games == 1;
@@ -253,6 +254,13 @@ TEST_F(ServerProgramTest, WritesATranscriptOfTheTable) {
       kGenerous))
       << server->Stdout() << server->Stderr();
   EXPECT_EQ(server->Stop(std::chrono::milliseconds(kGenerous)), 0);
+  return server;
+}
+
+TEST_F(ServerProgramTest, WritesATranscriptOfTheTable) {
+  const auto server = StopAfterOneGame(
+      {"--transcript", "--seed", "3", "--hands", "1", "--bot-delay", "0", "--bot-think", "0"});
+  ASSERT_TRUE(address);
 
   const std::string& out = server->Stdout();
   EXPECT_EQ(out.rfind("tlj-server: listening on 127.0.0.1:", 0), 0u) << "the first line";
@@ -279,6 +287,23 @@ TEST_F(ServerProgramTest, WritesATranscriptOfTheTable) {
     at = found + line.size();
   }
   EXPECT_EQ(server->Stderr(), "");
+}
+
+TEST_F(ServerProgramTest, ItsStopAccountsForEveryCoin) {
+  const auto server = StopAfterOneGame(
+      {"--verbose", "--no-web", "--hands", "1", "--bot-delay", "0", "--bot-think", "0"});
+  ASSERT_TRUE(address);
+
+  // The person still sits at the table when the server stops: its coins and the bots' are there.
+  const std::string& err = server->Stderr();
+  std::smatch m;
+  ASSERT_TRUE(std::regex_search(
+      err, m,
+      std::regex("\ntlj-server: stopped; [^\n]*\ntlj-server: coins: in ([0-9]+), out 0, fees "
+                 "([0-9]+), at the tables ([0-9]+): balanced\n")))
+      << err;
+  EXPECT_GT(std::stoll(m[1]), 50'000) << "the person's coins and the bots'";
+  EXPECT_EQ(std::stoll(m[1]), std::stoll(m[2]) + std::stoll(m[3]));
 }
 
 TEST_F(ServerProgramTest, BotsSayThePhrasesOfTheFileItIsGiven) {
