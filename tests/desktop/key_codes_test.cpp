@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "tests/desktop/test_application.h"
+
 namespace tlj::desktop {
 namespace {
 
@@ -57,6 +59,9 @@ TEST(KeyCodesTest, AKeyTypesWhatATextBoxWouldTake) {
       {Qt::Key_A, Qt::AltModifier, "a", {}},
       {Qt::Key_Left, {}, "", {}},
   };
+  // A key event names the keyboard it came from: without an application to own it, Qt makes one
+  // that nothing ever frees.
+  testing::TestApplication();
   for (const Case& c : cases) {
     const QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, c.text);
     EXPECT_EQ(TypedCharacters(event), c.typed) << c.key;
