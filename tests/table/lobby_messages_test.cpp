@@ -104,6 +104,19 @@ TEST_F(LobbyMessagesTest, ReEntryConnectsAndLogsInAgain) {
   EXPECT_FALSE(h.El("Time_Img").visible);
 }
 
+// A reconnection rewrote the login request into a reconnect request; a client that has left
+// since and is sent back by the lobby logs in, as a reconnect request would be refused.
+TEST_F(LobbyMessagesTest, ReEntryAfterAReconnectionLogsIn) {
+  LogIn();
+  const net::Frame login = net::LoginFrame;
+  net::MakeReconnectRequest(7);
+  Answer(platform::kLeaveNow);
+  Answer(platform::kEnterTable, 200);
+  const auto frames = h.FramesFromClient();
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_EQ(frames[0], login);
+}
+
 TEST_F(LobbyMessagesTest, RestoreFromTheLobbyBringsTheTableBackAndSendsTheLobbyDown) {
   LogIn();
   Answer(platform::kLeaveNow);

@@ -36,6 +36,9 @@ bool WriteSingleByteText(Frame& frame, std::size_t first, std::string_view utf8)
   return true;
 }
 
+// The login request as built, which a reconnect request overwrites in LoginFrame.
+Frame LoginRequest{};
+
 }  // namespace
 
 bool BuildLoginFrame(std::string_view account, std::string_view password) {
@@ -47,7 +50,12 @@ bool BuildLoginFrame(std::string_view account, std::string_view password) {
     return false;
   }
   LoginFrame = frame;
+  LoginRequest = frame;
   return true;
+}
+
+void MakeLoginRequest() {
+  LoginFrame = LoginRequest;
 }
 
 void MakeReconnectRequest(std::uint32_t hand_id) {

@@ -19,6 +19,9 @@ inline Frame LoginFrame{};
 bool BuildLoginFrame(std::string_view account, std::string_view password);
 // Rewrites LoginFrame in place into the reconnect request (type 28) for the hand `hand_id`.
 void MakeReconnectRequest(std::uint32_t hand_id);
+// Makes LoginFrame the login request built at start-up again, after a reconnection rewrote it:
+// a client sent back to a table by the lobby logs in afresh.
+void MakeLoginRequest();
 
 // A keep-alive (type 24).
 Frame BuildKeepAlive(std::uint8_t seat_code);
