@@ -38,6 +38,8 @@ class ChildProcess {
 
   // Throws std::runtime_error when the child no longer reads its input.
   void WriteLine(const std::string& line);
+  // The child's process id, for reading what the system says of it (its memory, say).
+  pid_t Pid() const { return pid_; }
   const std::string& Stdout() const { return stdout_.text; }
   const std::string& Stderr() const { return stderr_.text; }
   // The exit code once the child has ended (-1 when a signal ended it); nothing while it runs.

@@ -75,7 +75,7 @@ int Serve(const Options& options) {
 
   std::cout << "tlj-server: listening on " << front.Host() << ":" << front.Port() << std::endl;
   const int code = loop.Run();
-  if (options.verbose) {
+  if (options.verbose || options.summary) {
     const ServerStats& stats = game.Stats();
     std::cerr << "tlj-server: stopped; connections: " << stats.connections
               << ", frames received: " << stats.frames << ", ignored: " << stats.ignored

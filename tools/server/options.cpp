@@ -169,6 +169,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       o.verbose = true;
     } else if (arg == "--transcript") {
       o.transcript = true;
+    } else if (arg == "--summary") {
+      o.summary = true;
     } else if (arg == "--help" || arg == "-h") {
       parsed.help = true;
     } else {
@@ -198,6 +200,8 @@ const char* Usage() {
          "                      connection and page request on standard error\n"
          "                      (seats counted from 1; passwords shown as ***)\n"
          "  --transcript        one line per table event on standard output\n"
+         "  --summary           at the stop, the counts of frames, hands and games and the\n"
+         "                      coin audit on standard error (--verbose says them too)\n"
          "\n"
          "The game:\n"
          "  --seed N            seed of all chance: the same seed plays the same games\n"

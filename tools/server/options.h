@@ -14,6 +14,7 @@ struct Options {
   int port = 0;  // 0: a free port the client's command line can carry
   bool verbose = false;
   bool transcript = false;
+  bool summary = false;  // the counts at the stop, without the frames
   std::string accounts;  // the accounts file; empty: everyone may log in
   std::string phrases;   // the bots' phrases; empty: chat.txt beside the program
   bool web = true;       // serve the advertisement pages over HTTP
