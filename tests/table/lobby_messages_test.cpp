@@ -78,6 +78,21 @@ TEST_F(LobbyMessagesTest, SilentLeaveAnswersNobody) {
   EXPECT_EQ(h.socket.State(), platform::SocketState::Closed);
 }
 
+// Told to leave at the user's turn: the turn's buttons go, so that nothing can answer it on the
+// next link, before the server has seated the user again.
+TEST_F(LobbyMessagesTest, LeavingAtTheUsersTurnTakesItsButtonsAway) {
+  LogIn();
+  for (int k = 0; k <= 2; ++k) {
+    h.El("Operation", k).visible = true;
+    h.El("Operation", k).enabled = true;
+  }
+  Answer(platform::kLeaveNow);
+  for (int k = 0; k <= 2; ++k) {
+    EXPECT_FALSE(h.El("Operation", k).visible) << k;
+    EXPECT_FALSE(h.El("Operation", k).enabled) << k;
+  }
+}
+
 TEST_F(LobbyMessagesTest, LeaveFrameGoesOutBeforeTheSocketCloses) {
   LogIn();
   const platform::TimeMs asked = h.Now();

@@ -3,7 +3,6 @@
 #include <limits>
 #include <string>
 
-#include "core/actions/action_buttons.h"
 #include "core/actions/hover.h"
 #include "core/model/amount_text.h"
 #include "core/model/elements.h"
@@ -13,6 +12,7 @@
 #include "core/net/client_frames.h"
 #include "core/net/frame_fields.h"
 #include "core/net/pump.h"
+#include "core/view/action_buttons.h"
 #include "core/view/animations.h"
 #include "core/view/layout.h"
 #include "core/view/pot_panel.h"
@@ -105,7 +105,7 @@ void Bet() {
   model::g_bHotPot = false;
   g_dMaxBet = amount;
   view::PlayEventSound("coin_move.wav");
-  HideActionButtons();
+  view::HideActionButtons();
   view::StakeFlight(0, amount);
   net::QueueFrame(frame);
   g_dInputCoin = 0;
@@ -124,7 +124,7 @@ void GiveUp() {
   if (!model::g_bMyTurn) return;
   model::g_iTimeoutCount = 0;
   const net::Frame frame = net::BuildGiveUpFrame(model::custom[0].seat);
-  HideActionButtons();
+  view::HideActionButtons();
   SetInput("");
   view::PlayEventSound("giveup.wav");
   net::QueueFrame(frame);

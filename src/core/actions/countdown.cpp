@@ -3,7 +3,6 @@
 #include <limits>
 #include <string>
 
-#include "core/actions/action_buttons.h"
 #include "core/actions/table_buttons.h"
 #include "core/model/elements.h"
 #include "core/model/table_state.h"
@@ -11,6 +10,7 @@
 #include "core/net/channels.h"
 #include "core/net/client_frames.h"
 #include "core/net/pump.h"
+#include "core/view/action_buttons.h"
 #include "core/view/sound.h"
 
 namespace tlj::actions {
@@ -38,7 +38,7 @@ void CountTimeout() {
 }
 
 void TimeIsUp() {
-  HideActionButtons();
+  view::HideActionButtons();
   if (model::g_bTurnArmed) {
     if (!model::g_bAway) CountTimeout();
     const net::Frame frame = net::BuildGiveUpFrame(model::custom[0].seat);

@@ -14,6 +14,7 @@
 #include "core/net/rings.h"
 #include "core/platform/services.h"
 #include "core/settings/local_files.h"
+#include "core/view/action_buttons.h"
 #include "core/view/animations.h"
 #include "core/view/pot_panel.h"
 #include "core/view/ready_button.h"
@@ -89,6 +90,8 @@ void ReturnToIdle() {
   view::ZeroPotPanel();
   view::MinimizeMainForm();
   model::SetIdleTurnValues();
+  // A turn left unanswered is over: its buttons would send a bet the new link has no seat for.
+  view::HideActionButtons();
   model::Unload("frmOtherExit");
   model::Unload("frmExit");
   view::ShowStartOnReadyButton();

@@ -1,9 +1,9 @@
 #pragma once
 // The action buttons Operation(0..2) that answer the user's turn.
 
-namespace tlj::actions {
+namespace tlj::view {
 
 // Hides and disables Operation(0..2), so that the turn cannot be answered twice.
 void HideActionButtons();
 
-}  // namespace tlj::actions
+}  // namespace tlj::view

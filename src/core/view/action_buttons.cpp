@@ -1,8 +1,8 @@
-#include "core/actions/action_buttons.h"
+#include "core/view/action_buttons.h"
 
 #include "core/model/elements.h"
 
-namespace tlj::actions {
+namespace tlj::view {
 
 void HideActionButtons() {
   for (int k = 0; k <= 2; ++k) {
@@ -12,4 +12,4 @@ void HideActionButtons() {
   }
 }
 
-}  // namespace tlj::actions
+}  // namespace tlj::view
