@@ -282,6 +282,9 @@ void GameServer::CountIgnored(const Session& session, const std::string& why) {
 
 void GameServer::CountInvalid(const Session& session, const std::string& why) {
   ++house_.stats.invalid;
+  constexpr std::size_t kKept = 10;
+  if (house_.stats.first_invalid.size() < kKept)
+    house_.stats.first_invalid.push_back(Who(session.id) + ": " + why);
   Log("invalid " + Who(session.id) + ": " + why);
 }
 

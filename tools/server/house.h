@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "tools/server/game_config.h"
 #include "tools/server/profile.h"
@@ -18,12 +19,13 @@ struct ServerStats {
   int frames = 0;       // whole frames received
   int ignored = 0;      // of a type the server does not take, or out of their moment
   int invalid = 0;      // breaking the rules of their type
-  int hands = 0;        // dealt
-  int games = 0;        // played to the end
-  int timeouts = 0;     // turns the server gave up for a silent player
-  Coins fees = 0;       // table fees kept
-  Coins coins_in = 0;   // brought to a table by every player who sat down
-  Coins coins_out = 0;  // taken away by every player who left a table for good
+  std::vector<std::string> first_invalid;  // who sent the first few, and why
+  int hands = 0;                           // dealt
+  int games = 0;                           // played to the end
+  int timeouts = 0;                        // turns the server gave up for a silent player
+  Coins fees = 0;                          // table fees kept
+  Coins coins_in = 0;                      // brought to a table by every player who sat down
+  Coins coins_out = 0;                     // taken away by every player who left a table for good
 };
 
 // Where every coin that came to the tables is: what went in must equal what came out, the fees

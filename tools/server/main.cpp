@@ -81,6 +81,8 @@ int Serve(const Options& options) {
               << ", frames received: " << stats.frames << ", ignored: " << stats.ignored
               << ", invalid: " << stats.invalid << ", hands: " << stats.hands
               << ", games: " << stats.games << std::endl;
+    for (const std::string& invalid : stats.first_invalid)
+      std::cerr << "tlj-server: invalid " << invalid << std::endl;
     std::cerr << "tlj-server: " << game.AuditCoins().Text() << std::endl;
   }
   return code;

@@ -22,6 +22,7 @@ constexpr platform::TimeMs kGameDeadline = 240'000;
 constexpr platform::TimeMs kAwayMs = 2'000;
 constexpr platform::TimeMs kRefusedAwayMs = 5'000;
 constexpr std::chrono::milliseconds kStopGrace{3000};
+constexpr platform::TimeMs kLastWordsMs = 100;
 
 std::string ReadWhole(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -91,6 +92,8 @@ void SoakClient::OnLobbyMessage(const posix::WindowMessage& message) {
 
 void SoakClient::Tick(platform::TimeMs now) {
   if (const auto code = client_->Process().ExitCode()) {
+    // The messages it posted just before it ended may not have been read yet.
+    if (!ended_at_) loop_.ProcessEventsUntil(loop_.Now() + kLastWordsMs, [] { return false; });
     if (*code != 0 || phase_ != lobby_tool::ClientPhase::LoginFailed)
       Fail("ended by itself (exit code " + std::to_string(*code) + ")");
     Restart(now);
