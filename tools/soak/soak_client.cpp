@@ -94,8 +94,7 @@ void SoakClient::Tick(platform::TimeMs now) {
   if (const auto code = client_->Process().ExitCode()) {
     // The messages it posted just before it ended may not have been read yet.
     if (!ended_at_) loop_.ProcessEventsUntil(loop_.Now() + kLastWordsMs, [] { return false; });
-    if (*code != 0 || phase_ != lobby_tool::ClientPhase::LoginFailed)
-      Fail("ended by itself (exit code " + std::to_string(*code) + ")");
+    CheckEnd(*code);
     Restart(now);
     return;
   }
@@ -202,9 +201,17 @@ void SoakClient::SampleMemory() {
   }
 }
 
+void SoakClient::CheckEnd(int code) const {
+  if (code != 0 || phase_ != lobby_tool::ClientPhase::LoginFailed)
+    Fail("ended by itself (exit code " + std::to_string(code) + ")");
+}
+
 void SoakClient::Stop() {
-  if (const auto code = client_->Process().ExitCode())
-    Fail("ended by itself (exit code " + std::to_string(*code) + ")");
+  // A client refused a seat has ended, as it should, and waits to be started again.
+  if (const auto code = client_->Process().ExitCode()) {
+    CheckEnd(*code);
+    return;
+  }
   client_->Process().Stop(kStopGrace);
 }
 

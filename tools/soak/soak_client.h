@@ -65,6 +65,8 @@ class SoakClient {
   void StartClient();
   // A client whose login was refused has ended, as it should; the lobby starts it again.
   void Restart(platform::TimeMs now);
+  // Fails unless the client ended as it does after a refused login.
+  void CheckEnd(int code) const;
   void OnLobbyMessage(const posix::WindowMessage& message);
   void Act(const lobby_tool::TableView& view, platform::TimeMs now);
   void GameFinished(std::size_t games, platform::TimeMs now);
