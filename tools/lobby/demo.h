@@ -76,6 +76,9 @@ class Demo {
   void AskToLeave();
   void CheckIdle();
   void StopClientAndServer();
+  // Ends a child that still runs (a signal, then a kill after a grace); fails unless it ended
+  // with 0.
+  void Stop(const std::string& who, posix::ChildProcess& child);
 
   TableView Look();
   // Sends one automation line and reads the small windows after it.
