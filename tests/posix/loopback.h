@@ -11,6 +11,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "posix/send_all.h"
+
 namespace tlj::posix::testing {
 
 class Descriptor {
@@ -68,12 +70,7 @@ class LoopbackPort {
 };
 
 inline void WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
-    if (n <= 0) throw std::runtime_error("loopback write failed");
-    done += static_cast<std::size_t>(n);
-  }
+  if (!posix::SendAll(fd, bytes)) throw std::runtime_error("loopback write failed");
 }
 
 inline std::vector<std::uint8_t> Pattern(std::size_t size, std::uint8_t seed) {

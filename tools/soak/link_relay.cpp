@@ -9,6 +9,9 @@
 
 #include <array>
 #include <cerrno>
+#include <span>
+
+#include "posix/send_all.h"
 
 namespace tlj::soak {
 namespace {
@@ -30,17 +33,6 @@ int ConnectTo(const std::string& host, int port) {
     return -1;
   }
   return fd;
-}
-
-bool WriteAll(int fd, const std::uint8_t* bytes, std::size_t size) {
-  while (size > 0) {
-    const ssize_t n = ::send(fd, bytes, size, MSG_NOSIGNAL);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return true;
 }
 
 }  // namespace
@@ -88,7 +80,7 @@ bool LinkRelay::Carry(int from, int to) {
   std::array<std::uint8_t, 16384> buffer{};
   const ssize_t n = ::recv(from, buffer.data(), buffer.size(), MSG_DONTWAIT);
   if (n < 0) return errno == EAGAIN || errno == EINTR;
-  return n > 0 && WriteAll(to, buffer.data(), static_cast<std::size_t>(n));
+  return n > 0 && posix::SendAll(to, std::span(buffer).first(static_cast<std::size_t>(n)));
 }
 
 }  // namespace tlj::soak

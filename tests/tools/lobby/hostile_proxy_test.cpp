@@ -21,11 +21,13 @@
 #include <optional>
 #include <ostream>
 #include <random>
+#include <span>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "posix/send_all.h"
 #include "tests/support/tool_programs.h"
 #include "tests/tools/lobby/loopback_port.h"
 
@@ -56,18 +58,6 @@ constexpr std::uint8_t kNoAuthentication = 0, kUserPassword = 2, kNoAcceptableMe
 constexpr std::uint8_t kRefusal = 0x7F;
 constexpr std::uint8_t kConnectionRefused = 5, kCommandNotSupported = 7,
                        kAddressTypeNotSupported = 8;
-
-// Sends all of `bytes`; false once the peer has gone.
-bool SendAll(int fd, const std::uint8_t* bytes, std::size_t size) {
-  while (size > 0) {
-    const ssize_t sent = ::send(fd, bytes, size, MSG_NOSIGNAL);
-    if (sent < 0 && errno == EINTR) continue;
-    if (sent <= 0) return false;
-    bytes += sent;
-    size -= static_cast<std::size_t>(sent);
-  }
-  return true;
-}
 
 void NoDelay(int fd) {
   const int one = 1;
@@ -192,9 +182,9 @@ class HostileProxy {
   }
 
   bool Reply(int fd, const Bytes& bytes) const {
-    if (how_ != Misbehaviour::kSingleBytes) return SendAll(fd, bytes.data(), bytes.size());
+    if (how_ != Misbehaviour::kSingleBytes) return posix::SendAll(fd, bytes);
     for (const std::uint8_t byte : bytes) {
-      if (!SendAll(fd, &byte, 1)) return false;
+      if (!posix::SendAll(fd, std::span(&byte, 1))) return false;
       std::this_thread::sleep_for(kBytePause);
     }
     return true;
@@ -216,7 +206,7 @@ class HostileProxy {
     if (!methods) return;
     if (how_ == Misbehaviour::kGarbage) {
       const Bytes garbage = Garbage();
-      if (SendAll(client, garbage.data(), garbage.size())) WaitForClose(client);
+      if (posix::SendAll(client, garbage)) WaitForClose(client);
       return;
     }
     const auto offers = [&](std::uint8_t method) {
@@ -312,7 +302,7 @@ class HostileProxy {
         relayed_ += static_cast<std::size_t>(n);
         for (std::size_t at = 0; at < static_cast<std::size_t>(n);) {
           const std::size_t piece = std::min<std::size_t>(n - at, 1 + random() % 7);
-          if (!SendAll(fds[1 - from].fd, chunk + at, piece)) return;
+          if (!posix::SendAll(fds[1 - from].fd, std::span(chunk + at, piece))) return;
           at += piece;
           if (random() % 8 == 0) std::this_thread::sleep_for(kPiecePause);
         }
