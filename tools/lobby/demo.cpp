@@ -2,12 +2,11 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string_view>
 
 #include "core/platform/lobby_link.h"
+#include "tools/common/whole_file.h"
 #include "tools/lobby/turn_policy.h"
 #include "tools/lobby/window_lines.h"
 
@@ -49,11 +48,6 @@ std::string Indented(const std::string& text) {
   std::string indented;
   while (std::getline(lines, line)) indented += "\n  " + line;
   return indented;
-}
-
-std::string ReadWhole(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::string Quoted(const std::string& text) {
@@ -373,7 +367,7 @@ std::string Demo::Dump() {
   client_->RequestDump(file);
   WaitUntil([&] { return std::filesystem::exists(file); }, kStepDeadline,
             "the client did not write its dump within 10 s");
-  return ReadWhole(file);
+  return tools::ReadWholeFile(file);
 }
 
 void Demo::OnLobbyMessage(const posix::WindowMessage& message) {

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
-#include <iterator>
 
 #include "core/model/elements.h"
 #include "core/model/lobby_window.h"
 #include "core/platform/lobby_link.h"
+#include "tools/common/whole_file.h"
 #include "tools/lobby/seat_command_line.h"
 #include "tools/lobby/turn_policy.h"
 #include "tools/soak/process_memory.h"
@@ -24,14 +23,9 @@ constexpr platform::TimeMs kRefusedAwayMs = 5'000;
 constexpr std::chrono::milliseconds kStopGrace{3000};
 constexpr platform::TimeMs kLastWordsMs = 100;
 
-std::string ReadWhole(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // The games the record file beside the client holds: one section per finished game.
 std::size_t RecordedGames(const std::filesystem::path& record) {
-  const std::string text = ReadWhole(record);
+  const std::string text = tools::ReadWholeFile(record);
   std::size_t games = 0;
   for (auto at = text.find("[juNum:"); at != std::string::npos; at = text.find("[juNum:", at + 1))
     ++games;
@@ -118,7 +112,7 @@ void SoakClient::Tick(platform::TimeMs now) {
     }
     dump_asked_at_.reset();
     try {
-      const lobby_tool::TableView view = lobby_tool::ReadTableView(ReadWhole(file));
+      const lobby_tool::TableView view = lobby_tool::ReadTableView(tools::ReadWholeFile(file));
       // The phase is not asked for: a reconnection reports connecting and the login request
       // again, but no second login; what the table shows is what counts.
       if (!away_) Act(view, now);
