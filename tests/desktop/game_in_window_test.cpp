@@ -12,6 +12,7 @@
 #include <QImage>
 
 #include "core/net/frame.h"
+#include "core/platform/lobby_link.h"
 #include "core/view/layout.h"
 #include "core/view/table_windows.h"
 #include "tests/desktop/table_window_fixture.h"
@@ -121,6 +122,32 @@ TEST_F(GameInTheWindowTest, EachStageOfAGameShowsWhereTheLayoutPutsIt) {
   Save(leave, "game-4-leave-dialog.png");
   const QColor leave_ground = renderer->View("frmExit")->palette().color(QPalette::Window);
   EXPECT_GT(Marks(leave, Rect(h.tree.El("frmExit", "Label1")), leave_ground), 50);
+}
+
+// Told by the lobby to leave at the user's turn and sent back: while the new link logs in, the
+// table shows no bet or give-up button of the old turn where the turn showed them.
+TEST_F(GameInTheWindowTest, ATableLeftAtTheUsersTurnComesBackWithoutItsButtons) {
+  Deal();
+  ASSERT_TRUE(h.El("Operation", 1).visible);
+  const QImage turn = Table();
+  h.lobby.PostToClient(platform::kLeaveNow);
+  h.RunFor(1'000);
+  h.lobby.PostToClient(platform::kEnterTable);
+  h.lobby.PostToClient(platform::kWmSysCommand, platform::kScRestore);
+  h.RunFor(300);
+  ASSERT_FALSE(h.tree.Win("MainForm").minimized);
+  const QImage back = Table();
+  Save(back, "game-6-back-after-leaving-at-the-turn.png");
+  for (int button : {1, 2}) {
+    const platform::Element& e = h.El("Operation", button);
+    EXPECT_FALSE(e.visible) << button;
+    const QRect area = OnWindow(e);
+    int changed = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (back.pixelColor(x, y) != turn.pixelColor(x, y)) ++changed;
+    EXPECT_GT(changed, area.width() * area.height() / 2) << "button " << button << " still drawn";
+  }
 }
 
 // The notice window over the table, on top, its text and both buttons drawn.
