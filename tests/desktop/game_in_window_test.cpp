@@ -58,13 +58,19 @@ class GameInTheWindowTest : public testing::TableWindowFixture {
     return 0;
   }
 
-  // Pixels of `rect` that stand out from the window's ground: text or a picture drawn there.
-  static int Marks(const QImage& drawn, const QRect& rect, const QColor& ground) {
-    int marks = 0;
+  // Pixels of `rect` for which `counts(x, y)` holds.
+  template <typename Counts>
+  static int PixelsWhere(const QRect& rect, Counts counts) {
+    int pixels = 0;
     for (int y = rect.top(); y <= rect.bottom(); ++y)
       for (int x = rect.left(); x <= rect.right(); ++x)
-        if (drawn.pixelColor(x, y) != ground) ++marks;
-    return marks;
+        if (counts(x, y)) ++pixels;
+    return pixels;
+  }
+
+  // Pixels of `rect` that stand out from the window's ground: text or a picture drawn there.
+  static int Marks(const QImage& drawn, const QRect& rect, const QColor& ground) {
+    return PixelsWhere(rect, [&](int x, int y) { return drawn.pixelColor(x, y) != ground; });
   }
 
   QRect Rect(const platform::Element& e) {
@@ -142,10 +148,8 @@ TEST_F(GameInTheWindowTest, ATableLeftAtTheUsersTurnComesBackWithoutItsButtons) 
     const platform::Element& e = h.El("Operation", button);
     EXPECT_FALSE(e.visible) << button;
     const QRect area = OnWindow(e);
-    int changed = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-      for (int x = area.left(); x <= area.right(); ++x)
-        if (back.pixelColor(x, y) != turn.pixelColor(x, y)) ++changed;
+    const int changed = PixelsWhere(
+        area, [&](int x, int y) { return back.pixelColor(x, y) != turn.pixelColor(x, y); });
     EXPECT_GT(changed, area.width() * area.height() / 2) << "button " << button << " still drawn";
   }
 }
