@@ -17,7 +17,6 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -36,6 +35,7 @@
 #include "tests/app/png_size.h"
 #include "tests/support/frames.h"
 #include "tests/support/listening_socket.h"
+#include "tools/common/whole_file.h"
 
 namespace tlj::e2e {
 namespace {
@@ -54,11 +54,6 @@ const char* const kSoundFolders[] = {"music", "tlj", "beiling"};
 fs::path BinDir() {
   const char* dir = std::getenv("TLJ_BIN_DIR");
   return dir == nullptr ? fs::path() : fs::path(dir);
-}
-
-std::string ReadFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void WriteFile(const fs::path& file, const std::string& text) {
@@ -208,7 +203,8 @@ TEST_F(InstalledTest, EveryFileIsWhereTheSystemAndTheClientLookForIt) {
   // The sound library goes where the desktop client loads it from, if the build made one.
   EXPECT_EQ(fs::exists(prefix / "lib/tlj/libtlj_qt_sound.so"),
             fs::exists(BinDir() / "libtlj_qt_sound.so"));
-  EXPECT_EQ(ReadFile(prefix / "share/tlj/chat.txt"), ReadFile(BinDir() / "chat.txt"));
+  EXPECT_EQ(tools::ReadWholeFile(prefix / "share/tlj/chat.txt"),
+            tools::ReadWholeFile(BinDir() / "chat.txt"));
   for (const char* folder : kSoundFolders) {
     const int built = WaveFiles(BinDir() / ".." / "common" / folder);
     EXPECT_GT(built, 0) << folder;
@@ -216,7 +212,7 @@ TEST_F(InstalledTest, EveryFileIsWhereTheSystemAndTheClientLookForIt) {
   }
   EXPECT_FALSE(fs::exists(prefix / "common")) << "that would make it look like a build";
 
-  const std::string entry = ReadFile(prefix / "share/applications/tlj.desktop");
+  const std::string entry = tools::ReadWholeFile(prefix / "share/applications/tlj.desktop");
   for (const char* line : {"[Desktop Entry]\n", "\nType=Application\n", "\nName=铜炉局\n",
                            "\nExec=tlj-lobby --demo\n", "\nIcon=tlj\n"}) {
     EXPECT_NE(entry.find(line), std::string::npos) << line << " in\n" << entry;
@@ -239,7 +235,8 @@ TEST_F(InstalledTest, TheClientKeepsItsFilesInTheUsersDataFolderAndPlaysTheInsta
   struct stat st {};
   ASSERT_EQ(::stat(data.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0700u);
-  EXPECT_EQ(ReadFile(data / "chat.txt"), ReadFile(prefix / "share/tlj/chat.txt"));
+  EXPECT_EQ(tools::ReadWholeFile(data / "chat.txt"),
+            tools::ReadWholeFile(prefix / "share/tlj/chat.txt"));
 }
 
 // The client against the installed server, on loopback, as a user would run it.
@@ -256,7 +253,8 @@ TEST_F(InstalledTest, LogsInToTheInstalledServer) {
       << server.Stderr();
   StartTable("acct", listening.substr(listening.rfind(':') + 1));
   EXPECT_TRUE(LoggedIn());
-  EXPECT_EQ(ReadFile(data / "chat.txt"), ReadFile(prefix / "share/tlj/chat.txt"));
+  EXPECT_EQ(tools::ReadWholeFile(data / "chat.txt"),
+            tools::ReadWholeFile(prefix / "share/tlj/chat.txt"));
   EXPECT_EQ(client->Stderr().find("tlj: "), std::string::npos);
 }
 
@@ -286,7 +284,8 @@ TEST_F(InstalledTest, TheDesktopClientLoadsTheInstalledSoundLibrary) {
   client = Start(Program("tlj"), {}, env);
   const auto loaded = [&] {
     const auto process = ProcessOf(Program("tlj"));
-    return process && ReadFile(*process + "/maps").find(library.string()) != std::string::npos;
+    return process &&
+           tools::ReadWholeFile(*process + "/maps").find(library.string()) != std::string::npos;
   };
   EXPECT_TRUE(RunUntil([&] { return loaded() || client->ExitCode().has_value(); }));
 }
@@ -306,7 +305,7 @@ TEST_F(InstalledTest, TheGameRecordGoesToTheUsersDataFolder) {
   EXPECT_TRUE(
       RunUntil([&] { return fs::exists(data / "info.xh") || client->ExitCode().has_value(); }));
   EXPECT_FALSE(client->ExitCode());
-  EXPECT_EQ(ReadFile(data / "chat.txt"), "[chat1]\nnum=1\n1=mine\n");
+  EXPECT_EQ(tools::ReadWholeFile(data / "chat.txt"), "[chat1]\nnum=1\n1=mine\n");
   for (const fs::path& entry : fs::recursive_directory_iterator(prefix)) {
     EXPECT_NE(entry.filename(), "info.xh") << entry;
   }

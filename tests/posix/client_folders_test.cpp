@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <ostream>
 #include <sstream>
 #include <string>
@@ -17,6 +16,7 @@
 #include "core/platform/services.h"
 #include "core/view/sound.h"
 #include "sim/temp_dir.h"
+#include "tools/common/whole_file.h"
 
 namespace tlj::posix {
 namespace {
@@ -26,11 +26,6 @@ namespace fs = std::filesystem;
 void WriteFile(const fs::path& file, const std::string& text) {
   fs::create_directories(file.parent_path());
   std::ofstream(file, std::ios::binary) << text;
-}
-
-std::string ReadFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 unsigned Mode(const fs::path& path) {
@@ -174,15 +169,15 @@ TEST_F(FoldersTest, TheShippedDefaultsAreCopiedOnceAndNeverOverTheUsersOwn) {
   const fs::path data = Root() / "xdg/tlj";
 
   ASSERT_EQ(Prepare(situation).local, data);
-  EXPECT_EQ(ReadFile(data / "chat.txt"), "shipped phrases");
+  EXPECT_EQ(tools::ReadWholeFile(data / "chat.txt"), "shipped phrases");
   EXPECT_FALSE(fs::exists(data / "vidiosetting.ini")) << "none shipped, none made";
 
   WriteFile(data / "chat.txt", "the user's phrases");
   WriteFile(Root() / "usr/share/tlj/chat.txt", "newer shipped phrases");
   WriteFile(Root() / "usr/share/tlj/vidiosetting.ini", "[shipped]");
   ASSERT_EQ(Prepare(situation).local, data);
-  EXPECT_EQ(ReadFile(data / "chat.txt"), "the user's phrases");
-  EXPECT_EQ(ReadFile(data / "vidiosetting.ini"), "[shipped]");
+  EXPECT_EQ(tools::ReadWholeFile(data / "chat.txt"), "the user's phrases");
+  EXPECT_EQ(tools::ReadWholeFile(data / "vidiosetting.ini"), "[shipped]");
   EXPECT_EQ(errors.str(), "");
 }
 
@@ -190,7 +185,7 @@ TEST_F(FoldersTest, AReadOnlyBuildCopiesThePhrasesFromBesideTheProgram) {
   FolderSituation situation = Situation(Build());
   situation.program_writable = false;
   EXPECT_EQ(Prepare(situation).local, Root() / "xdg/tlj");
-  EXPECT_EQ(ReadFile(Root() / "xdg/tlj/chat.txt"), "built phrases");
+  EXPECT_EQ(tools::ReadWholeFile(Root() / "xdg/tlj/chat.txt"), "built phrases");
 }
 
 TEST_F(FoldersTest, TheFoldersItMakesAreTheUsersAlone) {

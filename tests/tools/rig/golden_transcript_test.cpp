@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
+#include "tools/common/whole_file.h"
 #include "tools/rig/table_rig.h"
 
 namespace tlj::rig {
@@ -18,11 +18,6 @@ namespace {
 
 const std::filesystem::path kGolden =
     std::filesystem::path(TLJ_TESTS_DIR) / "tools" / "rig" / "golden_game_seed7.txt";
-
-std::string ReadFile(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(GoldenTranscriptTest, OneGameWithAFixedDealPlaysAsBefore) {
   server::GameConfig config;
@@ -47,7 +42,7 @@ TEST(GoldenTranscriptTest, OneGameWithAFixedDealPlaysAsBefore) {
     std::ofstream(kGolden, std::ios::binary) << transcript;
     GTEST_SKIP() << "wrote " << kGolden;
   }
-  EXPECT_EQ(transcript, ReadFile(kGolden))
+  EXPECT_EQ(transcript, tools::ReadWholeFile(kGolden))
       << "the game played differently; if that is meant, run with TLJ_UPDATE_GOLDEN=1";
 }
 

@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <ostream>
 #include <regex>
 #include <string>
@@ -20,6 +19,7 @@
 #include "core/platform/lobby_link.h"
 #include "posix/bound_window.h"
 #include "tests/tools/lobby/window/lobby_view_fixture.h"
+#include "tools/common/whole_file.h"
 #include "tools/lobby/private_folders.h"
 
 namespace tlj::lobby_tool::testing {
@@ -31,11 +31,6 @@ using ::testing::ElementsAre;
 // Only keeps a broken run from hanging: a client script ends in milliseconds.
 constexpr int kClientDeadlineMs = 20'000;
 const std::filesystem::path kShots = "/tmp/tlj-shots";
-
-std::string ReadWhole(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST_F(LobbyViewTest, EachRequestButtonPostsItsMessageToTheTableWindow) {
   Open();
@@ -151,7 +146,7 @@ TEST_P(LobbyStartTest, StartsTheClientWithTheFormsLineAndShowsItMasked) {
       QTest::qWaitFor([&] { return HasLine("client ended (exit code 0)"); }, kClientDeadlineMs))
       << ::testing::PrintToString(Lines());
 
-  EXPECT_EQ(ReadWhole(client.Record()),
+  EXPECT_EQ(tools::ReadWholeFile(client.Record()),
             std::string(c.line) + "\n" + view_->WindowFolder().string());
   EXPECT_TRUE(HasLine(std::string("client started: tlj '") + c.masked + "'"));
   EXPECT_TRUE(HasLine("client: tlj: seated"));
