@@ -120,7 +120,7 @@ void SoakClient::Tick(platform::TimeMs now) {
       Fail(std::string("wrote a dump that cannot be read: ") + error.what());
     }
   }
-  client_->RequestDump(file);
+  Tell([&] { client_->RequestDump(file); });
   dump_asked_at_ = now;
 }
 
@@ -132,7 +132,7 @@ void SoakClient::Act(const lobby_tool::TableView& view, platform::TimeMs now) {
   } else if (view.bet_button_shown) {
     Turn(view, now);
   } else if (!ready_sent_ && !view.players[0].empty()) {
-    client_->Process().WriteLine("click AnNiu 2");
+    Tell([&] { client_->Process().WriteLine("click AnNiu 2"); });
     ready_sent_ = true;
   }
 }
@@ -177,7 +177,9 @@ void SoakClient::Turn(const lobby_tool::TableView& view, platform::TimeMs now) {
       back_at_ = now + kAwayMs;
       break;
     default:
-      for (const std::string& command : answer->commands) client_->Process().WriteLine(command);
+      Tell([&] {
+        for (const std::string& command : answer->commands) client_->Process().WriteLine(command);
+      });
       Note(answer->description);
   }
   plan_ = SeatPlan::kPlay;
@@ -186,6 +188,17 @@ void SoakClient::Turn(const lobby_tool::TableView& view, platform::TimeMs now) {
 void SoakClient::PostToTable(int message) {
   if (!windows_.Post(model::kProgramTitle, {message, 0, 0}))
     Fail("has no table window to post " + std::to_string(message) + " to");
+}
+
+void SoakClient::Tell(const std::function<void()>& write) {
+  try {
+    write();
+  } catch (const std::runtime_error& error) {
+    auto& client = client_->Process();
+    loop_.ProcessEventsUntil(loop_.Now() + kLastWordsMs,
+                             [&] { return client.ExitCode().has_value(); });
+    if (!client.ExitCode()) Fail(std::string("cannot be given a command: ") + error.what());
+  }
 }
 
 void SoakClient::SampleMemory() {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -72,6 +73,10 @@ class SoakClient {
   void GameFinished(std::size_t games, platform::TimeMs now);
   void Turn(const lobby_tool::TableView& view, platform::TimeMs now);
   void PostToTable(int message);
+  // Runs `write`, which writes commands to the client. A client refused a seat ends by itself,
+  // and may do so after this tick looked at its exit: a write that fails because it has ended
+  // is left to the next tick, which handles that end. Any other failed write fails the run.
+  void Tell(const std::function<void()>& write);
   // Keeps the client's last events for a failure's message.
   void Note(const std::string& event);
   [[noreturn]] void Fail(const std::string& what) const;
